@@ -1,0 +1,49 @@
+# Compiler flags shared by every target.
+#
+# The fit is checked bit for bit, so the floating-point code must compile the same way everywhere:
+# no fused multiply-add contraction, no fast-math, no tuning for the build machine.
+add_compile_options(-ffp-contract=off -fno-fast-math)
+foreach(flag -ffast-math -march=native -Ofast)
+  if(CMAKE_CXX_FLAGS MATCHES "${flag}")
+    message(FATAL_ERROR "${flag} changes the last bits of the fit; remove it from CMAKE_CXX_FLAGS")
+  endif()
+endforeach()
+
+if(VESK_SANITIZE)
+  # float-divide-by-zero stays off: the geometry relies on IEEE division (0/0, x/0).
+  set(VESK_SANITIZE_FLAGS
+      -fsanitize=address,undefined,float-cast-overflow
+      -fno-sanitize=float-divide-by-zero
+      -fno-sanitize-recover=all
+      -fno-omit-frame-pointer)
+  add_compile_options(${VESK_SANITIZE_FLAGS})
+  add_link_options(${VESK_SANITIZE_FLAGS})
+endif()
+
+# Warnings for our own targets (not for the libraries we link).
+function(vesk_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)
+  if(VESK_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
+endfunction()
+
+# One GoogleTest executable per layer. Qt-based suites use the shared main, which picks the
+# offscreen platform and a private settings folder before any Qt object exists.
+function(vesk_test name)
+  cmake_parse_arguments(T "QT" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  vesk_warnings(${name})
+  if(T_QT)
+    target_link_libraries(${name} PRIVATE vesk_test_main ${T_LIBS} GTest::gtest GTest::gmock)
+  else()
+    target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest GTest::gtest_main)
+  endif()
+  target_compile_definitions(${name} PRIVATE VESK_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data")
+  set(env "QT_QPA_PLATFORM=offscreen")
+  if(T_QT)
+    # Qt's font and platform plugins keep process-lifetime caches that LeakSanitizer reports.
+    list(APPEND env "ASAN_OPTIONS=detect_leaks=0")
+  endif()
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "${env}")
+endfunction()

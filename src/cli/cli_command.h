@@ -1,0 +1,32 @@
+// What every vesk-cli command shares: its arguments, exit codes and the way it reports errors.
+#pragma once
+
+#include <QCommandLineParser>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace cli {
+
+enum ExitCode { kOk = 0, kFitFailed = 1, kUsage = 2, kFileError = 3 };
+
+// args[0] is the command's own name, as QCommandLineParser expects a program name there.
+using CommandFunction = int (*)(const QStringList& args);
+
+struct Command {
+  const char* name;
+  const char* summary;
+  CommandFunction run;
+};
+
+void PrintError(const QString& line);
+void PrintOut(const QString& text);
+
+// Parses args; on a usage error prints one line and returns false.
+bool ParseOrReport(QCommandLineParser& parser, const QStringList& args);
+
+// The value of a numeric option, or fallback when it is absent; nullopt (after a one-line message)
+// when it is present but not a finite number.
+std::optional<double> FiniteOption(const QCommandLineParser& parser, const QString& name, double fallback);
+
+}  // namespace cli

@@ -1,0 +1,32 @@
+// vesk-cli: the command table and its dispatch.
+#include <QCoreApplication>
+#include <cstdio>
+#include <cstring>
+
+#include "cli/cli_command.h"
+#include "cli/cmd_fit.h"
+
+namespace {
+
+const cli::Command kCommands[] = {
+    {"fit", "fit a design and report the outline", cli::RunFitCommand},
+};
+
+int Usage(FILE* to) {
+  std::fprintf(to, "usage: vesk-cli COMMAND [ARGS]\ncommands:\n");
+  for (const cli::Command& c : kCommands) std::fprintf(to, "  %-8s %s\n", c.name, c.summary);
+  return to == stdout ? cli::kOk : cli::kUsage;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  const QStringList args = QCoreApplication::arguments().mid(1);
+  if (args.isEmpty()) return Usage(stderr);
+  if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") return Usage(stdout);
+  for (const cli::Command& c : kCommands)
+    if (args[0] == QLatin1String(c.name)) return c.run(args);
+  cli::PrintError(QStringLiteral("unknown command '%1'").arg(args[0]));
+  return Usage(stderr);
+}

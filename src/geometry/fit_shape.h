@@ -1,0 +1,14 @@
+// The shape fit: solves a0, a1, a2 and the vertical scale so that the outline has the given length
+// and meets the three half-widths at its own bout maxima and waist minimum.
+#pragma once
+
+// 0 when the fit converged, -1 when it failed (errorText says why). Writes the shape state.
+int FitShape(double length, double lowerBout, double waist, double upperBout, double a3, double a4, double a5,
+             double a6);
+
+// Passes the last FitShape call ran, the failing one included.
+int LastFitPassCount();
+
+// Error texts of a failed fit.
+inline constexpr const char* kMatrixError = "Matrix error";
+inline constexpr const char* kIterationLimitError = "Exceeded iteration limit";

@@ -1,0 +1,10 @@
+// Evaluation of the fitted outline r(t) = a0 + a1 cos t + ... + a6 cos 6t, t in degrees,
+// x(t) = r(t) cos t + r(180), y(t) = r(t) sin t / S, all read from the shape state.
+#pragma once
+
+double OutlineRadius(double t);
+double OutlineX(double t);
+double OutlineY(double t);
+int IsFitValid();
+// 1 when |(a - b) / (a + b)| < 1e-12; a quotient that is not a number (a = b = 0) counts as equal.
+int RelativelyEqual(double a, double b);
