@@ -1,0 +1,111 @@
+// CDocument: open reads the whole file first and loads it from memory, so a short file fails
+// before anything is refitted; save goes through QSaveFile, so a failed save keeps the old file.
+#include "framework/document.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "framework/archive.h"
+#include "framework/view.h"
+
+CDocument::~CDocument() {
+  const QList<CView*> views = m_views;
+  for (CView* v : views) v->SetDocument(nullptr);
+}
+
+bool CDocument::OnNewDocument() {
+  m_path.clear();
+  m_modified = false;
+  return true;
+}
+
+void CDocument::SetPathName(const QString& path) { m_path = QFileInfo(path).absoluteFilePath(); }
+
+QString CDocument::GetTitle() const {
+  return m_path.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(m_path).fileName();
+}
+
+void CDocument::AddView(CView* view) {
+  if (!m_views.contains(view)) m_views.append(view);
+}
+
+void CDocument::RemoveView(CView* view) { m_views.removeAll(view); }
+
+void CDocument::UpdateAllViews(CView* sender, long hint, void* hintObject) {
+  for (CView* v : m_views)
+    if (v != sender) v->OnUpdate(sender, hint, hintObject);
+}
+
+namespace {
+
+QString FileError(const QString& path, const QString& cause) {
+  return QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(path), cause);
+}
+
+}  // namespace
+
+bool CDocument::OnOpenDocument(const QString& path, QString* error) {
+  QString cause;
+  QByteArray bytes;
+  if (QFileInfo(path).isDir()) {
+    cause = QStringLiteral("cannot be read: it is a folder");
+  } else {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+      cause = QStringLiteral("cannot be read: %1").arg(file.errorString());
+    else
+      bytes = file.readAll();
+    if (cause.isEmpty() && file.error() != QFile::NoError)
+      cause = QStringLiteral("cannot be read: %1").arg(file.errorString());
+  }
+  if (cause.isEmpty()) {
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    CArchive ar(&buffer, CArchive::load);
+    TakeSnapshot();
+    try {
+      Serialize(ar);
+      DropSnapshot();
+    } catch (const CArchiveException&) {
+      RestoreSnapshot();
+      cause = QStringLiteral("is not a complete design (%1 bytes)").arg(bytes.size());
+    }
+  }
+  if (!cause.isEmpty()) {
+    if (error) *error = FileError(path, cause);
+    return false;
+  }
+  SetPathName(path);
+  m_modified = false;
+  m_lastFileSize = bytes.size();
+  return true;
+}
+
+bool CDocument::OnSaveDocument(const QString& path, QString* error) {
+  QSaveFile file(path);
+  QString cause;
+  if (!file.open(QIODevice::WriteOnly)) {
+    cause = QStringLiteral("cannot be written: %1").arg(file.errorString());
+  } else {
+    CArchive ar(&file, CArchive::store);
+    Serialize(ar);
+    // QSaveFile::commit() can report success after a failed final flush; check first.
+    if (!ar.WriteOk() || !file.flush() || file.error() != QFileDevice::NoError) {
+      cause = QStringLiteral("cannot be written: %1").arg(file.errorString());
+      file.cancelWriting();
+    } else if (!file.commit()) {
+      cause = QStringLiteral("cannot be written: %1").arg(file.errorString());
+    }
+  }
+  if (!cause.isEmpty()) {
+    if (error) *error = FileError(path, cause);
+    return false;
+  }
+  SetPathName(path);
+  m_modified = false;
+  m_lastFileSize = QFileInfo(path).size();
+  return true;
+}
