@@ -56,7 +56,7 @@ inline DialogItem Edit(int id, DialogRect r, unsigned extra = 0) {
   return {DialogItemKind::Edit, id, "", r, kTabStop | kBorder | extra};
 }
 inline DialogItem AutoRadioButton(int id, const char* text, DialogRect r, unsigned extra = 0) {
-  return {DialogItemKind::AutoRadioButton, id, text, r, extra};
+  return {DialogItemKind::AutoRadioButton, id, text, r, kTabStop | extra};
 }
 inline DialogItem Icon(const char* path, DialogRect r, unsigned extra = 0, int id = IDC_STATIC) {
   return {DialogItemKind::Icon, id, path, r, extra};

@@ -39,11 +39,11 @@ const DialogTemplate kTestTemplate = {
         dlg::Edit(kFirst, {48, 8, 40, 16}, kAutoHScroll),
         dlg::Label("Second", {8, 24, 32, 8}),
         dlg::Edit(kSecond, {48, 24, 40, 16}, kAutoHScroll),
-        dlg::AutoRadioButton(kRadioA, "A", {8, 48, 28, 8}, kGroup | kTabStop),
+        dlg::AutoRadioButton(kRadioA, "A", {8, 48, 28, 8}, kGroup),
         dlg::AutoRadioButton(kRadioB, "B", {40, 48, 28, 8}),
         dlg::Label("-", {72, 48, 4, 8}),
-        dlg::AutoRadioButton(kRadioC, "C", {8, 64, 28, 8}, kGroup | kTabStop),
-        dlg::AutoRadioButton(kRadioD, "D", {40, 64, 28, 8}),
+        dlg::AutoRadioButton(kRadioC, "C", {8, 64, 28, 8}, kGroup),
+        {DialogItemKind::AutoRadioButton, kRadioD, "D", {40, 64, 28, 8}, 0},  // no tab stop
         dlg::PushButton(kGo, "Go", {80, 104, 40, 16}),
         dlg::Icon("", {168, 8, 20, 20}),
         dlg::Label("A caption long enough to wrap", {96, 24, 60, 32}, 0, kWrapped),
@@ -139,9 +139,9 @@ TEST_F(DialogTest, TabOrderIsTemplateOrderOverTabStops) {
     if (w->focusPolicy() & Qt::TabFocus) order.push_back(w);
     w = w->nextInFocusChain();
   } while (w != start);
-  const std::vector<QWidget*> expected = {dlg.GetDlgItem(IDOK),   dlg.GetDlgItem(IDCANCEL), dlg.GetDlgItem(kFirst),
-                                          dlg.GetDlgItem(kSecond), dlg.GetDlgItem(kRadioA), dlg.GetDlgItem(kRadioC),
-                                          dlg.GetDlgItem(kGo),     dlg.GetDlgItem(500)};
+  std::vector<QWidget*> expected;
+  for (int id : {int{IDOK}, int{IDCANCEL}, kFirst, kSecond, kRadioA, kRadioB, kRadioC, kGo, 500})
+    expected.push_back(dlg.GetDlgItem(id));
   EXPECT_EQ(order, expected);
   EXPECT_EQ(dlg.Window()->focusWidget(), dlg.GetDlgItem(IDOK)) << "OnInitDialog returned true";
 }
