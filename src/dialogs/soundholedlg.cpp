@@ -58,8 +58,9 @@ bool CSoundholeDlg::OnInitDialog() {
 
 // The hole's rim passes through the points a sixth of the 19th-fret width either side of the
 // centreline at the 19th fret. A 19th-fret width of exactly 0 means "not given": the taper from
-// nut to 12th fret is continued. A result that is not a finite real number leaves the typed value.
-void CSoundholeDlg::PlaceClassically(double radius) {
+// nut to 12th fret is continued. A result that is not a finite real number leaves the typed value;
+// false when the position could not be placed so.
+bool CSoundholeDlg::PlaceClassically(double radius) {
   const double t = (0.5 - std::pow(2.0, kFret19Exponent)) * m_scaleLength;  // 12th to 19th fret
   if (m_fret19Width == 0.0) {
     const double taper =
@@ -68,9 +69,11 @@ void CSoundholeDlg::PlaceClassically(double radius) {
   }
   const double sixth = m_fret19Width / 6;
   const double square = radius * radius - sixth * sixth;
-  if (!(square >= 0.0)) return;  // no real root: keep the typed position
+  if (!(square >= 0.0)) return false;  // no real root: the typed position stays
   const double position = t + std::sqrt(square);
-  if (std::isfinite(position)) m_holePosition = position;
+  if (!std::isfinite(position)) return false;
+  m_holePosition = position;
+  return true;
 }
 
 // A refused field does not stop Calc: it goes on with the members as the exchange left them.
@@ -82,9 +85,9 @@ void CSoundholeDlg::OnCalc() {
     MessageBox("Soundhole diameter exceeds waist width.");
     return;
   }
-  if (m_placement == 1) PlaceClassically(r);
-  // A warning only: the values are accepted all the same.
-  if (!(r < m_holePosition && m_holePosition < m_pDoc->m_length - r))
+  const bool placed = m_placement != 1 || PlaceClassically(r);
+  // A warning only: the values are accepted all the same. It looks along the body's length only.
+  if (!placed || !(r < m_holePosition && m_holePosition < m_pDoc->m_length - r))
     MessageBox("Soundhole placement protrudes out of guitar outline.");
   UpdateData(false);
 

@@ -36,6 +36,6 @@ class CSoundholeDlg : public CDialog {
   void DoDataExchange(CDataExchange* pDX) override;
 
  private:
-  void PlaceClassically(double radius);
+  bool PlaceClassically(double radius);
   void ScaleFields(double factor, bool divide);
 };
