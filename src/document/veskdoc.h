@@ -19,6 +19,7 @@ class CVeskDoc : public CDocument {
   // Edit > in->cm and cm->in: every length times or divided by 2.54, then a refit.
   void OnInToCm();
   void OnCmToIn();
+  bool OnCmdMsg(int id, CmdMsg msg, CCmdUI* ui) override;  // veskdoc_commands.cpp
 
   double m_length = 0.0;
   double m_lowerBout = 0.0;

@@ -15,3 +15,5 @@ void CView::SetDocument(CDocument* doc) {
 }
 
 void CView::OnUpdate(CView*, long, void*) { update(); }
+
+void CView::OnInitialUpdate() { OnUpdate(nullptr, 0, nullptr); }

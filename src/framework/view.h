@@ -1,11 +1,14 @@
-// CView: a widget that shows one document and repaints when the document says so.
+// CView: a widget that shows one document and repaints when the document says so. As a command
+// target it is the first one a command is offered to.
 #pragma once
 
 #include <QWidget>
 
+#include "framework/cmd_target.h"
+
 class CDocument;
 
-class CView : public QWidget {
+class CView : public QWidget, public CCmdTarget {
  public:
   explicit CView(QWidget* parent = nullptr) : QWidget(parent) {}
   ~CView() override;
@@ -16,6 +19,8 @@ class CView : public QWidget {
 
   // Called by UpdateAllViews; the default invalidates the whole client area.
   virtual void OnUpdate(CView* sender, long hint, void* hintObject);
+  // Called once the document has been created or opened; the default is OnUpdate(nullptr, 0, nullptr).
+  virtual void OnInitialUpdate();
 
  private:
   CDocument* m_document = nullptr;
