@@ -1,8 +1,7 @@
-// CDocument: open reads the whole file first and loads it from memory, so a short file fails
-// before anything is refitted; save goes through QSaveFile, so a failed save keeps the old file.
+// CDocument: open loads behind a snapshot, so a file that runs out restores every field; save goes
+// through QSaveFile, so a failed save keeps the old file.
 #include "framework/document.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -47,31 +46,30 @@ QString FileError(const QString& path, const QString& cause) {
 
 }  // namespace
 
+// Reads straight from the file, so nothing past what Serialize asks for is read (a huge file or a
+// device costs no more than a design does).
 bool CDocument::OnOpenDocument(const QString& path, QString* error) {
   QString cause;
-  QByteArray bytes;
+  qint64 bytesRead = 0;
+  QFile file(path);
   if (QFileInfo(path).isDir()) {
     cause = QStringLiteral("cannot be read: it is a folder");
+  } else if (!file.open(QIODevice::ReadOnly)) {
+    cause = QStringLiteral("cannot be read: %1").arg(file.errorString());
   } else {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-      cause = QStringLiteral("cannot be read: %1").arg(file.errorString());
-    else
-      bytes = file.readAll();
-    if (cause.isEmpty() && file.error() != QFile::NoError)
-      cause = QStringLiteral("cannot be read: %1").arg(file.errorString());
-  }
-  if (cause.isEmpty()) {
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    CArchive ar(&buffer, CArchive::load);
+    CArchive ar(&file, CArchive::load);
     TakeSnapshot();
     try {
       Serialize(ar);
       DropSnapshot();
-    } catch (const CArchiveException&) {
+      bytesRead = ar.BytesTransferred();
+    } catch (const CArchiveException& e) {
       RestoreSnapshot();
-      cause = QStringLiteral("is not a complete design (%1 bytes)").arg(bytes.size());
+      // A device error also ends the data early; say which it was.
+      if (file.error() != QFileDevice::NoError)
+        cause = QStringLiteral("cannot be read: %1").arg(file.errorString());
+      else
+        cause = QStringLiteral("is not a complete design (%1)").arg(QString::fromStdString(e.what()));
     }
   }
   if (!cause.isEmpty()) {
@@ -80,13 +78,16 @@ bool CDocument::OnOpenDocument(const QString& path, QString* error) {
   }
   SetPathName(path);
   m_modified = false;
-  m_lastFileSize = bytes.size();
+  m_lastFileSize = bytesRead;
+  // The opened design is shown at once, also when its fit failed (the view then shows no outline).
+  UpdateAllViews(nullptr, 0, nullptr);
   return true;
 }
 
 bool CDocument::OnSaveDocument(const QString& path, QString* error) {
   QSaveFile file(path);
   QString cause;
+  qint64 written = 0;
   if (!file.open(QIODevice::WriteOnly)) {
     cause = QStringLiteral("cannot be written: %1").arg(file.errorString());
   } else {
@@ -99,6 +100,7 @@ bool CDocument::OnSaveDocument(const QString& path, QString* error) {
     } else if (!file.commit()) {
       cause = QStringLiteral("cannot be written: %1").arg(file.errorString());
     }
+    written = ar.BytesTransferred();
   }
   if (!cause.isEmpty()) {
     if (error) *error = FileError(path, cause);
@@ -106,6 +108,6 @@ bool CDocument::OnSaveDocument(const QString& path, QString* error) {
   }
   SetPathName(path);
   m_modified = false;
-  m_lastFileSize = QFileInfo(path).size();
+  m_lastFileSize = written;
   return true;
 }

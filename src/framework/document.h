@@ -21,7 +21,8 @@ class CDocument : public CCmdTarget {
   virtual void Serialize(CArchive& ar) = 0;
 
   // Load or save the whole file. On failure *error holds one line naming the file and the cause,
-  // and the document (fields, path, title, modified flag) is unchanged.
+  // and the document (fields, path, title, modified flag) is unchanged. A successful open clears
+  // the modified flag and updates every view; a successful save clears the modified flag.
   virtual bool OnOpenDocument(const QString& path, QString* error);
   virtual bool OnSaveDocument(const QString& path, QString* error);
 
@@ -39,7 +40,7 @@ class CDocument : public CCmdTarget {
   // Tells every view but the sender to repaint.
   void UpdateAllViews(CView* sender, long hint = 0, void* hintObject = nullptr);
 
-  // Bytes of the last file opened or saved.
+  // Bytes the last successful open read (never more than Serialize asked for) or save wrote.
   qint64 LastFileSize() const { return m_lastFileSize; }
 
   // The framework's File > Save and Save As (document_commands.cpp).
