@@ -5,9 +5,12 @@
 
 #include "design_harness.h"
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+// Qt gets only the program name, so that it cannot take any of libFuzzer's flags out of argv.
+extern "C" int LLVMFuzzerInitialize(int* /*argc*/, char*** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QApplication app(*argc, *argv);
+  static int qtArgc = 1;
+  static char* qtArgv[] = {(*argv)[0], nullptr};
+  static QApplication app(qtArgc, qtArgv);
   return 0;
 }
 
