@@ -1,6 +1,7 @@
 // CVeskApp: start-up in the order the framework expects, and the application's handler table.
 #include "app/veskapp.h"
 
+#include "app/aboutdlg.h"
 #include "app/command_table.h"
 #include "app/mainfrm.h"
 #include "app/resource.h"
@@ -40,4 +41,7 @@ bool CVeskApp::OnCmdMsg(int id, CmdMsg msg, CCmdUI* ui) {
   return map.Dispatch(this, id, msg, ui) || CWinApp::OnCmdMsg(id, msg, ui);
 }
 
-void CVeskApp::OnAppAbout() {}
+void CVeskApp::OnAppAbout() {
+  CAboutDlg aboutDlg;
+  aboutDlg.DoModal();
+}
