@@ -6,6 +6,9 @@
 #include <QList>
 #include <QString>
 
+class QByteArray;
+class QIODevice;
+
 #include "framework/cmd_target.h"
 
 class CArchive;
@@ -25,6 +28,10 @@ class CDocument : public CCmdTarget {
   // the modified flag and updates every view; a successful save clears the modified flag.
   virtual bool OnOpenDocument(const QString& path, QString* error);
   virtual bool OnSaveDocument(const QString& path, QString* error);
+  // Loads a design held in memory through the same steps as Open (all or nothing, views updated on
+  // success). The bytes come from no file, so the path, title and modified flag stay as they are;
+  // name stands for the source in *error.
+  bool LoadFromBytes(const QByteArray& bytes, const QString& name, QString* error);
 
   bool IsModified() const { return m_modified; }
   virtual void SetModifiedFlag(bool modified = true) { m_modified = modified; }
@@ -67,6 +74,10 @@ class CDocument : public CCmdTarget {
   virtual void DropSnapshot() {}
 
  private:
+  // The load shared by Open and LoadFromBytes: Serialize behind the snapshot. Returns the cause of
+  // a failure (empty on success) and the bytes read.
+  QString LoadFrom(QIODevice& device, qint64* bytesRead);
+
   QString m_path;
   bool m_modified = false;
   QList<CView*> m_views;
