@@ -1,15 +1,17 @@
 // vesk-cli: the command table and its dispatch.
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <cstdio>
 #include <cstring>
 
 #include "cli/cli_command.h"
+#include "cli/cmd_export.h"
 #include "cli/cmd_fit.h"
 
 namespace {
 
 const cli::Command kCommands[] = {
     {"fit", "fit a design and report the outline", cli::RunFitCommand},
+    {"export", "write a true-scale SVG, DXF or tiled PDF template", cli::RunExportCommand},
 };
 
 int Usage(FILE* to) {
@@ -21,7 +23,9 @@ int Usage(FILE* to) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
+  // Templates paint text, which needs a GUI application; none of it needs a display.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
   const QStringList args = QCoreApplication::arguments().mid(1);
   if (args.isEmpty()) return Usage(stderr);
   if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") return Usage(stdout);
