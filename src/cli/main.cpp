@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "cli/cli_command.h"
+#include "cli/cmd_export.h"
 #include "cli/cmd_fit.h"
 #include "cli/cmd_render.h"
 
@@ -15,6 +16,7 @@ namespace {
 const cli::Command kCommands[] = {
     {"fit", "fit a design and report the outline", cli::RunFitCommand},
     {"render", "paint a design into a PNG", cli::RunRenderCommand, true},
+    {"export", "write a true-scale SVG, DXF or tiled PDF template", cli::RunExportCommand, true},
 };
 
 int Usage(FILE* to) {

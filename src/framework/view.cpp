@@ -20,6 +20,8 @@ void CView::SetDocument(CDocument* doc) {
 
 void CView::OnUpdate(CView*, long, void*) { update(); }
 
+void CView::OnInitialUpdate() { OnUpdate(nullptr, 0, nullptr); }
+
 void CView::OnDraw(CDC*) {}
 
 void CView::PaintInto(QImage* image) {

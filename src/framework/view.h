@@ -1,14 +1,17 @@
 // CView: a widget that shows one document, repaints when the document says so, and paints through
-// OnDraw, on the screen or into an image.
+// OnDraw, on the screen or into an image. As a command target it is the first one a command is
+// offered to.
 #pragma once
 
 #include <QWidget>
+
+#include "framework/cmd_target.h"
 
 class CDC;
 class CDocument;
 class QImage;
 
-class CView : public QWidget {
+class CView : public QWidget, public CCmdTarget {
  public:
   explicit CView(QWidget* parent = nullptr) : QWidget(parent) {}
   ~CView() override;
@@ -19,6 +22,8 @@ class CView : public QWidget {
 
   // Called by UpdateAllViews; the default invalidates the whole client area.
   virtual void OnUpdate(CView* sender, long hint, void* hintObject);
+  // Called once the document has been created or opened; the default is OnUpdate(nullptr, 0, nullptr).
+  virtual void OnInitialUpdate();
 
   // Paints the whole client area; the default paints nothing.
   virtual void OnDraw(CDC* pDC);
