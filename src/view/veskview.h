@@ -7,6 +7,7 @@
 
 #include "framework/view.h"
 
+class CCmdUI;
 class CDC;
 class CPen;
 class CVeskDoc;
@@ -21,6 +22,16 @@ class CVeskView : public CView {
 
   // The paint sequence (veskview.cpp).
   void OnDraw(CDC* pDC) override;
+
+  // The view's commands and its handler table (veskview_commands.cpp).
+  bool OnCmdMsg(int id, CmdMsg msg, CCmdUI* ui) override;
+  void OnVertical();
+  void OnUpdateVertical(CCmdUI* pCmdUI);
+  void OnShowData();
+  void OnUpdateShowData(CCmdUI* pCmdUI);
+  void OnShowFingerboard();
+  void OnUpdateShowFingerboard(CCmdUI* pCmdUI);
+  void OnSideLength();
 
   // Model to window: v * m_scale + offset, truncated toward zero; values beyond the int range
   // saturate and NaN gives 0 (veskview_layout.cpp).
