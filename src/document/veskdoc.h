@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "document/design_defaults.h"
 #include "framework/document.h"
 
 class CVeskDoc : public CDocument {
@@ -19,21 +20,24 @@ class CVeskDoc : public CDocument {
   // Edit > in->cm and cm->in: every length times or divided by 2.54, then a refit.
   void OnInToCm();
   void OnCmToIn();
+  bool OnCmdMsg(int id, CmdMsg msg, CCmdUI* ui) override;  // veskdoc_commands.cpp
 
-  double m_length = 0.0;
-  double m_lowerBout = 0.0;
-  double m_waist = 0.0;
-  double m_upperBout = 0.0;
-  double m_a3 = 0.0;
-  double m_a4 = 0.0;
-  double m_a5 = 0.0;
-  double m_a6 = 0.0;
-  double m_holeDiameter = 0.0;
-  double m_holePosition = 0.0;
-  double m_scaleLength = 0.0;
-  double m_nutWidth = 0.0;
-  double m_fret12Width = 0.0;
-  double m_fret19Width = 0.0;
+  // Until New or a load sets them, the fields hold the new-design values (unfitted), so that a file
+  // opened into a fresh document without a soundhole block gets New's soundhole values.
+  double m_length = DesignDefaults::kLength;
+  double m_lowerBout = DesignDefaults::kLowerBout;
+  double m_waist = DesignDefaults::kWaist;
+  double m_upperBout = DesignDefaults::kUpperBout;
+  double m_a3 = DesignDefaults::kA3;
+  double m_a4 = DesignDefaults::kA4;
+  double m_a5 = DesignDefaults::kA5;
+  double m_a6 = DesignDefaults::kA6;
+  double m_holeDiameter = DesignDefaults::kHoleDiameter;
+  double m_holePosition = DesignDefaults::kHolePosition;
+  double m_scaleLength = DesignDefaults::kScaleLength;
+  double m_nutWidth = DesignDefaults::kNutWidth;
+  double m_fret12Width = DesignDefaults::kFret12Width;
+  double m_fret19Width = DesignDefaults::kFret19Width;
   int32_t m_fitValid = 0;
   int32_t m_holeDefined = 0;
   int32_t m_jointFret = 0;  // read only while m_holeDefined is set

@@ -1,8 +1,29 @@
 // The design file: eight doubles and the soundhole flag, then, while the flag is set, the soundhole
 // and fingerboard block (scale length first) and the joint fret. Loading ends with a refit.
-#include "document/veskdoc.h"
+#include <QString>
 
+#include "document/veskdoc.h"
 #include "framework/archive.h"
+
+namespace {
+
+constexpr int kShapeBlockBytes = 68;
+constexpr int kWithSoundholeBytes = 120;
+
+// Says what a file that ran out was missing, in the words its user knows.
+[[noreturn]] void ThrowIncomplete(const CArchive& ar, bool soundholeFlag) {
+  const qint64 got = ar.BytesTransferred();
+  QString text;
+  if (got == 0)
+    text = QStringLiteral("the file is empty");
+  else if (soundholeFlag)
+    text = QStringLiteral("too short for its soundhole flag: %1 of %2 bytes").arg(got).arg(kWithSoundholeBytes);
+  else
+    text = QStringLiteral("too short: %1 of at least %2 bytes").arg(got).arg(kShapeBlockBytes);
+  throw CArchiveException(text.toStdString());
+}
+
+}  // namespace
 
 void CVeskDoc::Serialize(CArchive& ar) {
   if (ar.IsStoring()) {
@@ -12,10 +33,19 @@ void CVeskDoc::Serialize(CArchive& ar) {
          << m_jointFret;
     return;
   }
-  ar >> m_length >> m_lowerBout >> m_waist >> m_upperBout >> m_a3 >> m_a4 >> m_a5 >> m_a6 >> m_holeDefined;
-  if (m_holeDefined != 0)
-    ar >> m_scaleLength >> m_holeDiameter >> m_holePosition >> m_nutWidth >> m_fret12Width >> m_fret19Width >>
-        m_jointFret;
+  try {
+    ar >> m_length >> m_lowerBout >> m_waist >> m_upperBout >> m_a3 >> m_a4 >> m_a5 >> m_a6 >> m_holeDefined;
+  } catch (const CArchiveException&) {
+    ThrowIncomplete(ar, false);
+  }
+  if (m_holeDefined != 0) {
+    try {
+      ar >> m_scaleLength >> m_holeDiameter >> m_holePosition >> m_nutWidth >> m_fret12Width >> m_fret19Width >>
+          m_jointFret;
+    } catch (const CArchiveException&) {
+      ThrowIncomplete(ar, true);
+    }
+  }
   Refit();
 }
 

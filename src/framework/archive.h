@@ -1,14 +1,17 @@
 // CArchive: the document's fields as little-endian 8-byte doubles and 4-byte ints, no framing.
-// Reading past the end throws CArchiveException.
+// Reading past the end throws CArchiveException and leaves the target of that read untouched.
 #pragma once
 
 #include <QDataStream>
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <stdexcept>
 
 class QIODevice;
 
+// The archive ran out in the middle of a value. what() says why; a document may rethrow with a
+// text that explains what its file was missing.
 class CArchiveException : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
@@ -29,9 +32,13 @@ class CArchive {
 
   // True while every write so far has reached the device.
   bool WriteOk() const { return m_stream.status() == QDataStream::Ok; }
+  // Bytes read or written through this archive, a short last read included.
+  qint64 BytesTransferred() const { return m_bytes; }
 
  private:
-  void CheckRead();
+  template <int N>
+  std::array<char, N> ReadRaw();
   QDataStream m_stream;
   Mode m_mode;
+  qint64 m_bytes = 0;
 };

@@ -1,5 +1,5 @@
-// CDocument: open reads the whole file first and loads it from memory, so a short file fails
-// before anything is refitted; save goes through QSaveFile, so a failed save keeps the old file.
+// CDocument: open loads behind a snapshot, so a file that runs out restores every field; save goes
+// through QSaveFile, so a failed save keeps the old file.
 #include "framework/document.h"
 
 #include <QBuffer>
@@ -47,46 +47,65 @@ QString FileError(const QString& path, const QString& cause) {
 
 }  // namespace
 
+QString CDocument::LoadFrom(QIODevice& device, qint64* bytesRead) {
+  CArchive ar(&device, CArchive::load);
+  TakeSnapshot();
+  try {
+    Serialize(ar);
+    DropSnapshot();
+    *bytesRead = ar.BytesTransferred();
+    return {};
+  } catch (const CArchiveException& e) {
+    RestoreSnapshot();
+    // A device error also ends the data early; say which it was.
+    if (auto* file = qobject_cast<QFileDevice*>(&device); file && file->error() != QFileDevice::NoError)
+      return QStringLiteral("cannot be read: %1").arg(file->errorString());
+    return QStringLiteral("is not a complete design (%1)").arg(QString::fromStdString(e.what()));
+  }
+}
+
+// Reads straight from the file, so nothing past what Serialize asks for is read (a huge file or a
+// device costs no more than a design does).
 bool CDocument::OnOpenDocument(const QString& path, QString* error) {
   QString cause;
-  QByteArray bytes;
-  if (QFileInfo(path).isDir()) {
+  qint64 bytesRead = 0;
+  QFile file(path);
+  if (QFileInfo(path).isDir())
     cause = QStringLiteral("cannot be read: it is a folder");
-  } else {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-      cause = QStringLiteral("cannot be read: %1").arg(file.errorString());
-    else
-      bytes = file.readAll();
-    if (cause.isEmpty() && file.error() != QFile::NoError)
-      cause = QStringLiteral("cannot be read: %1").arg(file.errorString());
-  }
-  if (cause.isEmpty()) {
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    CArchive ar(&buffer, CArchive::load);
-    TakeSnapshot();
-    try {
-      Serialize(ar);
-      DropSnapshot();
-    } catch (const CArchiveException&) {
-      RestoreSnapshot();
-      cause = QStringLiteral("is not a complete design (%1 bytes)").arg(bytes.size());
-    }
-  }
+  else if (!file.open(QIODevice::ReadOnly))
+    cause = QStringLiteral("cannot be read: %1").arg(file.errorString());
+  else
+    cause = LoadFrom(file, &bytesRead);
   if (!cause.isEmpty()) {
     if (error) *error = FileError(path, cause);
     return false;
   }
   SetPathName(path);
   m_modified = false;
-  m_lastFileSize = bytes.size();
+  m_lastFileSize = bytesRead;
+  // The opened design is shown at once, also when its fit failed (the view then shows no outline).
+  UpdateAllViews(nullptr, 0, nullptr);
+  return true;
+}
+
+bool CDocument::LoadFromBytes(const QByteArray& bytes, const QString& name, QString* error) {
+  QBuffer buffer;
+  buffer.setData(bytes);
+  buffer.open(QIODevice::ReadOnly);
+  qint64 bytesRead = 0;
+  const QString cause = LoadFrom(buffer, &bytesRead);
+  if (!cause.isEmpty()) {
+    if (error) *error = QStringLiteral("%1: %2").arg(name, cause);
+    return false;
+  }
+  UpdateAllViews(nullptr, 0, nullptr);
   return true;
 }
 
 bool CDocument::OnSaveDocument(const QString& path, QString* error) {
   QSaveFile file(path);
   QString cause;
+  qint64 written = 0;
   if (!file.open(QIODevice::WriteOnly)) {
     cause = QStringLiteral("cannot be written: %1").arg(file.errorString());
   } else {
@@ -99,6 +118,7 @@ bool CDocument::OnSaveDocument(const QString& path, QString* error) {
     } else if (!file.commit()) {
       cause = QStringLiteral("cannot be written: %1").arg(file.errorString());
     }
+    written = ar.BytesTransferred();
   }
   if (!cause.isEmpty()) {
     if (error) *error = FileError(path, cause);
@@ -106,6 +126,6 @@ bool CDocument::OnSaveDocument(const QString& path, QString* error) {
   }
   SetPathName(path);
   m_modified = false;
-  m_lastFileSize = QFileInfo(path).size();
+  m_lastFileSize = written;
   return true;
 }

@@ -29,9 +29,9 @@ int MessageBox(QWidget* parent, const QString& text, const QString& caption, int
   return IDOK;
 }
 
-MessageBoxRecorder::MessageBoxRecorder() { g_recorder = this; }
+MessageBoxRecorder::MessageBoxRecorder() : m_previous(g_recorder) { g_recorder = this; }
 MessageBoxRecorder::~MessageBoxRecorder() {
-  if (g_recorder == this) g_recorder = nullptr;
+  if (g_recorder == this) g_recorder = m_previous;
 }
 
 QStringList MessageBoxRecorder::Texts() const {

@@ -28,7 +28,8 @@ class MessageBoxRecorder {
     QWidget* parent;
   };
 
-  MessageBoxRecorder();  // installs itself; only one at a time
+  // Installs itself for its lifetime; an inner recorder hands back to the outer one when it ends.
+  MessageBoxRecorder();
   ~MessageBoxRecorder();
   MessageBoxRecorder(const MessageBoxRecorder&) = delete;
   MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
@@ -45,4 +46,5 @@ class MessageBoxRecorder {
  private:
   QList<Entry> m_entries;
   QList<int> m_answers;
+  MessageBoxRecorder* m_previous;
 };
