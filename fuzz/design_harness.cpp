@@ -38,7 +38,9 @@ std::string RunDesignInput(const QByteArray& bytes) {
   LoadOutcome outcome;
   outcome.loaded = doc.LoadFromBytes(bytes, QStringLiteral("input"), &outcome.error);
   std::string broken = CheckLoad(bytes, before, doc, outcome);
-  if (!broken.empty()) return broken;
+  // A refused load has just been shown to leave the start state bit for bit, and painting that
+  // again would explore nothing: the paint is for what the bytes brought in.
+  if (!broken.empty() || !outcome.loaded) return broken;
   // Small, so that an input's cost stays with the loader and the fit, yet the body is drawn at a
   // scale of at least 1 for the default design in both orientations.
   QImage image(96, 96, QImage::Format_RGB32);
