@@ -76,9 +76,11 @@ bool CSoundholeDlg::PlaceClassically(double radius) {
   return true;
 }
 
-// A refused field does not stop Calc: it goes on with the members as the exchange left them.
+// A refused field does not stop Calc: it goes on with the members as the exchange left them. The
+// fields are shown again only when they all read: otherwise the refused text (and what the user
+// typed after it) would be overwritten with old values, and OK would close as if all were well.
 void CSoundholeDlg::OnCalc() {
-  UpdateData(true);
+  const bool read = UpdateData(true);
   if (!m_pDoc) return;
   const double r = 0.5 * m_holeDiameter;
   if (!(r < m_pDoc->m_waist)) {
@@ -89,7 +91,7 @@ void CSoundholeDlg::OnCalc() {
   // A warning only: the values are accepted all the same. It looks along the body's length only.
   if (!placed || !(r < m_holePosition && m_holePosition < m_pDoc->m_length - r))
     MessageBox("Soundhole placement protrudes out of guitar outline.");
-  UpdateData(false);
+  if (read) UpdateData(false);
 
   m_pDoc->m_scaleLength = m_scaleLength;
   m_pDoc->m_holeDiameter = m_holeDiameter;

@@ -42,7 +42,11 @@ DialogWindow::DialogWindow(const DialogTemplate& tmpl, CDialog* owner, QWidget* 
   setFont(DialogFont(tmpl));
   m_units = BaseUnitsOf(font());
   setFixedSize(DialogXToPixels(tmpl.cx, m_units), DialogYToPixels(tmpl.cy, m_units));
-  for (const DialogItem& item : tmpl.items) m_controls.push_back(MakeControl(item));
+  for (const DialogItem& item : tmpl.items) {
+    m_controls.push_back(MakeControl(item));
+    // Lets tests and accessibility tools find a control of a running dialog by its id.
+    m_controls.back()->setObjectName(QString::number(item.id));
+  }
   GroupRadioButtons();
   WidenShortLabels();
   ChainTabOrder();

@@ -32,6 +32,12 @@ class CVeskView : public CView {
   void OnShowFingerboard();
   void OnUpdateShowFingerboard(CCmdUI* pCmdUI);
   void OnSideLength();
+  // Edit > Input Shape and Input Soundhole: each runs its one dialog modally on this view and its
+  // document; Input Soundhole is enabled only while the shape state holds a valid fit
+  // (veskview_dialog_commands.cpp).
+  void OnInputShape();
+  void OnInputSoundhole();
+  void OnUpdateInputSoundhole(CCmdUI* pCmdUI);
 
   // Model to window: v * m_scale + offset, truncated toward zero; values beyond the int range
   // saturate and NaN gives 0 (veskview_layout.cpp).

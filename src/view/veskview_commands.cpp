@@ -1,4 +1,4 @@
-// CVeskView's commands: the three display toggles with their check marks, and the side length.
+// CVeskView's command table, the three display toggles with their check marks, and the side length.
 // A toggle repaints the whole client area; nothing is drawn here.
 #include <QString>
 
@@ -25,6 +25,9 @@ bool CVeskView::OnCmdMsg(int id, CmdMsg msg, CCmdUI* ui) {
       Map::OnUpdate(ID_VIEW_SHOWDATA, &CVeskView::OnUpdateShowData),
       Map::OnCommand(ID_VIEW_SHOWFINGERBOARD, &CVeskView::OnShowFingerboard),
       Map::OnUpdate(ID_VIEW_SHOWFINGERBOARD, &CVeskView::OnUpdateShowFingerboard),
+      Map::OnCommand(ID_EDIT_INPUTSHAPE, &CVeskView::OnInputShape),
+      Map::OnCommand(ID_EDIT_INPUTSOUNDHOLE, &CVeskView::OnInputSoundhole),
+      Map::OnUpdate(ID_EDIT_INPUTSOUNDHOLE, &CVeskView::OnUpdateInputSoundhole),
   };
   return map.Dispatch(this, id, msg, ui) || CView::OnCmdMsg(id, msg, ui);
 }
