@@ -4,12 +4,18 @@
 #include <cstring>
 
 #include "cli/cli_command.h"
+#include "cli/cmd_convert.h"
 #include "cli/cmd_fit.h"
+#include "cli/cmd_info.h"
+#include "cli/cmd_new.h"
 
 namespace {
 
 const cli::Command kCommands[] = {
-    {"fit", "fit a design and report the outline", cli::RunFitCommand},
+    {"fit", "fit a design (options or FILE) and report the outline", cli::RunFitCommand},
+    {"new", "write a new design: new -o FILE", cli::RunNewCommand},
+    {"info", "show a saved design's fields and its fit: info FILE [--json]", cli::RunInfoCommand},
+    {"convert", "convert a design's units: convert FILE --in-to-cm|--cm-to-in [-o OUT]", cli::RunConvertCommand},
 };
 
 int Usage(FILE* to) {
