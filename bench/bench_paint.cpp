@@ -1,5 +1,5 @@
 // Load + fit + paint of a design (the 120-byte one, with soundhole and fingerboard), as opening it
-// in the window does, beside the fit alone and the paint alone. The README gives the ratios.
+// in the window does, beside the fit of the same design alone. The README gives the ratio.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -40,13 +40,6 @@ void BM_LoadFitPaint(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_LoadFitPaint)->ArgName("vertical")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
-
-void BM_PaintOnly(benchmark::State& state) {
-  Window w(static_cast<int>(state.range(0)));
-  w.doc.LoadFromBytes(Design(), QStringLiteral("design-120"), nullptr);
-  for (auto _ : state) w.view.PaintInto(&w.image);
-}
-BENCHMARK(BM_PaintOnly)->ArgName("vertical")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void BM_FitOnly(benchmark::State& state) {
   CVeskDoc doc;

@@ -1,6 +1,6 @@
-// The fuzz harness: load, check, then paint with everything on. Each input starts from the same state, a fitted new design marked modified (so
-// that a load that touches the flag shows), so an input behaves the same in any order. The new
-// design is fitted once and its shape state reused: the fit is most of an input's cost.
+// The fuzz harness: load, check, then paint with everything on. Each input starts from the same
+// state, a fitted new design marked modified (so that a load that touches the flag shows), so an
+// input behaves the same in any order. The new design is fitted once and its shape state reused.
 #include "design_harness.h"
 
 #include <QImage>
@@ -41,8 +41,8 @@ std::string RunDesignInput(const QByteArray& bytes) {
   // A refused load has just been shown to leave the start state bit for bit, and painting that
   // again would explore nothing: the paint is for what the bytes brought in.
   if (!broken.empty() || !outcome.loaded) return broken;
-  // Small, so that an input's cost stays with the loader and the fit, yet the body is drawn at a
-  // scale of at least 1 for the default design in both orientations.
+  // Small, to keep the paint cheap, yet large enough for the default design to be drawn (at a
+  // scale of 1) in both orientations. The outline's segment count sets most of the paint's cost.
   QImage image(96, 96, QImage::Format_RGB32);
   return PaintBothOrientations(view, image);
 }
