@@ -20,6 +20,21 @@ if(VESK_SANITIZE)
   add_link_options(${VESK_SANITIZE_FLAGS})
 endif()
 
+if(VESK_FUZZ)
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "VESK_FUZZ needs clang++ (libFuzzer): -DCMAKE_CXX_COMPILER=clang++")
+  endif()
+  # Every library gets coverage instrumentation and the sanitizers; only the fuzz executables link
+  # libFuzzer's main (-fsanitize=fuzzer, fuzz/CMakeLists.txt).
+  set(VESK_FUZZ_FLAGS
+      -fsanitize=fuzzer-no-link,address,undefined,float-cast-overflow
+      -fno-sanitize=float-divide-by-zero
+      -fno-sanitize-recover=all
+      -fno-omit-frame-pointer)
+  add_compile_options(${VESK_FUZZ_FLAGS})
+  add_link_options(-fsanitize=address,undefined,float-cast-overflow)
+endif()
+
 # Warnings for our own targets (not for the libraries we link).
 function(vesk_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic)

@@ -17,6 +17,8 @@ struct Command {
   const char* name;
   const char* summary;
   CommandFunction run;
+  // Paints (fonts, images): runs under a GUI application on the offscreen platform.
+  bool paints = false;
 };
 
 void PrintError(const QString& line);

@@ -1,13 +1,18 @@
-// vesk-cli: the command table and its dispatch.
+// vesk-cli: the command table and its dispatch. Commands that paint get a GUI application on the
+// offscreen platform (unless QT_QPA_PLATFORM names another), so vesk-cli never needs a display.
+#include <QApplication>
 #include <QCoreApplication>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 #include "cli/cli_command.h"
 #include "cli/cmd_convert.h"
+#include "cli/cmd_export.h"
 #include "cli/cmd_fit.h"
 #include "cli/cmd_info.h"
 #include "cli/cmd_new.h"
+#include "cli/cmd_render.h"
 
 namespace {
 
@@ -16,6 +21,8 @@ const cli::Command kCommands[] = {
     {"new", "write a new design: new -o FILE", cli::RunNewCommand},
     {"info", "show a saved design's fields and its fit: info FILE [--json]", cli::RunInfoCommand},
     {"convert", "convert a design's units: convert FILE --in-to-cm|--cm-to-in [-o OUT]", cli::RunConvertCommand},
+    {"render", "paint a design into a PNG", cli::RunRenderCommand, true},
+    {"export", "write a true-scale SVG, DXF or tiled PDF template", cli::RunExportCommand, true},
 };
 
 int Usage(FILE* to) {
@@ -24,15 +31,27 @@ int Usage(FILE* to) {
   return to == stdout ? cli::kOk : cli::kUsage;
 }
 
+const cli::Command* FindCommand(const char* name) {
+  for (const cli::Command& c : kCommands)
+    if (std::strcmp(name, c.name) == 0) return &c;
+  return nullptr;
+}
+
+std::unique_ptr<QCoreApplication> MakeApplication(const cli::Command* command, int& argc, char** argv) {
+  if (command == nullptr || !command->paints) return std::make_unique<QCoreApplication>(argc, argv);
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  return std::make_unique<QApplication>(argc, argv);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
+  const cli::Command* command = argc > 1 ? FindCommand(argv[1]) : nullptr;
+  const auto app = MakeApplication(command, argc, argv);
   const QStringList args = QCoreApplication::arguments().mid(1);
   if (args.isEmpty()) return Usage(stderr);
   if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") return Usage(stdout);
-  for (const cli::Command& c : kCommands)
-    if (args[0] == QLatin1String(c.name)) return c.run(args);
+  if (command) return command->run(args);
   cli::PrintError(QStringLiteral("unknown command '%1'").arg(args[0]));
   return Usage(stderr);
 }

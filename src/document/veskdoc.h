@@ -20,6 +20,7 @@ class CVeskDoc : public CDocument {
   // Edit > in->cm and cm->in: every length times or divided by 2.54, then a refit.
   void OnInToCm();
   void OnCmToIn();
+  bool OnCmdMsg(int id, CmdMsg msg, CCmdUI* ui) override;  // veskdoc_commands.cpp
 
   // Until New or a load sets them, the fields hold the new-design values (unfitted), so that a file
   // opened into a fresh document without a soundhole block gets New's soundhole values.

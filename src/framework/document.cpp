@@ -2,6 +2,7 @@
 // through QSaveFile, so a failed save keeps the old file.
 #include "framework/document.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -46,32 +47,35 @@ QString FileError(const QString& path, const QString& cause) {
 
 }  // namespace
 
+QString CDocument::LoadFrom(QIODevice& device, qint64* bytesRead) {
+  CArchive ar(&device, CArchive::load);
+  TakeSnapshot();
+  try {
+    Serialize(ar);
+    DropSnapshot();
+    *bytesRead = ar.BytesTransferred();
+    return {};
+  } catch (const CArchiveException& e) {
+    RestoreSnapshot();
+    // A device error also ends the data early; say which it was.
+    if (auto* file = qobject_cast<QFileDevice*>(&device); file && file->error() != QFileDevice::NoError)
+      return QStringLiteral("cannot be read: %1").arg(file->errorString());
+    return QStringLiteral("is not a complete design (%1)").arg(QString::fromStdString(e.what()));
+  }
+}
+
 // Reads straight from the file, so nothing past what Serialize asks for is read (a huge file or a
 // device costs no more than a design does).
 bool CDocument::OnOpenDocument(const QString& path, QString* error) {
   QString cause;
   qint64 bytesRead = 0;
   QFile file(path);
-  if (QFileInfo(path).isDir()) {
+  if (QFileInfo(path).isDir())
     cause = QStringLiteral("cannot be read: it is a folder");
-  } else if (!file.open(QIODevice::ReadOnly)) {
+  else if (!file.open(QIODevice::ReadOnly))
     cause = QStringLiteral("cannot be read: %1").arg(file.errorString());
-  } else {
-    CArchive ar(&file, CArchive::load);
-    TakeSnapshot();
-    try {
-      Serialize(ar);
-      DropSnapshot();
-      bytesRead = ar.BytesTransferred();
-    } catch (const CArchiveException& e) {
-      RestoreSnapshot();
-      // A device error also ends the data early; say which it was.
-      if (file.error() != QFileDevice::NoError)
-        cause = QStringLiteral("cannot be read: %1").arg(file.errorString());
-      else
-        cause = QStringLiteral("is not a complete design (%1)").arg(QString::fromStdString(e.what()));
-    }
-  }
+  else
+    cause = LoadFrom(file, &bytesRead);
   if (!cause.isEmpty()) {
     if (error) *error = FileError(path, cause);
     return false;
@@ -80,6 +84,20 @@ bool CDocument::OnOpenDocument(const QString& path, QString* error) {
   m_modified = false;
   m_lastFileSize = bytesRead;
   // The opened design is shown at once, also when its fit failed (the view then shows no outline).
+  UpdateAllViews(nullptr, 0, nullptr);
+  return true;
+}
+
+bool CDocument::LoadFromBytes(const QByteArray& bytes, const QString& name, QString* error) {
+  QBuffer buffer;
+  buffer.setData(bytes);
+  buffer.open(QIODevice::ReadOnly);
+  qint64 bytesRead = 0;
+  const QString cause = LoadFrom(buffer, &bytesRead);
+  if (!cause.isEmpty()) {
+    if (error) *error = QStringLiteral("%1: %2").arg(name, cause);
+    return false;
+  }
   UpdateAllViews(nullptr, 0, nullptr);
   return true;
 }

@@ -1,20 +1,23 @@
 // CDocument: a document's path, title and modified flag, its views, and opening and saving
 // through CArchive. Opening is all or nothing: a file that cannot be read or is not complete
-// leaves the document exactly as it was.
+// leaves the document exactly as it was. As a command target it handles Save and Save As.
 #pragma once
 
 #include <QList>
 #include <QString>
 
+class QByteArray;
+class QIODevice;
+
+#include "framework/cmd_target.h"
+
 class CArchive;
 class CView;
 
-class CDocument {
+class CDocument : public CCmdTarget {
  public:
   CDocument() = default;
-  virtual ~CDocument();
-  CDocument(const CDocument&) = delete;
-  CDocument& operator=(const CDocument&) = delete;
+  ~CDocument() override;
 
   // Clears the path and the modified flag.
   virtual bool OnNewDocument();
@@ -25,6 +28,10 @@ class CDocument {
   // the modified flag and updates every view; a successful save clears the modified flag.
   virtual bool OnOpenDocument(const QString& path, QString* error);
   virtual bool OnSaveDocument(const QString& path, QString* error);
+  // Loads a design held in memory through the same steps as Open (all or nothing, views updated on
+  // success). The bytes come from no file, so the path, title and modified flag stay as they are;
+  // name stands for the source in *error.
+  bool LoadFromBytes(const QByteArray& bytes, const QString& name, QString* error);
 
   bool IsModified() const { return m_modified; }
   virtual void SetModifiedFlag(bool modified = true) { m_modified = modified; }
@@ -43,6 +50,22 @@ class CDocument {
   // Bytes the last successful open read (never more than Serialize asked for) or save wrote.
   qint64 LastFileSize() const { return m_lastFileSize; }
 
+  // The framework's File > Save and Save As (document_commands.cpp).
+  bool OnCmdMsg(int id, CmdMsg msg, CCmdUI* ui) override;
+  void OnFileSave();
+  void OnFileSaveAs();
+  // Before the document is replaced or the program ends: asks "Save changes to <title>?" when the
+  // document is modified. True to go on (saved, or the user said No); false to stop (Cancel, or a
+  // save that failed or was cancelled).
+  virtual bool SaveModified();
+  // Saves to path, or asks for a file when path is empty; the document takes the file's name, which
+  // goes to the recent-file list. A failure is reported and returns false.
+  bool DoSave(const QString& path);
+  // Saves to the document's own file, asking for one while it has none.
+  bool DoFileSave();
+  // Every frame showing one of the views retitles itself.
+  void UpdateFrameTitles();
+
  protected:
   // What a failed load must restore. Serialize(load) runs between TakeSnapshot and either
   // DropSnapshot (success) or RestoreSnapshot (the archive ran out).
@@ -51,6 +74,10 @@ class CDocument {
   virtual void DropSnapshot() {}
 
  private:
+  // The load shared by Open and LoadFromBytes: Serialize behind the snapshot. Returns the cause of
+  // a failure (empty on success) and the bytes read.
+  QString LoadFrom(QIODevice& device, qint64* bytesRead);
+
   QString m_path;
   bool m_modified = false;
   QList<CView*> m_views;

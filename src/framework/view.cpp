@@ -1,6 +1,10 @@
-// CView: document attachment and repaint on update.
+// CView: document attachment, repaint on update, and the paint through OnDraw.
 #include "framework/view.h"
 
+#include <QImage>
+#include <QPainter>
+
+#include "framework/dc.h"
 #include "framework/document.h"
 
 CView::~CView() {
@@ -15,3 +19,25 @@ void CView::SetDocument(CDocument* doc) {
 }
 
 void CView::OnUpdate(CView*, long, void*) { update(); }
+
+void CView::OnInitialUpdate() { OnUpdate(nullptr, 0, nullptr); }
+
+void CView::OnDraw(CDC*) {}
+
+void CView::PaintInto(QImage* image) {
+  const CRect client(0, 0, image->width(), image->height());
+  if (image->isNull()) {
+    CDC dc(nullptr, client);
+    OnDraw(&dc);
+    return;
+  }
+  QPainter painter(image);
+  CDC dc(&painter, client);
+  OnDraw(&dc);
+}
+
+void CView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  CDC dc(&painter, CRect(rect()));
+  OnDraw(&dc);
+}

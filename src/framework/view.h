@@ -1,11 +1,17 @@
-// CView: a widget that shows one document and repaints when the document says so.
+// CView: a widget that shows one document, repaints when the document says so, and paints through
+// OnDraw, on the screen or into an image. As a command target it is the first one a command is
+// offered to.
 #pragma once
 
 #include <QWidget>
 
-class CDocument;
+#include "framework/cmd_target.h"
 
-class CView : public QWidget {
+class CDC;
+class CDocument;
+class QImage;
+
+class CView : public QWidget, public CCmdTarget {
  public:
   explicit CView(QWidget* parent = nullptr) : QWidget(parent) {}
   ~CView() override;
@@ -16,6 +22,18 @@ class CView : public QWidget {
 
   // Called by UpdateAllViews; the default invalidates the whole client area.
   virtual void OnUpdate(CView* sender, long hint, void* hintObject);
+  // Called once the document has been created or opened; the default is OnUpdate(nullptr, 0, nullptr).
+  virtual void OnInitialUpdate();
+
+  // Paints the whole client area; the default paints nothing.
+  virtual void OnDraw(CDC* pDC);
+
+  // Runs OnDraw with the image as the client area. An image without pixels still runs the paint,
+  // on a device context that paints nothing.
+  void PaintInto(QImage* image);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   CDocument* m_document = nullptr;

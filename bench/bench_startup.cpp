@@ -1,0 +1,32 @@
+// Start-up to the first finished paint, as whole processes on the offscreen platform: vesk beside a
+// bare QMainWindow with one widget, both ended by the first-paint exit. The README gives the ratio.
+#include <benchmark/benchmark.h>
+
+#include "framework/first_paint_exit.h"
+#include "process_runner.h"
+
+namespace {
+
+void BM_StartToFirstPaint(benchmark::State& state, const char* program) {
+  const std::string dir = MakeTempDir();
+  const std::vector<std::string> env = EnvironmentWith({
+      "QT_QPA_PLATFORM=offscreen",
+      std::string(FirstPaintExit::kVariable) + "=1",
+      "XDG_CONFIG_HOME=" + dir,  // vesk's recent-file list stays out of the user's settings
+      "XDG_RUNTIME_DIR=" + dir,
+  });
+  for (auto _ : state) {
+    if (RunProcess({program}, env) != 0) {
+      state.SkipWithError("the program did not end cleanly after its first paint");
+      break;
+    }
+  }
+}
+BENCHMARK_CAPTURE(BM_StartToFirstPaint, vesk, VESK_PROGRAM)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK_CAPTURE(BM_StartToFirstPaint, bare_window, BARE_WINDOW_PROGRAM)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+}  // namespace
+
+BENCHMARK_MAIN();

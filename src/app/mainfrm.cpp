@@ -1,0 +1,4 @@
+// CMainFrame: the framework's frame as it stands.
+#include "app/mainfrm.h"
+
+CMainFrame::~CMainFrame() = default;

@@ -1,0 +1,144 @@
+// vesk-cli render [FILE] [-o OUT.png] [--size WxH] [--vertical] [--fingerboard] [--data] [--layout-json]
+// A new design when FILE is omitted. The client area is the image: 800x600 unless --size says otherwise.
+#include "cli/cmd_render.h"
+
+#include <QCommandLineParser>
+#include <QImage>
+#include <QImageWriter>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QSize>
+#include <optional>
+
+#include "cli/cli_command.h"
+#include "cli/json_output.h"
+#include "document/veskdoc.h"
+#include "geometry/outline.h"
+#include "view/veskview.h"
+
+namespace cli {
+
+namespace {
+
+// Larger pictures would need more than 256 MiB; no screen needs them.
+constexpr int kMaxSide = 16384;
+constexpr long long kMaxPixels = 8192LL * 8192LL;
+
+std::optional<QSize> ParseSize(const QString& text) {
+  static const QRegularExpression pattern(QStringLiteral("^(\\d{1,9})x(\\d{1,9})$"));
+  const QRegularExpressionMatch match = pattern.match(text);
+  if (!match.hasMatch()) {
+    PrintError(QStringLiteral("render: --size '%1' is not WIDTHxHEIGHT in whole pixels (e.g. 800x600)").arg(text));
+    return std::nullopt;
+  }
+  const int w = match.captured(1).toInt();
+  const int h = match.captured(2).toInt();
+  if (w > kMaxSide || h > kMaxSide || static_cast<long long>(w) * h > kMaxPixels) {
+    PrintError(QStringLiteral("render: --size %1x%2 is too large (at most %3 pixels a side and %4 pixels in all)")
+                   .arg(w)
+                   .arg(h)
+                   .arg(kMaxSide)
+                   .arg(kMaxPixels));
+    return std::nullopt;
+  }
+  return QSize(w, h);
+}
+
+// Through QSaveFile, so that a failed write leaves any old file whole.
+bool SavePng(const QImage& image, const QString& path) {
+  QSaveFile file(path);
+  QString cause;
+  if (!file.open(QIODevice::WriteOnly)) {
+    cause = file.errorString();
+  } else {
+    QImageWriter writer(&file, "png");
+    if (!writer.write(image)) {
+      cause = writer.errorString();
+    } else if (!file.flush() || file.error() != QFileDevice::NoError) {
+      cause = file.errorString();
+    }
+    if (!cause.isEmpty())
+      file.cancelWriting();
+    else if (!file.commit())
+      cause = file.errorString();
+  }
+  if (cause.isEmpty()) return true;
+  PrintError(QStringLiteral("%1: cannot be written: %2").arg(path, cause));
+  return false;
+}
+
+QJsonObject LayoutJson(const CVeskView& view) {
+  return QJsonObject{
+      {"scale", JsonNumber(view.m_scale)},
+      {"offsetX", JsonNumber(view.m_offsetX)},
+      {"offsetY", JsonNumber(view.m_offsetY)},
+      {"angleStep", JsonNumber(view.AngleStep(view.m_scale))},
+      {"fitValid", IsFitValid()},
+  };
+}
+
+}  // namespace
+
+int RunRenderCommand(const QStringList& args) {
+  QCommandLineParser parser;
+  parser.addOption({{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("PNG file"), QStringLiteral("file")});
+  parser.addOption({QStringLiteral("size"), QStringLiteral("client area"), QStringLiteral("WxH")});
+  parser.addOption({QStringLiteral("vertical"), QStringLiteral("whole body, standing")});
+  parser.addOption({QStringLiteral("fingerboard"), QStringLiteral("show the fingerboard")});
+  parser.addOption({QStringLiteral("data"), QStringLiteral("show the data lines")});
+  parser.addOption({QStringLiteral("layout-json"), QStringLiteral("print the layout as JSON")});
+  if (!ParseOrReport(parser, args)) return kUsage;
+  const QStringList files = parser.positionalArguments();
+  if (files.size() > 1) {
+    PrintError(QStringLiteral("render: unexpected argument '%1'").arg(files[1]));
+    return kUsage;
+  }
+  const bool writePng = parser.isSet("output");
+  if (!writePng && !parser.isSet("layout-json")) {
+    PrintError(QStringLiteral("render: give -o OUT.png, --layout-json or both"));
+    return kUsage;
+  }
+  const auto size = ParseSize(parser.isSet("size") ? parser.value("size") : QStringLiteral("800x600"));
+  if (!size) return kUsage;
+  if (writePng && size->isEmpty()) {
+    PrintError(QStringLiteral("render: a %1x%2 image has no pixels to save as PNG").arg(size->width()).arg(size->height()));
+    return kUsage;
+  }
+
+  CVeskDoc doc;
+  doc.OnNewDocument();
+  if (!files.isEmpty()) {
+    QString error;
+    if (!doc.OnOpenDocument(files[0], &error)) {
+      PrintError(error);
+      return kFileError;
+    }
+  }
+
+  CVeskView view;
+  view.SetDocument(&doc);
+  view.m_vertical = parser.isSet("vertical") ? 1 : 0;
+  view.m_showFingerboard = parser.isSet("fingerboard") ? 1 : 0;
+  view.m_showData = parser.isSet("data") ? 1 : 0;
+
+  QImage image;
+  if (!size->isEmpty()) {
+    image = QImage(*size, QImage::Format_RGB32);
+    if (image.isNull()) {
+      PrintError(QStringLiteral("render: not enough memory for a %1x%2 image").arg(size->width()).arg(size->height()));
+      return kUsage;
+    }
+  }
+  view.PaintInto(&image);
+
+  if (parser.isSet("layout-json")) PrintOut(JsonText(LayoutJson(view)));
+  if (writePng && !SavePng(image, parser.value("output"))) return kFileError;
+  if (IsFitValid() == 0) {
+    PrintError(QStringLiteral("render: the design does not fit; the picture shows no outline"));
+    return kFitFailed;
+  }
+  return kOk;
+}
+
+}  // namespace cli

@@ -1,0 +1,37 @@
+// CShapeDlg: the body's four measurements and the free coefficients a3..a6. Calc fits the typed
+// values and, only when the fit succeeds, copies them into the document and repaints the view.
+#pragma once
+
+#include "framework/dialog.h"
+
+class CVeskDoc;
+class CVeskView;
+
+class CShapeDlg : public CDialog {
+ public:
+  explicit CShapeDlg(QWidget* parent = nullptr);
+
+  bool OnInitDialog() override;
+  void OnOK() override;
+  void OnCalc();
+  void OnInToCm();
+  void OnCmToIn();
+
+  double m_a4;
+  double m_a6;
+  double m_length;
+  double m_lowerBout;
+  double m_upperBout;
+  double m_waist;
+  double m_a3;
+  double m_a5;
+  // Set by whoever runs the dialog, before every run.
+  CVeskView* m_pView = nullptr;
+  CVeskDoc* m_pDoc = nullptr;
+
+ protected:
+  void DoDataExchange(CDataExchange* pDX) override;
+
+ private:
+  void ScaleFields(double factor, bool divide);
+};

@@ -1,0 +1,127 @@
+// CSoundholeDlg: data exchange, Calc with the classical placement, OK and the unit buttons.
+#include "dialogs/soundholedlg.h"
+
+#include <cmath>
+
+#include "dialogs/dialog_ids.h"
+#include "dialogs/dialog_templates.h"
+#include "dialogs/view_link.h"
+#include "document/veskdoc.h"
+#include "framework/data_exchange.h"
+
+namespace {
+constexpr double kCmPerInch = 2.54;
+// The double nearest to -19/12: the 19th fret lies at 1 - 2^(-19/12) of the scale from the nut.
+constexpr double kFret19Exponent = -1.5833333333333333;
+}  // namespace
+
+CSoundholeDlg::CSoundholeDlg(QWidget* parent)
+    : CDialog(SoundholeDialogTemplate(), parent),
+      m_scaleLength(0.0),
+      m_holeDiameter(0.0),
+      m_holePosition(0.0),
+      m_nutWidth(0.0),
+      m_fret12Width(0.0),
+      m_fret19Width(0.0),
+      m_placement(-1) {
+  MapClicked(IDC_CALC, [this] { OnCalc(); });
+  MapClicked(IDC_INTOCM, [this] { OnInToCm(); });
+  MapClicked(IDC_CMTOIN, [this] { OnCmToIn(); });
+}
+
+void CSoundholeDlg::DoDataExchange(CDataExchange* pDX) {
+  CDialog::DoDataExchange(pDX);
+  DDX_Text(pDX, IDC_SCALELENGTH, m_scaleLength);
+  DDX_Text(pDX, IDC_HOLEDIAMETER, m_holeDiameter);
+  DDX_Text(pDX, IDC_HOLEPOSITION, m_holePosition);
+  DDX_Text(pDX, IDC_NUTWIDTH, m_nutWidth);
+  DDX_Text(pDX, IDC_FRET12WIDTH, m_fret12Width);
+  DDX_Text(pDX, IDC_FRET19WIDTH, m_fret19Width);
+  DDX_Radio(pDX, IDC_FIXED, m_placement);
+}
+
+// Every run starts with "Fixed" checked, whatever placement was used before.
+bool CSoundholeDlg::OnInitDialog() {
+  CDialog::OnInitDialog();
+  if (m_pDoc) {
+    m_scaleLength = m_pDoc->m_scaleLength;
+    m_holeDiameter = m_pDoc->m_holeDiameter;
+    m_holePosition = m_pDoc->m_holePosition;
+    m_nutWidth = m_pDoc->m_nutWidth;
+    m_fret12Width = m_pDoc->m_fret12Width;
+    m_fret19Width = m_pDoc->m_fret19Width;
+  }
+  m_placement = 0;
+  UpdateData(false);
+  return true;
+}
+
+// The hole's rim passes through the points a sixth of the 19th-fret width either side of the
+// centreline at the 19th fret. A 19th-fret width of exactly 0 means "not given": the taper from
+// nut to 12th fret is continued. A result that is not a finite real number leaves the typed value;
+// false when the position could not be placed so.
+bool CSoundholeDlg::PlaceClassically(double radius) {
+  const double t = (0.5 - std::pow(2.0, kFret19Exponent)) * m_scaleLength;  // 12th to 19th fret
+  if (m_fret19Width == 0.0) {
+    const double taper =
+        m_nutWidth + (m_fret12Width - m_nutWidth) * (0.5 * m_scaleLength + t) / (0.5 * m_scaleLength);
+    if (std::isfinite(taper)) m_fret19Width = taper;
+  }
+  const double sixth = m_fret19Width / 6;
+  const double square = radius * radius - sixth * sixth;
+  if (!(square >= 0.0)) return false;  // no real root: the typed position stays
+  const double position = t + std::sqrt(square);
+  if (!std::isfinite(position)) return false;
+  m_holePosition = position;
+  return true;
+}
+
+// A refused field does not stop Calc: it goes on with the members as the exchange left them.
+void CSoundholeDlg::OnCalc() {
+  UpdateData(true);
+  if (!m_pDoc) return;
+  const double r = 0.5 * m_holeDiameter;
+  if (!(r < m_pDoc->m_waist)) {
+    MessageBox("Soundhole diameter exceeds waist width.");
+    return;
+  }
+  const bool placed = m_placement != 1 || PlaceClassically(r);
+  // A warning only: the values are accepted all the same. It looks along the body's length only.
+  if (!placed || !(r < m_holePosition && m_holePosition < m_pDoc->m_length - r))
+    MessageBox("Soundhole placement protrudes out of guitar outline.");
+  UpdateData(false);
+
+  m_pDoc->m_scaleLength = m_scaleLength;
+  m_pDoc->m_holeDiameter = m_holeDiameter;
+  m_pDoc->m_holePosition = m_holePosition;
+  m_pDoc->m_nutWidth = m_nutWidth;
+  m_pDoc->m_fret12Width = m_fret12Width;
+  m_pDoc->m_fret19Width = m_fret19Width;
+  m_pDoc->m_jointFret = m_placement == 1 ? 12 : 14;
+  m_pDoc->m_holeDefined = 1;
+  const bool ready = m_pDoc->m_holeDefined != 0 && m_pDoc->m_jointFret > 0 && m_nutWidth > 0 && m_fret12Width > 0 &&
+                     m_fret12Width > m_nutWidth;
+  SetFingerboardReady(m_pView, ready ? 1 : 0);
+  m_pDoc->SetModifiedFlag(true);
+  InvalidateView(m_pView);
+}
+
+// The diameter check's verdict does not keep the dialog open; only a field that cannot be read does.
+void CSoundholeDlg::OnOK() {
+  OnCalc();
+  CDialog::OnOK();
+}
+
+void CSoundholeDlg::OnInToCm() { ScaleFields(kCmPerInch, false); }
+
+// A true division, not a multiplication by the reciprocal.
+void CSoundholeDlg::OnCmToIn() { ScaleFields(kCmPerInch, true); }
+
+// Converts only when every field reads, so a refused field and those after it keep what the user
+// typed. The placement is exchanged but not changed.
+void CSoundholeDlg::ScaleFields(double factor, bool divide) {
+  if (!UpdateData(true)) return;
+  for (double* v : {&m_scaleLength, &m_holeDiameter, &m_holePosition, &m_nutWidth, &m_fret12Width, &m_fret19Width})
+    *v = divide ? *v / factor : *v * factor;
+  UpdateData(false);
+}

@@ -1,0 +1,26 @@
+// Unit names and factors of the exports.
+#include "export/export_units.h"
+
+bool ParseExportUnit(const QString& text, ExportUnit* unit) {
+  if (text == QLatin1String("cm")) {
+    *unit = ExportUnit::Cm;
+    return true;
+  }
+  if (text == QLatin1String("in")) {
+    *unit = ExportUnit::In;
+    return true;
+  }
+  return false;
+}
+
+QString UnitName(ExportUnit unit) { return unit == ExportUnit::Cm ? QStringLiteral("cm") : QStringLiteral("in"); }
+
+double MillimetresPerUnit(ExportUnit unit) { return unit == ExportUnit::Cm ? 10.0 : 25.4; }
+
+double UnitsFromMillimetres(double mm, ExportUnit unit) { return mm / MillimetresPerUnit(unit); }
+
+double CheckSquareSideUnits(ExportUnit unit) { return unit == ExportUnit::Cm ? 10.0 : 4.0; }
+
+QString CheckSquareLabel(ExportUnit unit) {
+  return unit == ExportUnit::Cm ? QStringLiteral("100 mm") : QStringLiteral("4 in");
+}

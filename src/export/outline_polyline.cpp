@@ -1,0 +1,53 @@
+// The outline polyline: adaptive samples of the half, mirrored for the whole body.
+#include "export/outline_polyline.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "export/adaptive_sampler.h"
+#include "geometry/outline.h"
+#include "geometry/shape_state.h"
+
+namespace {
+
+std::vector<double> OutlineBreaks() {
+  std::vector<double> breaks{0.0, 180.0};
+  for (int i = 0; i < 3; ++i) {
+    const double a = g_shapeState.extrema[i].angle;
+    if (std::isfinite(a) && a > 0.0 && a < 180.0) breaks.push_back(a);
+  }
+  std::sort(breaks.begin(), breaks.end());
+  breaks.erase(std::unique(breaks.begin(), breaks.end()), breaks.end());
+  return breaks;
+}
+
+// Drops vertices that repeat their predecessor (and a last vertex that repeats the first), so no
+// chord has zero length.
+void DropRepeats(Polyline& line) {
+  std::vector<Point2> kept;
+  for (const Point2& p : line.points)
+    if (kept.empty() || Distance(kept.back(), p) > 0.0) kept.push_back(p);
+  if (line.closed)
+    while (kept.size() > 1 && Distance(kept.back(), kept.front()) == 0.0) kept.pop_back();
+  line.points = std::move(kept);
+}
+
+}  // namespace
+
+std::optional<Polyline> SampleOutline(OutlineExtent extent, double tolerance) {
+  const auto curve = [](double t) { return Point2{OutlineX(t), OutlineY(t)}; };
+  const auto samples = SampleCurve(curve, OutlineBreaks(), tolerance);
+  if (!samples) return std::nullopt;
+
+  Polyline line;
+  line.closed = true;
+  for (const CurveSample& s : *samples) line.points.push_back(s.point);
+  if (extent == OutlineExtent::Whole) {
+    // The mirror half, from the neck end back to the tail, without repeating either end.
+    for (std::size_t i = samples->size() - 1; i-- > 1;)
+      line.points.push_back(Point2{(*samples)[i].point.x, -(*samples)[i].point.y});
+  }
+  DropRepeats(line);
+  if (line.points.size() < 3) return std::nullopt;
+  return line;
+}

@@ -1,0 +1,14 @@
+// The fitted outline of the shape state as one closed polyline in model units.
+#pragma once
+
+#include <optional>
+
+#include "export/drawing_primitives.h"
+
+enum class OutlineExtent { Whole, Half };
+
+// Samples t = 0..180 adaptively within tolerance (model units), with vertices at both ends and at
+// the fitted bout and waist angles so that the polyline's extents are the design's. Whole mirrors
+// the half in the centreline; Half closes along the centreline. nullopt when the curve is not
+// finite or needs more vertices than a template can sensibly carry.
+std::optional<Polyline> SampleOutline(OutlineExtent extent, double tolerance);

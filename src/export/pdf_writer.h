@@ -1,0 +1,13 @@
+// Tiled PDF template at true scale: the drawing spread over the pages of a tile plan, each page with
+// its furniture, the title block on the first.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+struct ExportModel;
+struct TilePlan;
+enum class Paper;
+
+// Empty on failure, with *error set to one line.
+QByteArray WritePdf(const ExportModel& model, const TilePlan& plan, Paper paper, QString* error);

@@ -1,0 +1,23 @@
+// Title block text.
+#include "export/title_block.h"
+
+#include <QLocale>
+
+QString ShortestNumber(double value) { return QString::number(value, 'g', QLocale::FloatingPointShortest); }
+
+QStringList TitleLines(const TitleInput& in) {
+  const QString u = UnitName(in.unit);
+  const auto len = [&](double v) { return ShortestNumber(v) + ' ' + u; };
+  return {
+      QStringLiteral("vesk design: %1").arg(in.fileName),
+      QStringLiteral("Length %1").arg(len(in.length)),
+      QStringLiteral("Lower bout %1, waist %2, upper bout %3 (half-widths)")
+          .arg(len(in.lowerBout), len(in.waist), len(in.upperBout)),
+      QStringLiteral("a3 %1, a4 %2, a5 %3, a6 %4")
+          .arg(ShortestNumber(in.a3), ShortestNumber(in.a4), ShortestNumber(in.a5), ShortestNumber(in.a6)),
+      QStringLiteral("Side length %1").arg(len(in.sideLength)),
+      QStringLiteral("Unit: %1").arg(u),
+      QStringLiteral("Outline chord tolerance %1 mm").arg(ShortestNumber(kChordToleranceMm)),
+      QStringLiteral("Check square %1").arg(CheckSquareLabel(in.unit)),
+  };
+}
