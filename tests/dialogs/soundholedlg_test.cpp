@@ -218,7 +218,8 @@ TEST_F(SoundholeDialogTest, AFieldThatIsNotANumberIsRefusedAndNothingAfterItChan
 
       EXPECT_EQ(Text(dlg, kExchangeOrder[bad].id), text) << "the refused text stays for the user to fix";
       for (size_t i = bad + 1; i < std::size(kExchangeOrder); ++i)
-        EXPECT_EQ(Text(dlg, kExchangeOrder[i].id), kExchangeOrder[i].typed) << "typed after the refused field";
+        EXPECT_EQ(Text(dlg, kExchangeOrder[i].id), kExchangeOrder[i].typed)
+            << "typed after the refused field";
 
       boxes.Clear();
       Click(dlg, IDOK);
