@@ -8,7 +8,8 @@
 namespace {
 
 void BM_StartToFirstPaint(benchmark::State& state, const char* program) {
-  const std::string dir = MakeTempDir();
+  const TempDir temp;
+  const std::string& dir = temp.path();
   const std::vector<std::string> env = EnvironmentWith({
       "QT_QPA_PLATFORM=offscreen",
       std::string(FirstPaintExit::kVariable) + "=1",

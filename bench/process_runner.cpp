@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <stdexcept>
 
 extern char** environ;
@@ -51,9 +52,14 @@ int RunProcess(const std::vector<std::string>& argv, const std::vector<std::stri
   return WEXITSTATUS(status);
 }
 
-std::string MakeTempDir() {
+TempDir::TempDir() {
   const char* base = std::getenv("TMPDIR");
   std::string pattern = std::string(base && *base ? base : "/tmp") + "/vesk-bench-XXXXXX";
   if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot create a temporary folder");
-  return pattern;
+  m_path = pattern;
+}
+
+TempDir::~TempDir() {
+  std::error_code ignored;
+  std::filesystem::remove_all(m_path, ignored);
 }

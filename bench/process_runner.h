@@ -12,5 +12,16 @@ std::vector<std::string> EnvironmentWith(const std::vector<std::string>& overrid
 // -1 when the program could not be started or did not exit normally.
 int RunProcess(const std::vector<std::string>& argv, const std::vector<std::string>& environment);
 
-// A fresh folder under the system's temporary folder, for settings and output files.
-std::string MakeTempDir();
+// A fresh folder under the system's temporary folder, for settings and output files; removed with
+// everything in it when the object goes.
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+  const std::string& path() const { return m_path; }
+
+ private:
+  std::string m_path;
+};

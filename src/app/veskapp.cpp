@@ -11,7 +11,7 @@
 #include "framework/doc_template.h"
 #include "framework/frame_wnd.h"
 #include "framework/standard_ids.h"
-#include "framework/view.h"
+#include "view/veskview.h"
 
 CVeskApp::CVeskApp() : CWinApp(VeskStrings::AppTitle()) {}
 
@@ -22,7 +22,7 @@ bool CVeskApp::InitInstance() {
   LoadStdProfileSettings(4);
   AddDocTemplate(std::make_unique<CSingleDocTemplate>(IDR_MAINFRAME, VeskStrings::DocString(), MainFrameResource(),
                                                       RuntimeClass<CVeskDoc>(), RuntimeClass<CMainFrame>(),
-                                                      RuntimeClass<CView>()));
+                                                      RuntimeClass<CVeskView>()));
   CCommandLineInfo cmdInfo;
   ParseCommandLine(cmdInfo);
   if (!ProcessShellCommand(cmdInfo)) return false;

@@ -22,6 +22,19 @@ bool ParseOrReport(QCommandLineParser& parser, const QStringList& args) {
   return false;
 }
 
+bool OneFileArgument(const QCommandLineParser& parser, const QString& command, QString* file) {
+  const QStringList files = parser.positionalArguments();
+  if (files.size() == 1) {
+    *file = files.first();
+    return true;
+  }
+  if (files.isEmpty())
+    PrintError(QStringLiteral("%1: missing FILE").arg(command));
+  else
+    PrintError(QStringLiteral("%1: unexpected argument '%2'").arg(command, files[1]));
+  return false;
+}
+
 std::optional<double> FiniteOption(const QCommandLineParser& parser, const QString& name, double fallback) {
   if (!parser.isSet(name)) return fallback;
   const QString text = parser.value(name);

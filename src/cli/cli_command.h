@@ -29,6 +29,10 @@ bool ParseOrReport(QCommandLineParser& parser, const QStringList& args);
 
 // The value of a numeric option, or fallback when it is absent; nullopt (after a one-line message)
 // when it is present but not a finite number.
+// The single FILE argument of a command; prints a usage error and returns false when there is not
+// exactly one.
+bool OneFileArgument(const QCommandLineParser& parser, const QString& command, QString* file);
+
 std::optional<double> FiniteOption(const QCommandLineParser& parser, const QString& name, double fallback);
 
 }  // namespace cli

@@ -1,4 +1,4 @@
-// vesk-cli fit: fit a design given by options (or, later, a file) and report the outline.
+// vesk-cli fit: fit a design given by options or saved in a file, and report the outline.
 #pragma once
 
 #include <QStringList>

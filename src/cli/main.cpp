@@ -7,14 +7,20 @@
 #include <memory>
 
 #include "cli/cli_command.h"
+#include "cli/cmd_convert.h"
 #include "cli/cmd_export.h"
 #include "cli/cmd_fit.h"
+#include "cli/cmd_info.h"
+#include "cli/cmd_new.h"
 #include "cli/cmd_render.h"
 
 namespace {
 
 const cli::Command kCommands[] = {
-    {"fit", "fit a design and report the outline", cli::RunFitCommand},
+    {"fit", "fit a design (options or FILE) and report the outline", cli::RunFitCommand},
+    {"new", "write a new design: new -o FILE", cli::RunNewCommand},
+    {"info", "show a saved design's fields and its fit: info FILE [--json]", cli::RunInfoCommand},
+    {"convert", "convert a design's units: convert FILE --in-to-cm|--cm-to-in [-o OUT]", cli::RunConvertCommand},
     {"render", "paint a design into a PNG", cli::RunRenderCommand, true},
     {"export", "write a true-scale SVG, DXF or tiled PDF template", cli::RunExportCommand, true},
 };

@@ -141,7 +141,7 @@ BuildResult BuildExportModel(const CVeskDoc& doc, const ExportContent& content) 
   if (content.soundhole && doc.m_holeDefined != 0) {
     if (!std::isfinite(doc.m_holeDiameter) || !std::isfinite(doc.m_holePosition))
       return Refuse(QStringLiteral("the soundhole's diameter or position is not a finite number"));
-    if (doc.m_holeDiameter > 0.0)
+    if (doc.m_holeDiameter * 0.5 > eps)
       AddSoundhole(doc, m, seen, eps);
     else
       result.notes << QStringLiteral("no soundhole drawn: its diameter is not positive");

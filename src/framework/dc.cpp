@@ -1,7 +1,7 @@
 // CDC over QPainter. Qt draws a one-pixel line with both ends painted and picks the same pixels
 // whichever way the line runs; LineTo takes those pixels and drops the end pixel: a straight line
-// is shortened by one pixel, a one-step line is its start pixel, and any other line is drawn
-// clipped to the band of columns (or rows) short of the end.
+// is shortened by one pixel (and filled as a one-pixel-wide rectangle), a one-step line is its
+// start pixel, and any other line is drawn clipped to the band of columns (or rows) short of the end.
 #include "framework/dc.h"
 
 #include <QFontMetrics>
@@ -41,6 +41,17 @@ void CDC::ApplyPen() {
   if (CanPaint()) m_painter->setPen(m_pen->Pen());
 }
 
+void CDC::FillPixels(long long left, long long top, long long right, long long bottom, const QColor& color) {
+  left = std::max<long long>(left, m_client.left);
+  top = std::max<long long>(top, m_client.top);
+  right = std::min<long long>(right, static_cast<long long>(m_client.right) - 1);
+  bottom = std::min<long long>(bottom, static_cast<long long>(m_client.bottom) - 1);
+  if (right < left || bottom < top) return;
+  m_painter->fillRect(QRect(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left + 1),
+                            static_cast<int>(bottom - top + 1)),
+                      color);
+}
+
 void CDC::FillSolidRect(const CRect& rect, COLORREF color) {
   FillSolidRect(rect.left, rect.top, rect.Width(), rect.Height(), color);
 }
@@ -48,15 +59,8 @@ void CDC::FillSolidRect(const CRect& rect, COLORREF color) {
 void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF color) {
   m_bkColor = color;
   if (!CanPaint()) return;
-  // 64-bit edges, cut to the client area, so that no sum can overflow.
-  const long long left = std::max<long long>(x, m_client.left);
-  const long long top = std::max<long long>(y, m_client.top);
-  const long long right = std::min<long long>(static_cast<long long>(x) + cx, m_client.right);
-  const long long bottom = std::min<long long>(static_cast<long long>(y) + cy, m_client.bottom);
-  if (right <= left || bottom <= top) return;
-  m_painter->fillRect(QRect(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
-                            static_cast<int>(bottom - top)),
-                      ToQColor(color));
+  // 64-bit edges, so that no sum can overflow.
+  FillPixels(x, y, static_cast<long long>(x) + cx - 1, static_cast<long long>(y) + cy - 1, ToQColor(color));
 }
 
 CPen* CDC::SelectObject(CPen* pen) {
@@ -97,13 +101,13 @@ void CDC::StrokeLine(int x1, int y1, int x2, int y2) {
     m_painter->drawPoint(x1, y1);
     return;
   }
-  // The pixel before the end lies between the two ends, so it fits in an int.
-  if (dy == 0) {
-    m_painter->drawLine(QLine(x1, y1, static_cast<int>(x2 - (dx > 0 ? 1 : -1)), y2));
-    return;
-  }
-  if (dx == 0) {
-    m_painter->drawLine(QLine(x1, y1, x2, static_cast<int>(y2 - (dy > 0 ? 1 : -1))));
+  if (dx == 0 || dy == 0) {
+    // From the start to the pixel before the end; a one-pixel-wide fill paints the same pixels as
+    // Qt's line, many times faster for the long grid lines.
+    const long long endX = x2 - (dx > 0 ? 1 : dx < 0 ? -1 : 0);
+    const long long endY = y2 - (dy > 0 ? 1 : dy < 0 ? -1 : 0);
+    FillPixels(std::min<long long>(x1, endX), std::min<long long>(y1, endY), std::max<long long>(x1, endX),
+               std::max<long long>(y1, endY), m_pen->Pen().color());
     return;
   }
   // The band of the line's bounding box without the end's column (x-major) or row (y-major),

@@ -74,6 +74,8 @@ class CDC {
  private:
   bool CanPaint() const;
   void ApplyPen();
+  // Fills the pixels from (left, top) to (right, bottom) inclusive that lie in the client area.
+  void FillPixels(long long left, long long top, long long right, long long bottom, const QColor& color);
   void StrokeLine(int x1, int y1, int x2, int y2);
 
   QPainter* m_painter;

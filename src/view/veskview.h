@@ -7,6 +7,7 @@
 
 #include "framework/view.h"
 
+class CCmdUI;
 class CDC;
 class CPen;
 class CVeskDoc;
@@ -22,6 +23,15 @@ class CVeskView : public CView {
   // The paint sequence (veskview.cpp).
   void OnDraw(CDC* pDC) override;
 
+  // The view's commands and its handler table (veskview_commands.cpp).
+  bool OnCmdMsg(int id, CmdMsg msg, CCmdUI* ui) override;
+  void OnVertical();
+  void OnUpdateVertical(CCmdUI* pCmdUI);
+  void OnShowData();
+  void OnUpdateShowData(CCmdUI* pCmdUI);
+  void OnShowFingerboard();
+  void OnUpdateShowFingerboard(CCmdUI* pCmdUI);
+  void OnSideLength();
   // Edit > Input Shape and Input Soundhole: each runs its one dialog modally on this view and its
   // document; Input Soundhole is enabled only while the shape state holds a valid fit
   // (veskview_dialog_commands.cpp).

@@ -48,11 +48,14 @@ TEST_F(AppTest, UnreadableFileArgumentEndsStartUpWithoutAWindow) {
   }
 }
 
-TEST_F(AppTest, SeveralArgumentsAreAUsageError) {
-  EXPECT_FALSE(Start({"a.vsk", "b.vsk"}));
-  EXPECT_EQ(Frame(), nullptr);
-  ASSERT_EQ(boxes.Entries().size(), 1);
-  EXPECT_TRUE(boxes.Entries()[0].text.startsWith("Usage: vesk [FILE]"));
+TEST_F(AppTest, SeveralArgumentsOrAnEmptyNameAreAUsageError) {
+  for (const QStringList& args : {QStringList{"a.vsk", "b.vsk"}, QStringList{QString()}}) {
+    boxes.Clear();
+    EXPECT_FALSE(Start(args));
+    EXPECT_EQ(Frame(), nullptr);
+    ASSERT_EQ(boxes.Entries().size(), 1);
+    EXPECT_TRUE(boxes.Entries()[0].text.startsWith("Usage: vesk [FILE]"));
+  }
 }
 
 TEST_F(AppTest, TitleFollowsNewOpenAndSaveAs) {

