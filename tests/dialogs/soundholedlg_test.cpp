@@ -138,6 +138,17 @@ TEST_F(SoundholeDialogTest, TheFingerboardIsReadyOnlyWhileTheNutIsNarrowerThanTh
   }
 }
 
+TEST_F(SoundholeDialogTest, WithoutFingerboardDataShowFingerboardOnlyShowsItsMessage) {
+  Type(dlg, IDC_NUTWIDTH, "6.2");
+  Click(dlg, IDOK);
+  ASSERT_EQ(view.m_fingerboardReady, 0);
+  boxes.Clear();
+  view.OnShowFingerboard();
+  ASSERT_EQ(boxes.Texts().size(), 1);
+  EXPECT_TRUE(boxes.Texts()[0].startsWith("Insufficient data to draw fingerboard"));
+  EXPECT_EQ(view.m_showFingerboard, 0);
+}
+
 TEST_F(SoundholeDialogTest, EveryRunStartsWithFixedAndTheDocumentsValues) {
   Click(dlg, IDC_CLASSICAL);
   Click(dlg, IDOK);
