@@ -37,6 +37,16 @@ const cli::Command* FindCommand(const char* name) {
   return nullptr;
 }
 
+// Qt warns on stderr that XDG_RUNTIME_DIR is unset whenever a GUI application starts as root
+// without a session. vesk-cli uses no runtime folder, and its stderr carries only its own one-line
+// errors, so that one notice is dropped; every other message goes on as usual.
+QtMessageHandler g_defaultHandler = nullptr;
+
+void FilterQtMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR"))) return;
+  g_defaultHandler(type, context, message);
+}
+
 std::unique_ptr<QCoreApplication> MakeApplication(const cli::Command* command, int& argc, char** argv) {
   if (command == nullptr || !command->paints) return std::make_unique<QCoreApplication>(argc, argv);
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -46,6 +56,7 @@ std::unique_ptr<QCoreApplication> MakeApplication(const cli::Command* command, i
 }  // namespace
 
 int main(int argc, char** argv) {
+  g_defaultHandler = qInstallMessageHandler(FilterQtMessages);
   const cli::Command* command = argc > 1 ? FindCommand(argv[1]) : nullptr;
   const auto app = MakeApplication(command, argc, argv);
   const QStringList args = QCoreApplication::arguments().mid(1);

@@ -87,10 +87,14 @@ void CShapeDlg::OnOK() {
   CDialog::OnOK();
 }
 
-void CShapeDlg::OnInToCm() { ScaleFields(kCmPerInch, false); }
+void CShapeDlg::OnInToCm() {
+  ScaleFields(kCmPerInch, false);
+}
 
 // A true division, not a multiplication by the reciprocal.
-void CShapeDlg::OnCmToIn() { ScaleFields(kCmPerInch, true); }
+void CShapeDlg::OnCmToIn() {
+  ScaleFields(kCmPerInch, true);
+}
 
 // Converts the typed values only when every field reads: a refused field keeps what the user typed
 // in it and in the fields after it, rather than overwriting them with converted old values.

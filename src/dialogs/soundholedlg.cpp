@@ -101,8 +101,8 @@ void CSoundholeDlg::OnCalc() {
   m_pDoc->m_fret19Width = m_fret19Width;
   m_pDoc->m_jointFret = m_placement == 1 ? 12 : 14;
   m_pDoc->m_holeDefined = 1;
-  const bool ready = m_pDoc->m_holeDefined != 0 && m_pDoc->m_jointFret > 0 && m_nutWidth > 0 && m_fret12Width > 0 &&
-                     m_fret12Width > m_nutWidth;
+  const bool ready = m_pDoc->m_holeDefined != 0 && m_pDoc->m_jointFret > 0 && m_nutWidth > 0 &&
+                     m_fret12Width > 0 && m_fret12Width > m_nutWidth;
   SetFingerboardReady(m_pView, ready ? 1 : 0);
   m_pDoc->SetModifiedFlag(true);
   InvalidateView(m_pView);
@@ -114,16 +114,21 @@ void CSoundholeDlg::OnOK() {
   CDialog::OnOK();
 }
 
-void CSoundholeDlg::OnInToCm() { ScaleFields(kCmPerInch, false); }
+void CSoundholeDlg::OnInToCm() {
+  ScaleFields(kCmPerInch, false);
+}
 
 // A true division, not a multiplication by the reciprocal.
-void CSoundholeDlg::OnCmToIn() { ScaleFields(kCmPerInch, true); }
+void CSoundholeDlg::OnCmToIn() {
+  ScaleFields(kCmPerInch, true);
+}
 
 // Converts only when every field reads, so a refused field and those after it keep what the user
 // typed. The placement is exchanged but not changed.
 void CSoundholeDlg::ScaleFields(double factor, bool divide) {
   if (!UpdateData(true)) return;
-  for (double* v : {&m_scaleLength, &m_holeDiameter, &m_holePosition, &m_nutWidth, &m_fret12Width, &m_fret19Width})
+  for (double* v :
+       {&m_scaleLength, &m_holeDiameter, &m_holePosition, &m_nutWidth, &m_fret12Width, &m_fret19Width})
     *v = divide ? *v / factor : *v * factor;
   UpdateData(false);
 }

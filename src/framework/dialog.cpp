@@ -9,7 +9,9 @@
 
 CDialog::CDialog(const DialogTemplate& tmpl, QWidget* parent) : m_template(tmpl), m_parent(parent) {}
 
-CDialog::~CDialog() { DestroyWindow(); }
+CDialog::~CDialog() {
+  DestroyWindow();
+}
 
 void CDialog::MakeWindow(QWidget* parent) {
   m_window = new DialogWindow(m_template, this, parent);
@@ -45,9 +47,13 @@ void CDialog::DestroyWindow() {
   m_window = nullptr;
 }
 
-QDialog* CDialog::Window() const { return m_window.data(); }
+QDialog* CDialog::Window() const {
+  return m_window.data();
+}
 
-QWidget* CDialog::GetDlgItem(int id) const { return m_window ? m_window->Item(id) : nullptr; }
+QWidget* CDialog::GetDlgItem(int id) const {
+  return m_window ? m_window->Item(id) : nullptr;
+}
 
 std::vector<QRadioButton*> CDialog::RadioGroup(int firstId) const {
   return m_window ? m_window->RadioGroup(firstId) : std::vector<QRadioButton*>{};
@@ -76,11 +82,15 @@ void CDialog::OnOK() {
   EndDialog(IDOK);
 }
 
-void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+void CDialog::OnCancel() {
+  EndDialog(IDCANCEL);
+}
 
 void CDialog::DoDataExchange(CDataExchange*) {}
 
-void CDialog::MapClicked(int id, std::function<void()> handler) { m_clickHandlers[id] = std::move(handler); }
+void CDialog::MapClicked(int id, std::function<void()> handler) {
+  m_clickHandlers[id] = std::move(handler);
+}
 
 void CDialog::OnCommand(int id) {
   const auto handler = m_clickHandlers.find(id);

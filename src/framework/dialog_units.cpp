@@ -7,7 +7,8 @@
 
 DialogBaseUnits BaseUnitsOf(const QFont& font) {
   const QFontMetrics metrics(font);
-  const int letters = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+  const int letters =
+      metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
   return {(letters / 26 + 1) / 2, metrics.height()};
 }
 
@@ -17,8 +18,12 @@ int Scale(int v, int base, int divisor) {
 }
 }  // namespace
 
-int DialogXToPixels(int x, DialogBaseUnits units) { return Scale(x, units.cx, 4); }
-int DialogYToPixels(int y, DialogBaseUnits units) { return Scale(y, units.cy, 8); }
+int DialogXToPixels(int x, DialogBaseUnits units) {
+  return Scale(x, units.cx, 4);
+}
+int DialogYToPixels(int y, DialogBaseUnits units) {
+  return Scale(y, units.cy, 8);
+}
 
 QRect DialogToPixels(const DialogRect& r, DialogBaseUnits units) {
   return {DialogXToPixels(r.x, units), DialogYToPixels(r.y, units), DialogXToPixels(r.cx, units),

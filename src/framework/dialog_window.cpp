@@ -34,8 +34,8 @@ Qt::FocusPolicy FocusFor(const DialogItem& item) {
 }  // namespace
 
 DialogWindow::DialogWindow(const DialogTemplate& tmpl, CDialog* owner, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       m_template(tmpl),
       m_owner(owner) {
   setWindowTitle(QString::fromUtf8(tmpl.caption));
@@ -182,4 +182,6 @@ QWidget* DialogWindow::FirstTabStop() const {
   return nullptr;
 }
 
-void DialogWindow::reject() { m_owner->OnCancel(); }
+void DialogWindow::reject() {
+  m_owner->OnCancel();
+}

@@ -20,4 +20,6 @@ void CVeskView::OnInputSoundhole() {
   dlg.DoModal();
 }
 
-void CVeskView::OnUpdateInputSoundhole(CCmdUI* pCmdUI) { pCmdUI->Enable(IsFitValid() != 0); }
+void CVeskView::OnUpdateInputSoundhole(CCmdUI* pCmdUI) {
+  pCmdUI->Enable(IsFitValid() != 0);
+}

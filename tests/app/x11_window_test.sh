@@ -7,18 +7,29 @@
 set -uo pipefail
 
 vesk=$1
-for tool in xvfb-run Xvfb xauth xwininfo xdotool; do
+for tool in Xvfb xwininfo xdotool; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
 
+# A private Xvfb on a display number it picks itself (-displayfd), so test runs side by side never
+# share or race for a display.
 if [ "${VESK_X11_INNER:-}" != 1 ]; then
   export VESK_X11_INNER=1
-  out=$(mktemp)
-  xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$0" "$@" >"$out" 2>&1
+  fifo_dir=$(mktemp -d)
+  mkfifo "$fifo_dir/display"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo_dir/display" >/dev/null 2>&1 &
+  xvfb=$!
+  display=$(timeout 20 head -n 1 "$fifo_dir/display")
+  rm -rf "$fifo_dir"
+  if [ -z "$display" ]; then
+    kill "$xvfb" 2>/dev/null
+    echo "skipped: Xvfb did not start"
+    exit 77
+  fi
+  DISPLAY=:$display "$0" "$@"
   status=$?
-  cat "$out"
-  if [ $status -ne 0 ] && grep -qE "^x11_window_test: no X server|Xvfb failed to start" "$out"; then status=77; fi
-  rm -f "$out"
+  kill "$xvfb" 2>/dev/null
+  wait "$xvfb" 2>/dev/null
   exit $status
 fi
 

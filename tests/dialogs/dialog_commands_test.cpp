@@ -1,6 +1,8 @@
 // The view's Input Shape and Input Soundhole commands: each runs its dialog modally on the view's
 // current document, answered here from inside the modal loop as the user would; Input Soundhole
 // is enabled exactly while the fit is valid.
+#include <gtest/gtest.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
@@ -9,7 +11,6 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
-#include <gtest/gtest.h>
 
 #include "dialog_test_util.h"
 #include "dialogs/dialog_ids.h"

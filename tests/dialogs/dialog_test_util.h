@@ -13,11 +13,19 @@
 
 #include "framework/dialog.h"
 
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QString& s, std::ostream* os) {
+  *os << '"' << s.toStdString() << '"';
+}
 
-inline QLineEdit* Field(const CDialog& dlg, int id) { return qobject_cast<QLineEdit*>(dlg.GetDlgItem(id)); }
-inline QString Text(const CDialog& dlg, int id) { return Field(dlg, id)->text(); }
-inline double Number(const CDialog& dlg, int id) { return Text(dlg, id).toDouble(); }
+inline QLineEdit* Field(const CDialog& dlg, int id) {
+  return qobject_cast<QLineEdit*>(dlg.GetDlgItem(id));
+}
+inline QString Text(const CDialog& dlg, int id) {
+  return Field(dlg, id)->text();
+}
+inline double Number(const CDialog& dlg, int id) {
+  return Text(dlg, id).toDouble();
+}
 
 inline void Type(const CDialog& dlg, int id, const QString& text) {
   QLineEdit* field = Field(dlg, id);
@@ -28,7 +36,9 @@ inline void Type(const CDialog& dlg, int id, const QString& text) {
 }
 
 // A mouse click in the middle of a push button or radio button.
-inline void Click(const CDialog& dlg, int id) { QTest::mouseClick(dlg.GetDlgItem(id), Qt::LeftButton); }
+inline void Click(const CDialog& dlg, int id) {
+  QTest::mouseClick(dlg.GetDlgItem(id), Qt::LeftButton);
+}
 
 inline bool IsChecked(const CDialog& dlg, int id) {
   return qobject_cast<QRadioButton*>(dlg.GetDlgItem(id))->isChecked();
@@ -55,7 +65,9 @@ class PaintCounter : public QObject {
   int m_paints = 0;
 };
 
-inline QImage Picture(QWidget& view) { return view.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+inline QImage Picture(QWidget& view) {
+  return view.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
 
 // Pixels that are not white: the grid, outline and text of a valid design.
 inline int Ink(const QImage& picture) {

@@ -138,6 +138,17 @@ TEST_F(SoundholeDialogTest, TheFingerboardIsReadyOnlyWhileTheNutIsNarrowerThanTh
   }
 }
 
+TEST_F(SoundholeDialogTest, WithoutFingerboardDataShowFingerboardOnlyShowsItsMessage) {
+  Type(dlg, IDC_NUTWIDTH, "6.2");
+  Click(dlg, IDOK);
+  ASSERT_EQ(view.m_fingerboardReady, 0);
+  boxes.Clear();
+  view.OnShowFingerboard();
+  ASSERT_EQ(boxes.Texts().size(), 1);
+  EXPECT_TRUE(boxes.Texts()[0].startsWith("Insufficient data to draw fingerboard"));
+  EXPECT_EQ(view.m_showFingerboard, 0);
+}
+
 TEST_F(SoundholeDialogTest, EveryRunStartsWithFixedAndTheDocumentsValues) {
   Click(dlg, IDC_CLASSICAL);
   Click(dlg, IDOK);
@@ -218,7 +229,8 @@ TEST_F(SoundholeDialogTest, AFieldThatIsNotANumberIsRefusedAndNothingAfterItChan
 
       EXPECT_EQ(Text(dlg, kExchangeOrder[bad].id), text) << "the refused text stays for the user to fix";
       for (size_t i = bad + 1; i < std::size(kExchangeOrder); ++i)
-        EXPECT_EQ(Text(dlg, kExchangeOrder[i].id), kExchangeOrder[i].typed) << "typed after the refused field";
+        EXPECT_EQ(Text(dlg, kExchangeOrder[i].id), kExchangeOrder[i].typed)
+            << "typed after the refused field";
 
       boxes.Clear();
       Click(dlg, IDOK);

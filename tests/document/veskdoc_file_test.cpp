@@ -144,7 +144,7 @@ TEST_F(DesignFile, AnyNonZeroFlagCountsAsSetAndIsWrittenBackAsRead) {
   for (int32_t flag : {-1, 2, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()}) {
     designbytes::Record r;
     r.holeDefined = flag;
-    r.jointFret = -flag;
+    r.jointFret = ~flag;  // another int32, never equal to the flag
     CVeskDoc doc;
     ASSERT_TRUE(doc.OnOpenDocument(Write("flag", designbytes::Bytes(r)), nullptr));
     EXPECT_EQ(doc.m_holeDefined, flag);

@@ -1,5 +1,9 @@
 // CDialog played as a user would: a small test template with edits, two radio groups, a push
 // button and an icon; fields typed with QTest, buttons clicked, boxes caught by the recorder.
+#include "framework/dialog.h"
+
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,15 +13,15 @@
 #include <QTest>
 #include <QTimer>
 #include <cmath>
-#include <gtest/gtest.h>
 
 #include "framework/data_exchange.h"
-#include "framework/dialog.h"
 #include "framework/dialog_units.h"
 #include "framework/message_box.h"
 
 // Readable QStrings in failure messages.
-void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+void PrintTo(const QString& s, std::ostream* os) {
+  *os << '"' << s.toStdString() << '"';
+}
 
 namespace {
 
@@ -79,9 +83,15 @@ class TestDialog : public CDialog {
   int initCalls = 0;
 };
 
-QLineEdit* EditOf(const CDialog& d, int id) { return qobject_cast<QLineEdit*>(d.GetDlgItem(id)); }
-QRadioButton* RadioOf(const CDialog& d, int id) { return qobject_cast<QRadioButton*>(d.GetDlgItem(id)); }
-QPushButton* ButtonOf(const CDialog& d, int id) { return qobject_cast<QPushButton*>(d.GetDlgItem(id)); }
+QLineEdit* EditOf(const CDialog& d, int id) {
+  return qobject_cast<QLineEdit*>(d.GetDlgItem(id));
+}
+QRadioButton* RadioOf(const CDialog& d, int id) {
+  return qobject_cast<QRadioButton*>(d.GetDlgItem(id));
+}
+QPushButton* ButtonOf(const CDialog& d, int id) {
+  return qobject_cast<QPushButton*>(d.GetDlgItem(id));
+}
 
 void Type(const CDialog& d, int id, const QString& text) {
   QLineEdit* edit = EditOf(d, id);
@@ -98,10 +108,10 @@ class DialogTest : public ::testing::Test {
 
 TEST_F(DialogTest, ControlsSitWhereTheTemplatePutsThemInDialogUnits) {
   const QFontMetrics metrics(dlg.Window()->font());
-  const int cx = static_cast<int>(
-      std::floor(metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
-                     52.0 +
-                 0.5));
+  const int cx = static_cast<int>(std::floor(
+      metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
+          52.0 +
+      0.5));
   const int cy = metrics.height();
   EXPECT_EQ(dlg.Window()->size(), QSize(50 * cx, 16 * cy));
   EXPECT_EQ(dlg.GetDlgItem(kFirst)->geometry(), QRect(12 * cx, cy, 10 * cx, 2 * cy));
@@ -185,8 +195,14 @@ TEST_F(DialogTest, DoublesAreShownWithFifteenSignificantDigits) {
   const struct {
     double value;
     const char* shown;
-  } rows[] = {{1.0 / 3.0, "0.333333333333333"}, {0.1, "0.1"},     {49 * 2.54, "124.46"}, {-0.25 * 2.54, "-0.635"},
-              {1e20, "1e+20"},                 {-0.0, "-0"},     {65.0, "65"},          {2.0 / 3.0, "0.666666666666667"},
+  } rows[] = {{1.0 / 3.0, "0.333333333333333"},
+              {0.1, "0.1"},
+              {49 * 2.54, "124.46"},
+              {-0.25 * 2.54, "-0.635"},
+              {1e20, "1e+20"},
+              {-0.0, "-0"},
+              {65.0, "65"},
+              {2.0 / 3.0, "0.666666666666667"},
               {123456789012345678.0, "1.23456789012346e+17"}};
   for (const auto& row : rows) {
     dlg.m_first = row.value;
@@ -199,7 +215,8 @@ TEST_F(DialogTest, TypedNumbersAreReadBack) {
   const struct {
     const char* typed;
     double value;
-  } rows[] = {{"12.5", 12.5}, {" 7 ", 7.0}, {"-0.635", -0.635}, {"+3", 3.0}, {"1e-310", 1e-310}, {"2E3", 2000.0}};
+  } rows[] = {{"12.5", 12.5}, {" 7 ", 7.0},       {"-0.635", -0.635},
+              {"+3", 3.0},    {"1e-310", 1e-310}, {"2E3", 2000.0}};
   for (const auto& row : rows) {
     Type(dlg, kSecond, row.typed);
     EXPECT_TRUE(dlg.UpdateData(true)) << row.typed;
