@@ -35,7 +35,9 @@ CDC::CDC(QPainter* painter, const CRect& client)
   ApplyPen();
 }
 
-bool CDC::CanPaint() const { return m_painter != nullptr && m_painter->isActive(); }
+bool CDC::CanPaint() const {
+  return m_painter != nullptr && m_painter->isActive();
+}
 
 void CDC::ApplyPen() {
   if (CanPaint()) m_painter->setPen(m_pen->Pen());
@@ -58,6 +60,16 @@ void CDC::FillSolidRect(const CRect& rect, COLORREF color) {
 
 void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF color) {
   m_bkColor = color;
+  if (m_record)
+    m_record->push_back({DrawCall::Fill,
+                         x,
+                         y,
+                         static_cast<int>(static_cast<long long>(x) + cx),
+                         static_cast<int>(static_cast<long long>(y) + cy),
+                         color,
+                         0,
+                         0,
+                         {}});
   if (!CanPaint()) return;
   // 64-bit edges, so that no sum can overflow.
   FillPixels(x, y, static_cast<long long>(x) + cx - 1, static_cast<long long>(y) + cy - 1, ToQColor(color));
@@ -84,6 +96,7 @@ void CDC::MoveTo(int x, int y) {
 
 void CDC::LineTo(int x, int y) {
   ++m_lineCount;
+  if (m_record) m_record->push_back({DrawCall::Line, m_x, m_y, x, y, m_pen->Color(), m_pen->Width(), 0, {}});
   if (CanPaint()) StrokeLine(m_x, m_y, x, y);
   m_x = x;
   m_y = y;
@@ -115,9 +128,15 @@ void CDC::StrokeLine(int x1, int y1, int x2, int y2) {
   double left = std::min(x1, x2), right = std::max(x1, x2) + 1.0;
   double top = std::min(y1, y2), bottom = std::max(y1, y2) + 1.0;
   if (std::llabs(dx) >= std::llabs(dy)) {
-    if (dx > 0) right = x2; else left = x2 + 1.0;
+    if (dx > 0)
+      right = x2;
+    else
+      left = x2 + 1.0;
   } else {
-    if (dy > 0) bottom = y2; else top = y2 + 1.0;
+    if (dy > 0)
+      bottom = y2;
+    else
+      top = y2 + 1.0;
   }
   left = std::max(left, static_cast<double>(m_client.left));
   top = std::max(top, static_cast<double>(m_client.top));
@@ -130,6 +149,8 @@ void CDC::StrokeLine(int x1, int y1, int x2, int y2) {
 }
 
 void CDC::Ellipse(int x1, int y1, int x2, int y2) {
+  if (m_record)
+    m_record->push_back({DrawCall::Ellipse, x1, y1, x2, y2, m_pen->Color(), m_pen->Width(), m_brush, {}});
   if (!CanPaint()) return;
   const double left = std::min(x1, x2), right = std::max(x1, x2);
   const double top = std::min(y1, y2), bottom = std::max(y1, y2);
@@ -139,6 +160,7 @@ void CDC::Ellipse(int x1, int y1, int x2, int y2) {
 }
 
 void CDC::TextOut(int x, int y, const QString& text) {
+  if (m_record) m_record->push_back({DrawCall::Text, x, y, 0, 0, m_bkColor, 0, 0, text});
   if (!CanPaint()) return;
   const QFontMetrics metrics(m_painter->font());
   const double width = metrics.horizontalAdvance(text);

@@ -8,6 +8,7 @@
 #include <QString>
 #include <cstdint>
 
+#include "framework/draw_call.h"
 #include "framework/rect.h"
 
 class QPainter;
@@ -70,6 +71,9 @@ class CDC {
   COLORREF GetBkColor() const { return m_bkColor; }
   // Number of LineTo calls so far (painted or not).
   long long LineCount() const { return m_lineCount; }
+  // From now on every fill, line, ellipse and text is also appended to calls (null stops it),
+  // painted or not: benchmarks replay a paint and tests compare two.
+  void RecordInto(DrawCalls* calls) { m_record = calls; }
 
  private:
   bool CanPaint() const;
@@ -88,4 +92,5 @@ class CDC {
   int m_x = 0;
   int m_y = 0;
   long long m_lineCount = 0;
+  DrawCalls* m_record = nullptr;
 };
