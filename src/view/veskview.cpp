@@ -4,6 +4,7 @@
 #include "document/veskdoc.h"
 #include "framework/dc.h"
 #include "geometry/outline.h"
+#include "geometry/side_length.h"
 
 namespace {
 constexpr COLORREF kWhite = RGB(255, 255, 255);
@@ -32,7 +33,9 @@ void CVeskView::DrawDesign(CDC* pDC, const CRect& client, CPen* gridPen, CPen* o
   const CVeskDoc* doc = GetDocument();
   if (IsFitValid() == 0 || doc == nullptr) return;
   if (!ChooseLayout(client, *doc)) return;
-  const double step = AngleStep(m_scale);
+  // The shape state does not change during a paint: one side length serves the step and the text.
+  const double sideLength = SideLength(1.0);
+  const double step = AngleStep(m_scale, sideLength);
 
   CPen* oldPen = pDC->SelectObject(gridPen);
   DrawGrid(pDC, client);
@@ -43,7 +46,7 @@ void CVeskView::DrawDesign(CDC* pDC, const CRect& client, CPen* gridPen, CPen* o
     DrawFingerboard(pDC, *doc);
     DrawSoundhole(pDC, *doc);
   }
-  DrawText(pDC, client, *doc);
+  DrawText(pDC, client, *doc, sideLength);
   // The pens die with this paint; the device context gets its own back first.
   pDC->SelectObject(oldPen);
 }

@@ -43,8 +43,10 @@ class CVeskView : public CView {
   // saturate and NaN gives 0 (veskview_layout.cpp).
   int WindowX(double v) const;
   int WindowY(double v) const;
-  // Outline parameter step for a scale: about one segment per pixel, at most 1 degree.
+  // Outline parameter step for a scale: about one segment per pixel, at most 1 degree. The second
+  // form takes SideLength(1.0) from a caller that already has it.
   double AngleStep(double scale) const;
+  double AngleStep(double scale, double sideLength) const;
 
   // The document's fret and fingerboard values through the shared fretboard functions
   // (veskview_fingerboard.cpp).
@@ -80,7 +82,8 @@ class CVeskView : public CView {
   void DrawSoundhole(CDC* pDC, const CVeskDoc& doc) const;
 
   // veskview_overlay.cpp
-  void DrawText(CDC* pDC, const CRect& client, const CVeskDoc& doc) const;
+  // sideLength: SideLength(1.0), measured once per paint.
+  void DrawText(CDC* pDC, const CRect& client, const CVeskDoc& doc, double sideLength) const;
 
   // Window point of the outline at parameter t, in the current orientation.
   QPoint OutlinePoint(double t) const;

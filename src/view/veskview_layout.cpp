@@ -41,8 +41,10 @@ int CVeskView::WindowX(double v) const { return TruncateToInt(v * m_scale + m_of
 
 int CVeskView::WindowY(double v) const { return TruncateToInt(v * m_scale + m_offsetY); }
 
-double CVeskView::AngleStep(double scale) const {
-  const double n = std::ceil(SideLength(1.0) * scale);
+double CVeskView::AngleStep(double scale) const { return AngleStep(scale, SideLength(1.0)); }
+
+double CVeskView::AngleStep(double scale, double sideLength) const {
+  const double n = std::ceil(sideLength * scale);
   double step = 180.0 / n;
   if (step > 1.0) step = 1.0;
   return step;

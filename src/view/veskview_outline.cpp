@@ -5,8 +5,10 @@
 #include "view/veskview.h"
 
 QPoint CVeskView::OutlinePoint(double t) const {
-  if (m_vertical == 0) return QPoint(WindowX(OutlineX(t)), WindowY(-OutlineY(t)));
-  return QPoint(WindowX(OutlineY(t)), WindowY(OutlineX(t)));
+  double x, y;
+  OutlineXY(t, &x, &y);
+  if (m_vertical == 0) return QPoint(WindowX(x), WindowY(-y));
+  return QPoint(WindowX(y), WindowY(x));
 }
 
 QPoint CVeskView::AxisPoint(double along, double across) const {

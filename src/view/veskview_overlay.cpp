@@ -2,16 +2,15 @@
 // and the side length below it, 20 pixels apart.
 #include "document/veskdoc.h"
 #include "framework/dc.h"
-#include "geometry/side_length.h"
 #include "view/overlay_text.h"
 #include "view/veskview.h"
 
-void CVeskView::DrawText(CDC* pDC, const CRect& client, const CVeskDoc& doc) const {
+void CVeskView::DrawText(CDC* pDC, const CRect& client, const CVeskDoc& doc, double sideLength) const {
   const int x = client.left;
   int y = client.top;
   pDC->TextOut(x, y, ScaleText(m_scale));
   if (m_showData == 0) return;
-  const auto lines = DataLines(doc.m_length, doc.m_lowerBout, doc.m_waist, doc.m_upperBout, SideLength(1.0));
+  const auto lines = DataLines(doc.m_length, doc.m_lowerBout, doc.m_waist, doc.m_upperBout, sideLength);
   y += 40;
   pDC->TextOut(x, y, lines[0]);
   for (int i = 1; i < 5; ++i) {
