@@ -1,8 +1,8 @@
 // The inch: 2.54 cm and 25.4 mm, each the double nearest to the exact value, and a round trip
 // through both units that lands on the length it started from for the lengths of a guitar body.
-#include <gtest/gtest.h>
-
 #include "geometry/units.h"
+
+#include <gtest/gtest.h>
 
 TEST(Units, TheInchInCentimetresAndMillimetres) {
   EXPECT_EQ(kCmPerInch, 2.54);
