@@ -1,3 +1,6 @@
+// vesk_document: the design as a document: its fields, new-design values, file format and unit
+// commands, on geometry and the framework core.
+//
 // CVeskDoc: one guitar-body design. Its eight shape values are fitted into the process-wide shape
 // state whenever they are replaced (New, load, unit conversion); the soundhole and fingerboard
 // block is saved and drawn only while m_holeDefined is set.

@@ -35,7 +35,9 @@ CDC::CDC(QPainter* painter, const CRect& client)
   ApplyPen();
 }
 
-bool CDC::CanPaint() const { return m_painter != nullptr && m_painter->isActive(); }
+bool CDC::CanPaint() const {
+  return m_painter != nullptr && m_painter->isActive();
+}
 
 void CDC::ApplyPen() {
   if (CanPaint()) m_painter->setPen(m_pen->Pen());
@@ -84,6 +86,7 @@ void CDC::MoveTo(int x, int y) {
 
 void CDC::LineTo(int x, int y) {
   ++m_lineCount;
+  if (m_lineLog) m_lineLog->push_back({m_x, m_y, x, y});
   if (CanPaint()) StrokeLine(m_x, m_y, x, y);
   m_x = x;
   m_y = y;
@@ -115,9 +118,15 @@ void CDC::StrokeLine(int x1, int y1, int x2, int y2) {
   double left = std::min(x1, x2), right = std::max(x1, x2) + 1.0;
   double top = std::min(y1, y2), bottom = std::max(y1, y2) + 1.0;
   if (std::llabs(dx) >= std::llabs(dy)) {
-    if (dx > 0) right = x2; else left = x2 + 1.0;
+    if (dx > 0)
+      right = x2;
+    else
+      left = x2 + 1.0;
   } else {
-    if (dy > 0) bottom = y2; else top = y2 + 1.0;
+    if (dy > 0)
+      bottom = y2;
+    else
+      top = y2 + 1.0;
   }
   left = std::max(left, static_cast<double>(m_client.left));
   top = std::max(top, static_cast<double>(m_client.top));

@@ -1,23 +1,22 @@
-// CVeskView: the fingerboard over the body (frets from the joint fret to the soundhole, the saddle
+// DesignPainter: the fingerboard over the body (frets from the joint fret to the soundhole, the saddle
 // line and the two tapering edges) and the soundhole with its centre cross.
 #include <cmath>
 
 #include "document/veskdoc.h"
+#include "drawing/design_painter.h"
 #include "framework/dc.h"
 #include "geometry/fretboard.h"
-#include "view/veskview.h"
 
 // Without a document there are no fret values: NaN.
-double CVeskView::FretPosition(double n) const {
-  const CVeskDoc* doc = GetDocument();
-  if (doc == nullptr) return std::nan("");
-  return ::FretPosition(n, doc->m_jointFret, doc->m_scaleLength);
+double DesignPainter::FretPosition(double n) const {
+  if (m_doc == nullptr) return std::nan("");
+  return ::FretPosition(n, m_doc->m_jointFret, m_doc->m_scaleLength);
 }
 
-double CVeskView::FingerboardWidth(double d) const {
-  const CVeskDoc* doc = GetDocument();
-  if (doc == nullptr) return std::nan("");
-  return ::FingerboardWidth(d, doc->m_jointFret, doc->m_scaleLength, doc->m_nutWidth, doc->m_fret12Width);
+double DesignPainter::FingerboardWidth(double d) const {
+  if (m_doc == nullptr) return std::nan("");
+  return ::FingerboardWidth(d, m_doc->m_jointFret, m_doc->m_scaleLength, m_doc->m_nutWidth,
+                            m_doc->m_fret12Width);
 }
 
 namespace {
@@ -29,8 +28,9 @@ bool CanDrawFingerboard(const CVeskDoc& doc) {
 
 }  // namespace
 
-void CVeskView::DrawFingerboard(CDC* pDC, const CVeskDoc& doc) const {
-  if (m_showFingerboard == 0 || !CanDrawFingerboard(doc)) return;
+void DesignPainter::DrawFingerboard(CDC* pDC) const {
+  const CVeskDoc& doc = *m_doc;
+  if (m_flags.showFingerboard == 0 || !CanDrawFingerboard(doc)) return;
   // Stays selected: the soundhole drawn next is filled white over the frets and edges.
   pDC->SelectStockObject(WHITE_BRUSH);
 
@@ -58,13 +58,15 @@ void CVeskView::DrawFingerboard(CDC* pDC, const CVeskDoc& doc) const {
   Line(pDC, AxisPoint(d0, w0 / 2), AxisPoint(de, we / 2));
 }
 
-void CVeskView::DrawSoundhole(CDC* pDC, const CVeskDoc& doc) const {
+void DesignPainter::DrawSoundhole(CDC* pDC) const {
+  const CVeskDoc& doc = *m_doc;
   const double p = doc.m_holePosition;
   const double r = doc.m_holeDiameter * 0.5;
-  if (m_vertical == 0)
-    pDC->Ellipse(WindowX(p - r), WindowY(r), WindowX(p + r), WindowY(-r));
+  const ViewLayout& w = m_layout;
+  if (m_flags.vertical == 0)
+    pDC->Ellipse(w.WindowX(p - r), w.WindowY(r), w.WindowX(p + r), w.WindowY(-r));
   else
-    pDC->Ellipse(WindowX(-r), WindowY(p - r), WindowX(r), WindowY(p + r));
+    pDC->Ellipse(w.WindowX(-r), w.WindowY(p - r), w.WindowX(r), w.WindowY(p + r));
   const double m = 0.1 * r;
   Line(pDC, AxisPoint(p - m, 0.0), AxisPoint(p + m, 0.0));
   Line(pDC, AxisPoint(p, -m), AxisPoint(p, m));
