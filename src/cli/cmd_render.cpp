@@ -2,12 +2,11 @@
 // A new design when FILE is omitted. The client area is the image: 800x600 unless --size says otherwise.
 #include "cli/cmd_render.h"
 
+#include <QBuffer>
 #include <QCommandLineParser>
 #include <QImage>
 #include <QImageWriter>
-#include <QJsonObject>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSize>
 #include <optional>
 
@@ -15,6 +14,7 @@
 #include "cli/json_output.h"
 #include "document/veskdoc.h"
 #include "drawing/design_painter.h"
+#include "framework/atomic_file.h"
 #include "geometry/outline.h"
 
 namespace cli {
@@ -47,35 +47,25 @@ std::optional<QSize> ParseSize(const QString& text) {
   return QSize(w, h);
 }
 
-// Through QSaveFile, so that a failed write leaves any old file whole.
+// Encoded in memory, then written whole, so that a failed write leaves any old file whole.
 bool SavePng(const QImage& image, const QString& path) {
-  QSaveFile file(path);
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, "png");
   QString cause;
-  if (!file.open(QIODevice::WriteOnly)) {
-    cause = file.errorString();
-  } else {
-    QImageWriter writer(&file, "png");
-    if (!writer.write(image)) {
-      cause = writer.errorString();
-    } else if (!file.flush() || file.error() != QFileDevice::NoError) {
-      cause = file.errorString();
-    }
-    if (!cause.isEmpty())
-      file.cancelWriting();
-    else if (!file.commit())
-      cause = file.errorString();
-  }
+  if (!writer.write(image))
+    cause = writer.errorString();
+  else
+    CommitWholeFile(path, buffer.data(), &cause);
   if (cause.isEmpty()) return true;
   PrintError(QStringLiteral("%1: cannot be written: %2").arg(path, cause));
   return false;
 }
 
-QJsonObject LayoutJson(const ViewLayout& layout) {
-  return QJsonObject{
-      {"scale", JsonNumber(layout.scale)},
-      {"offsetX", JsonNumber(layout.offsetX)},
-      {"offsetY", JsonNumber(layout.offsetY)},
-      {"angleStep", JsonNumber(AngleStep(layout.scale))},
+JsonObject LayoutJson(const ViewLayout& layout) {
+  return JsonObject{
+      {"scale", layout.scale},     {"offsetX", layout.offsetX},
+      {"offsetY", layout.offsetY}, {"angleStep", AngleStep(layout.scale)},
       {"fitValid", IsFitValid()},
   };
 }

@@ -31,9 +31,9 @@ class DesignPainter {
   double FretPosition(double n) const;
   double FingerboardWidth(double d) const;
 
-  // Bounds that keep every paint finite whatever the document holds: frets drawn past the joint
-  // fret, and the finest outline step (65536 segments per half outline, far beyond any screen).
-  static constexpr int kMaxFrets = 64;
+  // The finest outline step, which keeps every paint finite whatever the document holds: 65536
+  // segments per half outline, far beyond any screen. (The fret walk has its own bound,
+  // kMaxFretsOverBody.)
   static constexpr double kMinOutlineStep = 180.0 / 65536.0;
 
   // The single steps, for tests that look at one of them (the layout must have been chosen).

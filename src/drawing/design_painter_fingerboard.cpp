@@ -1,10 +1,12 @@
 // DesignPainter: the fingerboard over the body (frets from the joint fret to the soundhole, the saddle
-// line and the two tapering edges) and the soundhole with its centre cross.
+// line and the two tapering edges, as the shared fret layout places them) and the soundhole with
+// its centre cross.
 #include <cmath>
 
 #include "document/veskdoc.h"
 #include "drawing/design_painter.h"
 #include "framework/dc.h"
+#include "geometry/fret_layout.h"
 #include "geometry/fretboard.h"
 
 // Without a document there are no fret values: NaN.
@@ -19,43 +21,25 @@ double DesignPainter::FingerboardWidth(double d) const {
                             m_doc->m_fret12Width);
 }
 
-namespace {
-
-// A joint fret of 0 or less, or no finite scale, leaves no nut to measure the taper from.
-bool CanDrawFingerboard(const CVeskDoc& doc) {
-  return doc.m_jointFret > 0 && doc.m_scaleLength != 0.0 && std::isfinite(doc.m_scaleLength);
-}
-
-}  // namespace
-
+// The one fret layout (LayOutFrets) that the templates draw too. A layout that is not kOk (no joint
+// fret, no positive scale, values that are not finite) leaves the fingerboard out.
 void DesignPainter::DrawFingerboard(CDC* pDC) const {
-  const CVeskDoc& doc = *m_doc;
-  if (m_flags.showFingerboard == 0 || !CanDrawFingerboard(doc)) return;
+  if (m_flags.showFingerboard == 0) return;
+  const FretLayout layout = LayOutFrets(m_doc->FretInput());
+  if (layout.status != FretLayoutStatus::kOk) return;
   // Stays selected: the soundhole drawn next is filled white over the frets and edges.
   pDC->SelectStockObject(WHITE_BRUSH);
 
-  auto across = [&](double d, double w) { Line(pDC, AxisPoint(d, w / 2), AxisPoint(d, -w / 2)); };
-  const double p = doc.m_holePosition;
-  const double joint = static_cast<double>(doc.m_jointFret);
-  const double saddle = FretPosition(0.0) + doc.m_scaleLength;
+  auto across = [&](const FretAcross& a) {
+    Line(pDC, AxisPoint(a.at, a.width / 2), AxisPoint(a.at, -a.width / 2));
+  };
+  for (const FretAcross& fret : layout.frets) across(fret);
+  across(layout.saddle);
 
-  // Frets converge on the saddle without reaching it: the walk also stops there and after
-  // kMaxFrets frets, so a hole at or beyond the saddle still ends it.
-  double end = joint + 1.0;
-  for (int drawn = 0;; ++drawn, end += 1.0) {
-    const double d = FretPosition(end);
-    if (d >= p || d >= saddle || drawn >= kMaxFrets) break;
-    across(d, FingerboardWidth(d));
-  }
-
-  across(saddle, FingerboardWidth(saddle));
-
-  const double d0 = FretPosition(joint);
-  const double w0 = FingerboardWidth(d0);
-  const double de = FretPosition(end);
-  const double we = FingerboardWidth(de);
-  Line(pDC, AxisPoint(d0, -w0 / 2), AxisPoint(de, -we / 2));
-  Line(pDC, AxisPoint(d0, w0 / 2), AxisPoint(de, we / 2));
+  const FretAcross& s = layout.joint;
+  const FretAcross& e = layout.end;
+  Line(pDC, AxisPoint(s.at, -s.width / 2), AxisPoint(e.at, -e.width / 2));
+  Line(pDC, AxisPoint(s.at, s.width / 2), AxisPoint(e.at, e.width / 2));
 }
 
 void DesignPainter::DrawSoundhole(CDC* pDC) const {

@@ -2,7 +2,7 @@
 // the edges, the white-filled hole and the centre cross.
 #include <cmath>
 
-#include "drawing/design_painter.h"
+#include "geometry/fret_layout.h"
 #include "geometry/fretboard.h"
 #include "view_fixture.h"
 
@@ -62,9 +62,11 @@ TEST_F(FretCount, FretsFromTheJointFretUpToTheHole) {
   EXPECT_EQ(FretsDrawn(14, 12.0), 9);  // frets 15..23
 }
 
+// The shared fret layout's bounds: 36 frets past the joint fret at most, and a hole that is not a
+// number lies before every fret.
 TEST_F(FretCount, AHoleBeyondTheSaddleStopsTheWalkAfterAFixedNumberOfFrets) {
-  EXPECT_EQ(FretsDrawn(12, 1e6), DesignPainter::kMaxFrets);
-  EXPECT_EQ(FretsDrawn(12, std::nan("")), DesignPainter::kMaxFrets);
+  EXPECT_EQ(FretsDrawn(12, 1e6), kMaxFretsOverBody);
+  EXPECT_EQ(FretsDrawn(12, std::nan("")), 0);
 }
 
 // A small hole (diameter 0.5) keeps every fret in sight.
