@@ -23,10 +23,11 @@ ALLOWED = {
     "dialogs": {"dialogs", "document", "geometry", "framework", "framework_core"},
     "view": {"view", "drawing", "dialogs", "document", "geometry", "framework", "framework_core"},
     "export": {"export", "document", "geometry", "framework_core"},
-    "cli": {"cli", "export", "drawing", "document", "geometry", "framework_core"},
+    "match": {"match", "document", "geometry"},
+    "cli": {"cli", "export", "match", "drawing", "document", "geometry", "framework_core"},
     "app": {"app", "view", "drawing", "dialogs", "document", "geometry", "framework", "framework_core"},
 }
-HEADLESS = {"framework_core", "document", "drawing", "export", "cli"}
+HEADLESS = {"framework_core", "document", "drawing", "export", "match", "cli"}
 NO_QT = {"geometry"}
 # Window-part headers without a source of their own.
 WINDOW_HEADERS = {"dialog_template.h", "message_box_widgets.h", "first_paint_exit.h"}
