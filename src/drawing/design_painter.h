@@ -36,15 +36,14 @@ class DesignPainter {
   // kMaxFretsOverBody.)
   static constexpr double kMinOutlineStep = 180.0 / 65536.0;
 
-  // The single steps, for tests that look at one of them (the layout must have been chosen).
+ private:
+  // The steps of Paint, in its order; each needs the layout chosen.
   void DrawGrid(CDC* pDC, const CRect& client) const;
   void DrawOutline(CDC* pDC, double step) const;
   void DrawCentreline(CDC* pDC) const;
   void DrawFingerboard(CDC* pDC) const;
   void DrawSoundhole(CDC* pDC) const;
   void DrawText(CDC* pDC, const CRect& client) const;
-
- private:
   void DrawDesign(CDC* pDC, const CRect& client, CPen* gridPen, CPen* outlinePen);
   // Window point of the outline at parameter t, in the current orientation.
   QPoint OutlinePoint(double t) const;
