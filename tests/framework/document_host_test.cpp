@@ -1,11 +1,12 @@
 // The framework core without the window part: Save As and the "save changes?" question through a
 // DocumentHost (or none, as in vesk-cli), views as DocumentObservers, and the message service
 // without boxes on screen.
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 #include "framework/document.h"
 #include "framework/message_box.h"
@@ -91,7 +92,8 @@ TEST(DocumentHost, AFailedSaveIsReportedOverTheHostsWindowAndNotListed) {
   TestDocument doc;
   EXPECT_FALSE(doc.DoSave(QString()));
   ASSERT_EQ(recorder.Entries().size(), 1);
-  EXPECT_TRUE(recorder.Entries()[0].text.startsWith("Failed to save document.\n")) << recorder.Texts()[0].toStdString();
+  EXPECT_TRUE(recorder.Entries()[0].text.startsWith("Failed to save document.\n"))
+      << recorder.Texts()[0].toStdString();
   EXPECT_EQ(recorder.Entries()[0].parent, &window);
   EXPECT_TRUE(host.recent.isEmpty());
 }
