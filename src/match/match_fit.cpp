@@ -60,7 +60,8 @@ class MatchFunctor : public Eigen::DenseFunctor<double> {
   }
 
   const Evaluation& Evaluate(const InputType& x) {
-    if (m_last.x.size() == x.size() && m_last.x == x) return m_last;
+    if (m_haveLast && m_last.x.size() == x.size() && m_last.x == x) return m_last;
+    m_haveLast = true;
     ++m_evaluations;
     Evaluation& e = m_last;
     e.x = x;
@@ -118,7 +119,7 @@ class MatchFunctor : public Eigen::DenseFunctor<double> {
   }
 
   int evaluations() const { return m_evaluations; }
-  void Forget() { m_last.x.resize(0); }
+  void Forget() { m_haveLast = false; }
 
  private:
   const std::vector<MatchPoint>& m_points;
@@ -128,6 +129,7 @@ class MatchFunctor : public Eigen::DenseFunctor<double> {
   double m_invalidResidual;
   DesignValues m_base{};
   Evaluation m_last;
+  bool m_haveLast = false;
   int m_evaluations = 0;
 };
 
