@@ -63,13 +63,10 @@ std::string Quoted(std::string_view field) {
   return "'" + s + (field.size() > kShown ? "...'" : "'");
 }
 
-}  // namespace
-
-PointReadResult ReadTextPoints(std::string_view text) {
-  PointReadResult result;
+void ReadLines(std::string_view text, PointReadResult& result) {
   if (text.size() > kMaxPointFileBytes) {
     result.error = "the file is larger than " + std::to_string(kMaxPointFileBytes >> 20) + " MB";
-    return result;
+    return;
   }
   bool headerAllowed = true;
   int lineNumber = 0;
@@ -82,11 +79,11 @@ PointReadResult ReadTextPoints(std::string_view text) {
     ++lineNumber;
     if (line.size() > kMaxLineLength) {
       result.error = LineError(lineNumber, "longer than " + std::to_string(kMaxLineLength) + " characters");
-      return result;
+      return;
     }
     if (line.find('\0') != std::string_view::npos) {
       result.error = LineError(lineNumber, "not text (a NUL byte)");
-      return result;
+      return;
     }
     const std::size_t hash = line.find('#');
     if (hash != std::string_view::npos) line = line.substr(0, hash);
@@ -106,23 +103,31 @@ PointReadResult ReadTextPoints(std::string_view text) {
     if (fields.size() != 2) {
       result.error = LineError(lineNumber, "expected two numbers 'x,y' or 'x y', found " +
                                                std::to_string(fields.size()) + " fields");
-      return result;
+      return;
     }
     for (int i = 0; i < 2; ++i) {
       if (kinds[i] == NumberKind::NotANumber) {
         result.error = LineError(lineNumber, Quoted(fields[i]) + " is not a number");
-        return result;
+        return;
       }
       if (kinds[i] == NumberKind::NotFinite) {
         result.error = LineError(lineNumber, Quoted(fields[i]) + " is not a finite number");
-        return result;
+        return;
       }
     }
     if (result.points.size() >= kMaxPoints) {
       result.error = LineError(lineNumber, "more than " + std::to_string(kMaxPoints) + " points");
-      return result;
+      return;
     }
     result.points.push_back({values[0], values[1], lineNumber});
   }
+}
+
+}  // namespace
+
+PointReadResult ReadTextPoints(std::string_view text) {
+  PointReadResult result;
+  ReadLines(text, result);
+  if (!result.ok()) result.points.clear();  // an error loses the whole file, not part of it
   return result;
 }
