@@ -1,58 +1,62 @@
 // Match reports. Every number leaves in shortest round-trip form, so the JSON reads back bit for bit.
 #include "cli/match_report.h"
 
-#include <QJsonArray>
-#include <QLocale>
 #include <cmath>
-#include <vector>
 
-#include "cli/json_output.h"
+#include "geometry/number_text.h"
 #include "match/match_fit.h"
 
 namespace cli {
 namespace {
 
+constexpr double kDegreesPerRadian = 57.29577951308232;
+
 QString Shortest(double v) {
-  return QString::number(v, 'g', QLocale::FloatingPointShortest);
+  return QString::fromStdString(ShortestRoundTrip(v));
 }
 
-constexpr double kDegreesPerRadian = 57.29577951308232;
+JsonObject Values(const DesignValues& v) {
+  JsonObject o;
+  for (int j = 0; j < 8; ++j) o.push_back({QLatin1String(kDesignValueNames[j]), v[j]});
+  return o;
+}
+
+// The worst point as the reader numbered it, and its line when it has one.
+QString WorstPoint(const MatchResult& r, const std::vector<int>& lines) {
+  QString where = QStringLiteral("point %1").arg(r.maxIndex + 1);
+  if (r.maxIndex < lines.size() && lines[r.maxIndex] > 0)
+    where += QStringLiteral(" (line %1)").arg(lines[r.maxIndex]);
+  return where;
+}
 
 }  // namespace
 
-QJsonObject MatchJson(const MatchResult& r, const MatchSource& s, const std::vector<int>& lines) {
-  QJsonObject o;
-  o.insert(QStringLiteral("file"), s.file);
-  o.insert(QStringLiteral("unit"), s.unit);
-  for (int j = 0; j < 8; ++j) o.insert(QLatin1String(kDesignValueNames[j]), JsonNumber(r.values[j]));
-  o.insert(QStringLiteral("rms"), JsonNumber(r.rms));
-  o.insert(QStringLiteral("maxDistance"), JsonNumber(r.maxDistance));
-  o.insert(QStringLiteral("maxDistancePoint"), int(r.maxIndex + 1));
-  if (r.maxIndex < lines.size() && lines[r.maxIndex] > 0)
-    o.insert(QStringLiteral("maxDistanceLine"), lines[r.maxIndex]);
-  o.insert(QStringLiteral("points"), int(r.points.size()));
-  o.insert(QStringLiteral("iterations"), r.iterations);
-  o.insert(QStringLiteral("evaluations"), r.evaluations);
-  o.insert(QStringLiteral("stopReason"), QString::fromStdString(r.stopReason));
-  o.insert(QStringLiteral("stopText"), QString::fromStdString(r.stopText));
-  QJsonObject start;
-  for (int j = 0; j < 8; ++j) start.insert(QLatin1String(kDesignValueNames[j]), JsonNumber(r.start[j]));
-  o.insert(QStringLiteral("start"), start);
+JsonObject MatchJson(const MatchResult& r, const MatchSource& s, const std::vector<int>& lines) {
+  JsonObject o{{"file", s.file}, {"unit", s.unit}};
+  for (JsonMember& m : Values(r.values)) o.push_back(std::move(m));
+  o.push_back({"rms", r.rms});
+  o.push_back({"maxDistance", r.maxDistance});
+  o.push_back({"maxDistancePoint", qint64(r.maxIndex + 1)});
+  if (r.maxIndex < lines.size() && lines[r.maxIndex] > 0) o.push_back({"maxDistanceLine", lines[r.maxIndex]});
+  o.push_back({"points", qint64(r.points.size())});
+  o.push_back({"iterations", r.iterations});
+  o.push_back({"evaluations", r.evaluations});
+  o.push_back({"stopReason", QString::fromStdString(r.stopReason)});
+  o.push_back({"stopText", QString::fromStdString(r.stopText)});
+  o.push_back({"start", Values(r.start)});
   if (s.aligned)
-    o.insert(QStringLiteral("alignment"),
-             QJsonObject{{"angle", JsonNumber(r.motion.angle * kDegreesPerRadian)},
-                         {"shiftX", JsonNumber(r.motion.shiftX)},
-                         {"shiftY", JsonNumber(r.motion.shiftY)}});
+    o.push_back({"alignment", JsonObject{{"angle", r.motion.angle * kDegreesPerRadian},
+                                         {"shiftX", r.motion.shiftX},
+                                         {"shiftY", r.motion.shiftY}}});
   if (r.wholeBody)
-    o.insert(QStringLiteral("sides"),
-             QJsonObject{{"positive", QJsonObject{{"points", int(r.positiveSide.count)},
-                                                  {"rms", JsonNumber(r.positiveSide.rms)}}},
-                         {"negative", QJsonObject{{"points", int(r.negativeSide.count)},
-                                                  {"rms", JsonNumber(r.negativeSide.rms)}}}});
-  QJsonArray distances;
-  for (const PointMatch& p : r.points) distances.append(JsonNumber(p.distance));
-  o.insert(QStringLiteral("distances"), distances);
-  if (!s.note.isEmpty()) o.insert(QStringLiteral("note"), s.note);
+    o.push_back({"sides", JsonObject{{"positive", JsonObject{{"points", qint64(r.positiveSide.count)},
+                                                             {"rms", r.positiveSide.rms}}},
+                                     {"negative", JsonObject{{"points", qint64(r.negativeSide.count)},
+                                                             {"rms", r.negativeSide.rms}}}}});
+  JsonArray distances;
+  for (const PointMatch& p : r.points) distances.push_back(p.distance);
+  o.push_back({"distances", distances});
+  if (!s.note.isEmpty()) o.push_back({"note", s.note});
   return o;
 }
 
@@ -63,12 +67,9 @@ QString MatchSummary(const MatchResult& r, const MatchSource& s, const std::vect
     t += QStringLiteral("%1 = %2\n").arg(QLatin1String(kDesignValueNames[j]), Shortest(r.values[j]));
   t += QStringLiteral("rms = %1 %2\n").arg(r.rms, 0, 'g', 6).arg(s.unit);
   const PointMatch& worst = r.points[r.maxIndex];
-  QString where = QStringLiteral("point %1").arg(r.maxIndex + 1);
-  if (r.maxIndex < lines.size() && lines[r.maxIndex] > 0)
-    where += QStringLiteral(" (line %1)").arg(lines[r.maxIndex]);
   t += QStringLiteral("max distance = %1 %2 at %3: %4, %5\n")
            .arg(r.maxDistance, 0, 'g', 6)
-           .arg(s.unit, where)
+           .arg(s.unit, WorstPoint(r, lines))
            .arg(worst.x, 0, 'g', 8)
            .arg(worst.y, 0, 'g', 8);
   if (r.wholeBody)

@@ -2,9 +2,10 @@
 // as JSON with the names of `info --json`.
 #pragma once
 
-#include <QJsonObject>
 #include <QString>
 #include <vector>
+
+#include "cli/json_output.h"
 
 struct MatchResult;
 
@@ -18,7 +19,7 @@ struct MatchSource {
 };
 
 // lines: each point's source line (0 when it has none).
-QJsonObject MatchJson(const MatchResult& result, const MatchSource& source, const std::vector<int>& lines);
+JsonObject MatchJson(const MatchResult& result, const MatchSource& source, const std::vector<int>& lines);
 QString MatchSummary(const MatchResult& result, const MatchSource& source, const std::vector<int>& lines);
 
 }  // namespace cli

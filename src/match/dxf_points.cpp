@@ -14,6 +14,7 @@
 #include <utility>
 #include <vector>
 
+#include "geometry/units.h"
 #include "match/dxf_groups.h"
 
 namespace {

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <cmath>
 #include <cstring>
+#include <map>
 
 #include "geometry/fit_shape.h"
 #include "geometry/outline.h"
@@ -41,6 +42,30 @@ double ReadDouble(const QByteArray& bytes, int offset) {
   double v;
   std::memcpy(&v, bytes.constData() + offset, sizeof v);  // little-endian host, as CI runs
   return v;
+}
+
+// Path -> hex of the double, for every number of the JSON as Python's json module reads it.
+std::map<QString, QString> NumbersReadByPython(const QByteArray& json) {
+  QProcess p;
+  p.start(QStringLiteral(VESK_PYTHON3), {QStringLiteral(VESK_CLI_TEST_DIR "/json_leaves.py")});
+  p.write(json);
+  p.closeWriteChannel();
+  std::map<QString, QString> numbers;
+  if (!p.waitForFinished(60000) || p.exitCode() != 0) {
+    ADD_FAILURE() << "Python could not read the JSON: " << p.readAllStandardError().toStdString();
+    return numbers;
+  }
+  for (const QString& line : QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts)) {
+    const QStringList parts = line.split('\t');
+    if (parts.size() == 3 && (parts[1] == "float" || parts[1] == "int")) numbers[parts[0]] = parts[2];
+  }
+  return numbers;
+}
+
+QString Hex(double d) {
+  quint64 bits;
+  std::memcpy(&bits, &d, sizeof bits);
+  return QStringLiteral("%1").arg(bits, 16, 16, QLatin1Char('0'));
 }
 
 class CliMatchTest : public ::testing::Test {
@@ -75,6 +100,12 @@ TEST_F(CliMatchTest, AStationTableGivesBackTheDesignFileSaveWrites) {
         << kNames[j] << ": the JSON reads back bit for bit";
     EXPECT_NEAR(saved, kNewDesign[j], 1e-8 * (kNewDesign[j] != 0 ? std::fabs(kNewDesign[j]) : 49.0))
         << kNames[j];
+  }
+  const std::map<QString, QString> python = NumbersReadByPython(r.out);
+  for (int j = 0; j < 8; ++j) {
+    const auto it = python.find(QStringLiteral("/%1").arg(kNames[j]));
+    ASSERT_NE(it, python.end()) << kNames[j];
+    EXPECT_EQ(it->second, Hex(ReadDouble(bytes, 8 * j))) << kNames[j] << ": Python reads the saved double";
   }
   EXPECT_EQ(json.value("points").toInt(), 40);
   EXPECT_LT(json.value("rms").toDouble(), 1e-9 * 49);
@@ -141,7 +172,7 @@ TEST_F(CliMatchTest, AnEzdxfTraceTurnedAndShiftedIsAlignedInEitherUnit) {
     const QString dxf = dir.filePath("trace.dxf");
     QProcess py;
     py.start(QStringLiteral(VESK_PYTHON3),
-             {QStringLiteral(VESK_CLI_TEST_SCRIPTS "/write_trace_dxf.py"), points, dxf, "--design-unit",
+             {QStringLiteral(VESK_CLI_TEST_DIR "/write_trace_dxf.py"), points, dxf, "--design-unit",
               c.designUnit, "--dxf-unit", c.dxfUnit, "--degrees", "57", "--shift", "12", "-30"});
     ASSERT_TRUE(py.waitForFinished(60000));
     ASSERT_EQ(py.exitCode(), 0) << py.readAllStandardError().toStdString();
