@@ -41,6 +41,7 @@ JsonObject MatchJson(const MatchResult& r, const MatchSource& s, const std::vect
   o.push_back({"points", qint64(r.points.size())});
   o.push_back({"iterations", r.iterations});
   o.push_back({"evaluations", r.evaluations});
+  o.push_back({"refused", r.refused});
   o.push_back({"stopReason", QString::fromStdString(r.stopReason)});
   o.push_back({"stopText", QString::fromStdString(r.stopText)});
   o.push_back({"start", Values(r.start)});
@@ -85,9 +86,10 @@ QString MatchSummary(const MatchResult& r, const MatchSource& s, const std::vect
              .arg(r.motion.shiftX, 0, 'g', 10)
              .arg(r.motion.shiftY, 0, 'g', 10)
              .arg(s.unit);
-  t += QStringLiteral("solver: %1 iterations, %2 evaluations; stopped: %3 (%4)\n")
+  t += QStringLiteral("solver: %1 iterations, %2 evaluations (%3 candidates not a body); stopped: %4 (%5)\n")
            .arg(r.iterations)
            .arg(r.evaluations)
+           .arg(r.refused)
            .arg(QString::fromStdString(r.stopText), QString::fromStdString(r.stopReason));
   return t;
 }

@@ -67,7 +67,10 @@ class MatchFunctor : public Eigen::DenseFunctor<double> {
     e.x = x;
     Unpack(x, &e.values, &e.motion);
     e.valid = FitOutlineModel(e.values, &e.model);
-    if (!e.valid) return e;
+    if (!e.valid) {
+      ++m_refused;
+      return e;
+    }
     const NearestPointFinder finder(e.model);
     const std::size_t n = m_points.size();
     e.nearest.resize(n);
@@ -119,6 +122,7 @@ class MatchFunctor : public Eigen::DenseFunctor<double> {
   }
 
   int evaluations() const { return m_evaluations; }
+  int refused() const { return m_refused; }
   void Forget() { m_haveLast = false; }
 
  private:
@@ -131,6 +135,7 @@ class MatchFunctor : public Eigen::DenseFunctor<double> {
   Evaluation m_last;
   bool m_haveLast = false;
   int m_evaluations = 0;
+  int m_refused = 0;
 };
 
 void DescribeStop(Eigen::LevenbergMarquardtSpace::Status status, MatchResult* r) {
@@ -272,6 +277,7 @@ MatchResult MatchDesign(const std::vector<MatchPoint>& points, const MatchOption
   Summarise(final, &result);
   result.iterations = iterations;
   result.evaluations = functor.evaluations();
+  result.refused = functor.refused();
   DescribeStop(status, &result);
   return result;
 }

@@ -48,6 +48,7 @@ struct MatchResult {
   SideFit positiveSide, negativeSide;
   int iterations = 0;
   int evaluations = 0;
+  int refused = 0;         // evaluations whose candidate was not a body (stepped around)
   std::string stopReason;  // short key, such as "xtol"
   std::string stopText;    // what it means
   bool ok() const { return error.empty(); }

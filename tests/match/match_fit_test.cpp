@@ -142,6 +142,16 @@ TEST(MatchFixedTest, AFixedValueIsHeldAndTheRestFitAroundIt) {
   EXPECT_LT(held.rms, 1e-9 * truth[0]);
 }
 
+TEST(MatchRefusedTest, AWaistAHairBelowTheUpperBoutIsReachedAroundCandidatesThatAreNotBodies) {
+  // Steps toward this design cross waists at or above the upper bout; the solver must shorten them.
+  const DesignValues truth = {49, 18.5, 13.99, 14, 0, -0.25, 0, -0.5};
+  const MatchResult r = MatchDesign(SampleOutline(truth, 60), MatchOptions{});
+  ASSERT_TRUE(r.ok()) << r.error;
+  EXPECT_GT(r.refused, 0);
+  EXPECT_LT(WorstRelativeError(r.values, truth), 1e-8);
+  EXPECT_LT(r.values[2], r.values[3]);
+}
+
 TEST(MatchStateTest, TheShapeStateHoldsTheFitOfTheAnswer) {
   const DesignValues truth = TestDesigns()[2].values;
   const MatchResult r = MatchDesign(SampleOutline(truth, 40), MatchOptions{});
