@@ -99,75 +99,109 @@ QString NumY(double y) {
 
 }  // namespace
 
+namespace {
+
+class SvgOverlay {
+ public:
+  SvgOverlay(QByteArray* bytes, const OverlayDrawing& d) : m_xml(bytes), m_d(d) {
+    m_xml.setAutoFormatting(true);
+  }
+
+  void Root(const QString& unitName) {
+    const double w = m_d.maxX - m_d.minX, h = m_d.maxY - m_d.minY;
+    m_xml.writeStartDocument();
+    m_xml.writeDefaultNamespace(QStringLiteral("http://www.w3.org/2000/svg"));
+    m_xml.writeStartElement(QStringLiteral("svg"));
+    m_xml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.1"));
+    m_xml.writeAttribute(QStringLiteral("width"), Num(w) + unitName);
+    m_xml.writeAttribute(QStringLiteral("height"), Num(h) + unitName);
+    m_xml.writeAttribute(QStringLiteral("viewBox"),
+                         QStringList{Num(m_d.minX), NumY(m_d.maxY), Num(w), Num(h)}.join(' '));
+    m_xml.writeTextElement(QStringLiteral("title"), QStringLiteral("vesk match overlay"));
+    m_xml.writeTextElement(QStringLiteral("desc"),
+                           QStringLiteral("True scale; all numbers in %1.").arg(unitName));
+  }
+
+  void Outline() {
+    Group("outline", QStringLiteral("#000000"), 0.25);
+    QString path;
+    for (std::size_t i = 0; i < m_d.outline.size(); ++i)
+      path += (i == 0 ? QStringLiteral("M") : QStringLiteral(" L")) + Num(m_d.outline[i].x) + ',' +
+              NumY(m_d.outline[i].y);
+    m_xml.writeEmptyElement(QStringLiteral("path"));
+    m_xml.writeAttribute(QStringLiteral("d"), path + QStringLiteral(" Z"));
+    m_xml.writeEndElement();
+  }
+
+  void Misses() {
+    Group("misses", QStringLiteral("#d00000"), 0.2);
+    for (const auto& m : m_d.misses) {
+      m_xml.writeEmptyElement(QStringLiteral("line"));
+      m_xml.writeAttribute(QStringLiteral("x1"), Num(m.first.x));
+      m_xml.writeAttribute(QStringLiteral("y1"), NumY(m.first.y));
+      m_xml.writeAttribute(QStringLiteral("x2"), Num(m.second.x));
+      m_xml.writeAttribute(QStringLiteral("y2"), NumY(m.second.y));
+    }
+    m_xml.writeEndElement();
+  }
+
+  void Points() {
+    Group("points", QStringLiteral("#0040c0"), 0.2);
+    for (const Vec& p : m_d.points) {
+      m_xml.writeEmptyElement(QStringLiteral("circle"));
+      m_xml.writeAttribute(QStringLiteral("cx"), Num(p.x));
+      m_xml.writeAttribute(QStringLiteral("cy"), NumY(p.y));
+      m_xml.writeAttribute(QStringLiteral("r"), Num(m_d.Mm(0.8)));
+    }
+    m_xml.writeEndElement();
+  }
+
+  void Caption() {
+    m_xml.writeStartElement(QStringLiteral("g"));
+    m_xml.writeAttribute(QStringLiteral("id"), QStringLiteral("caption"));
+    m_xml.writeAttribute(QStringLiteral("font-family"), QStringLiteral("DejaVu Sans, sans-serif"));
+    m_xml.writeAttribute(QStringLiteral("font-size"), Num(m_d.Mm(4.0)));
+    for (int i = 0; i < m_d.caption.size(); ++i) {
+      const Vec at = CaptionAnchor(m_d, i);
+      m_xml.writeStartElement(QStringLiteral("text"));
+      m_xml.writeAttribute(QStringLiteral("x"), Num(at.x));
+      m_xml.writeAttribute(QStringLiteral("y"), NumY(at.y));
+      m_xml.writeCharacters(m_d.caption[i]);
+      m_xml.writeEndElement();
+    }
+    m_xml.writeEndElement();
+  }
+
+  void End() {
+    m_xml.writeEndElement();
+    m_xml.writeEndDocument();
+  }
+
+ private:
+  void Group(const char* id, const QString& stroke, double widthMm) {
+    m_xml.writeStartElement(QStringLiteral("g"));
+    m_xml.writeAttribute(QStringLiteral("id"), QLatin1String(id));
+    m_xml.writeAttribute(QStringLiteral("fill"), QStringLiteral("none"));
+    m_xml.writeAttribute(QStringLiteral("stroke"), stroke);
+    m_xml.writeAttribute(QStringLiteral("stroke-width"), Num(m_d.Mm(widthMm)));
+  }
+
+  QXmlStreamWriter m_xml;
+  const OverlayDrawing& m_d;
+};
+
+}  // namespace
+
 QByteArray MatchOverlaySvg(const MatchResult& r, ExportUnit unit) {
   const OverlayDrawing d = MakeDrawing(r, unit);
   QByteArray bytes;
-  QXmlStreamWriter xml(&bytes);
-  xml.setAutoFormatting(true);
-  xml.writeStartDocument();
-  xml.writeDefaultNamespace(QStringLiteral("http://www.w3.org/2000/svg"));
-  xml.writeStartElement(QStringLiteral("svg"));
-  const double w = d.maxX - d.minX, h = d.maxY - d.minY;
-  const QString unitName = UnitName(unit);
-  xml.writeAttribute(QStringLiteral("version"), QStringLiteral("1.1"));
-  xml.writeAttribute(QStringLiteral("width"), Num(w) + unitName);
-  xml.writeAttribute(QStringLiteral("height"), Num(h) + unitName);
-  xml.writeAttribute(QStringLiteral("viewBox"),
-                     QStringList{Num(d.minX), NumY(d.maxY), Num(w), Num(h)}.join(' '));
-  xml.writeTextElement(QStringLiteral("title"), QStringLiteral("vesk match overlay"));
-  xml.writeTextElement(QStringLiteral("desc"),
-                       QStringLiteral("True scale; all numbers in %1.").arg(unitName));
-
-  const auto group = [&](const char* id, const QString& stroke, double widthMm) {
-    xml.writeStartElement(QStringLiteral("g"));
-    xml.writeAttribute(QStringLiteral("id"), QLatin1String(id));
-    xml.writeAttribute(QStringLiteral("fill"), QStringLiteral("none"));
-    xml.writeAttribute(QStringLiteral("stroke"), stroke);
-    xml.writeAttribute(QStringLiteral("stroke-width"), Num(d.Mm(widthMm)));
-  };
-  group("outline", QStringLiteral("#000000"), 0.25);
-  QString path;
-  for (std::size_t i = 0; i < d.outline.size(); ++i)
-    path += (i == 0 ? QStringLiteral("M") : QStringLiteral(" L")) + Num(d.outline[i].x) + ',' +
-            NumY(d.outline[i].y);
-  xml.writeEmptyElement(QStringLiteral("path"));
-  xml.writeAttribute(QStringLiteral("d"), path + QStringLiteral(" Z"));
-  xml.writeEndElement();
-
-  group("misses", QStringLiteral("#d00000"), 0.2);
-  for (const auto& m : d.misses) {
-    xml.writeEmptyElement(QStringLiteral("line"));
-    xml.writeAttribute(QStringLiteral("x1"), Num(m.first.x));
-    xml.writeAttribute(QStringLiteral("y1"), NumY(m.first.y));
-    xml.writeAttribute(QStringLiteral("x2"), Num(m.second.x));
-    xml.writeAttribute(QStringLiteral("y2"), NumY(m.second.y));
-  }
-  xml.writeEndElement();
-
-  group("points", QStringLiteral("#0040c0"), 0.2);
-  for (const Vec& p : d.points) {
-    xml.writeEmptyElement(QStringLiteral("circle"));
-    xml.writeAttribute(QStringLiteral("cx"), Num(p.x));
-    xml.writeAttribute(QStringLiteral("cy"), NumY(p.y));
-    xml.writeAttribute(QStringLiteral("r"), Num(d.Mm(0.8)));
-  }
-  xml.writeEndElement();
-
-  xml.writeStartElement(QStringLiteral("g"));
-  xml.writeAttribute(QStringLiteral("id"), QStringLiteral("caption"));
-  xml.writeAttribute(QStringLiteral("font-family"), QStringLiteral("DejaVu Sans, sans-serif"));
-  xml.writeAttribute(QStringLiteral("font-size"), Num(d.Mm(4.0)));
-  for (int i = 0; i < d.caption.size(); ++i) {
-    const Vec at = CaptionAnchor(d, i);
-    xml.writeStartElement(QStringLiteral("text"));
-    xml.writeAttribute(QStringLiteral("x"), Num(at.x));
-    xml.writeAttribute(QStringLiteral("y"), NumY(at.y));
-    xml.writeCharacters(d.caption[i]);
-    xml.writeEndElement();
-  }
-  xml.writeEndElement();
-  xml.writeEndElement();
-  xml.writeEndDocument();
+  SvgOverlay svg(&bytes, d);
+  svg.Root(UnitName(unit));
+  svg.Outline();
+  svg.Misses();
+  svg.Points();
+  svg.Caption();
+  svg.End();
   return bytes;
 }
 
