@@ -294,6 +294,19 @@ TEST_F(CliMatchTest, BadInputIsOneLineAndNothingWritten) {
   }
 }
 
+TEST_F(CliMatchTest, AnOutputThatCannotBeWrittenIsOneLine) {
+  const QString stations = Write("stations.txt", StationTable(kNewDesign, 20));
+  const CliResult design = RunCli({"match", stations, "-o", dir.filePath("no/such/folder/x.design")});
+  EXPECT_EQ(design.exitCode, 3);
+  EXPECT_TRUE(design.OneErrorLine()) << design.err.toStdString();
+  EXPECT_TRUE(design.out.isEmpty());
+  QDir(dir.path()).mkdir("taken.svg");
+  const CliResult overlay = RunCli({"match", stations, "--overlay", dir.filePath("taken.svg")});
+  EXPECT_EQ(overlay.exitCode, 3);
+  EXPECT_TRUE(overlay.OneErrorLine()) << overlay.err.toStdString();
+  EXPECT_TRUE(overlay.err.contains("it is a folder")) << overlay.err.toStdString();
+}
+
 TEST_F(CliMatchTest, AFolderIsRefused) {
   const CliResult r = RunCli({"match", dir.path()});
   EXPECT_EQ(r.exitCode, 3);
