@@ -1,3 +1,6 @@
+// vesk_export: true-scale workshop templates (SVG, DXF, tiled PDF) built from the document and the
+// geometry, on QtCore and QtGui, without widgets.
+//
 // What a template draws, layer by layer, in model units at true size, built from a document and the
 // fitted outline in the shape state. Every writer (SVG, DXF, PDF) draws from this and nothing else.
 #pragma once
@@ -16,9 +19,9 @@ class CVeskDoc;
 struct ExportContent {
   ExportUnit unit = ExportUnit::Cm;
   OutlineExtent extent = OutlineExtent::Whole;
-  bool soundhole = true;      // when the design has one
+  bool soundhole = true;  // when the design has one
   bool fingerboard = false;
-  QString fileName;           // for the title block
+  QString fileName;  // for the title block
 };
 
 struct TextLine {
@@ -28,17 +31,17 @@ struct TextLine {
 
 struct ExportModel {
   ExportUnit unit = ExportUnit::Cm;
-  double toleranceUnits = 0.0;   // the outline's chord tolerance
-  double strokeUnits = 0.0;      // 0.1 mm: thin enough for a laser
+  double toleranceUnits = 0.0;  // the outline's chord tolerance
+  double strokeUnits = 0.0;     // 0.1 mm: thin enough for a laser
   double textHeight = 0.0;
 
-  Polyline outline;                     // OUTLINE, always closed
-  std::vector<Segment> centreline;      // CENTRELINE
-  std::optional<Circle> soundhole;      // SOUNDHOLE: the circle and its centre cross
+  Polyline outline;                 // OUTLINE, always closed
+  std::vector<Segment> centreline;  // CENTRELINE
+  std::optional<Circle> soundhole;  // SOUNDHOLE: the circle and its centre cross
   std::vector<Segment> soundholeCross;
-  std::vector<Segment> frets;           // FRETS: frets, saddle line, edges
-  Polyline checkSquare;                 // CHECK
-  std::vector<TextLine> title;          // TITLE
+  std::vector<Segment> frets;   // FRETS: frets, saddle line, edges
+  Polyline checkSquare;         // CHECK
+  std::vector<TextLine> title;  // TITLE
   QStringList titleLines;
 
   Bounds drawing;  // outline, centreline, soundhole and frets

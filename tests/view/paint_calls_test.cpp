@@ -150,7 +150,9 @@ TEST_P(PaintCalls, AreThoseOfTheFirstPaintAndDecideEveryPixel) {
 }
 
 // Fits that fail paint only the white area; the others draw the outline, the hole and the frets
-// from whatever values the file or the change left.
+// from whatever values the file or the change left. The rows marked "shared layout" were retaken
+// when the paint's frets moved to the fret layout the templates share, which ends the walk and
+// refuses unusable widths its own way; the rest are the first paint's.
 const DesignCase kDesigns[] = {
     {"new_design", "", nullptr, 0xae7a3f16d432f52c},
     {"design_120", "design-120", nullptr, 0x3d84438e5d188136},
@@ -158,17 +160,17 @@ const DesignCase kDesigns[] = {
     {"waist_wider_than_bouts", "waist-wider-than-bouts", nullptr, 0xe407ae8dd502daad},
     {"a3_infinite", "a3-inf", nullptr, 0xe407ae8dd502daad},
     {"length_denormal", "length-denormal", nullptr, 0x2ca018a66b77ee6c},
-    {"hole_at_saddle", "hole-at-saddle", nullptr, 0x87eb30baa7ea6876},
+    {"hole_at_saddle", "hole-at-saddle", nullptr, 0x4cf9602ad952d17e},  // shared layout
     {"hole_before_first_fret", "hole-before-first-fret", nullptr, 0x9e8bc91cc8648fbc},
-    {"hole_beyond_saddle", "hole-beyond-saddle", nullptr, 0xa7ca683acb0440b5},
+    {"hole_beyond_saddle", "hole-beyond-saddle", nullptr, 0xce85d85a60c4bfc5},  // shared layout
     {"hole_diameter_max", "hole-diameter-max", nullptr, 0x18d427cb2243fb5},
-    {"hole_position_nan", "hole-position-nan", nullptr, 0x42be64d56631382d},
+    {"hole_position_nan", "hole-position-nan", nullptr, 0x29ae8c343b5216a8},  // shared layout
     {"joint_fret_0", "joint-fret-0", nullptr, 0x461c0b9ec10a90b},
     {"joint_fret_100000", "joint-fret-100000", nullptr, 0x8ca290927d4fdb2a},
     {"scale_0_hole_positive", "scale-0-hole-positive", nullptr, 0xe6620fe5a5bfac49},
     {"scale_nan", "scale-nan", nullptr, 0x461c0b9ec10a90b},
-    {"widths_max", "widths-max", nullptr, 0xdfdb83d2ab43acdb},
-    {"widths_nan", "widths-nan", nullptr, 0x863aff3d858ac5fb},
+    {"widths_max", "widths-max", nullptr, 0x461c0b9ec10a90b},  // shared layout
+    {"widths_nan", "widths-nan", nullptr, 0x461c0b9ec10a90b},  // shared layout
     {"tiny_body_huge_scale", "design-120",
      [](CVeskDoc& d) { d.m_length = d.m_lowerBout = d.m_upperBout = 1e-300; }, 0x88e15a59140ab24b},
     {"diameter_1e8", "design-120", [](CVeskDoc& d) { d.m_holeDiameter = 1e8; }, 0xfaadc3fe91c4857a},

@@ -1,15 +1,16 @@
-// CVeskView: the scale number at the top-left corner and, when shown, the four body measurements
+// DesignPainter: the scale number at the top-left corner and, when shown, the four body measurements
 // and the side length below it, 20 pixels apart.
 #include "document/veskdoc.h"
+#include "drawing/design_painter.h"
+#include "drawing/overlay_text.h"
 #include "framework/dc.h"
-#include "view/overlay_text.h"
-#include "view/veskview.h"
 
-void CVeskView::DrawText(CDC* pDC, const CRect& client, const CVeskDoc& doc, double sideLength) const {
+void DesignPainter::DrawText(CDC* pDC, const CRect& client, double sideLength) const {
+  const CVeskDoc& doc = *m_doc;
   const int x = client.left;
   int y = client.top;
-  pDC->TextOut(x, y, ScaleText(m_scale));
-  if (m_showData == 0) return;
+  pDC->TextOut(x, y, ScaleText(m_layout.scale));
+  if (m_flags.showData == 0) return;
   const auto lines = DataLines(doc.m_length, doc.m_lowerBout, doc.m_waist, doc.m_upperBout, sideLength);
   y += 40;
   pDC->TextOut(x, y, lines[0]);
