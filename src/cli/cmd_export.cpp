@@ -9,7 +9,7 @@
 #include "cli/cli_command.h"
 #include "document/veskdoc.h"
 #include "export/dxf_writer.h"
-#include "export/export_model.h"
+#include "export/body_template.h"
 #include "export/output_file.h"
 #include "export/pdf_print_scaling.h"
 #include "export/pdf_tiling.h"

@@ -4,12 +4,13 @@
 // named file, so the drawing goes to a private temporary file first and comes back as bytes.
 #include "export/dxf_writer.h"
 
+#include <dl_dxf.h>
+
 #include <QFile>
 #include <QTemporaryDir>
-#include <dl_dxf.h>
 #include <memory>
+#include <vector>
 
-#include "export/export_layers.h"
 #include "export/export_model.h"
 #include "export/title_block.h"
 
@@ -19,8 +20,8 @@ namespace {
 constexpr int kInsUnitsInch = 1;
 constexpr int kInsUnitsCentimetre = 5;
 
-DL_Attributes OnLayer(Layer layer) {
-  return DL_Attributes(StyleOf(layer).name, DL_Codes::bylayer, -1, "BYLAYER", 1.0);
+DL_Attributes OnLayer(const DrawingLayer& layer) {
+  return DL_Attributes(layer.name.toStdString(), DL_Codes::bylayer, -1, "BYLAYER", 1.0);
 }
 
 // DXF text is 8-bit; anything beyond ASCII goes as a \U+XXXX escape, which readers decode.
@@ -40,23 +41,25 @@ class DxfDrawing {
   DxfDrawing(DL_Dxf& dxf, DL_WriterA& dw, DxfVersion version) : m_dxf(dxf), m_dw(dw), m_version(version) {}
 
   void Header(const ExportModel& m) {
-    m_dw.comment(QStringLiteral("vesk template, numbers in %1; the outline is within %2 mm of the fitted curve")
-                     .arg(UnitName(m.unit), ShortestNumber(kChordToleranceMm))
-                     .toStdString()
-                     .c_str());
+    m_dw.comment(
+        QStringLiteral("vesk template, numbers in %1; the outline is within %2 mm of the fitted curve")
+            .arg(UnitName(m.unit), ShortestNumber(kChordToleranceMm))
+            .toStdString()
+            .c_str());
     m_dxf.writeHeader(m_dw);
     m_dw.dxfString(9, "$INSUNITS");
     m_dw.dxfInt(70, m.unit == ExportUnit::Cm ? kInsUnitsCentimetre : kInsUnitsInch);
     m_dw.dxfString(9, "$MEASUREMENT");
     m_dw.dxfInt(70, m.unit == ExportUnit::Cm ? 1 : 0);
     m_dw.dxfString(9, "$EXTMIN");
-    m_dw.coord(10, m.all.minX, m.all.minY, 0.0);
+    const Bounds all = m.ShownBounds();
+    m_dw.coord(10, all.minX, all.minY, 0.0);
     m_dw.dxfString(9, "$EXTMAX");
-    m_dw.coord(10, m.all.maxX, m.all.maxY, 0.0);
+    m_dw.coord(10, all.maxX, all.maxY, 0.0);
     m_dw.sectionEnd();
   }
 
-  void Tables() {
+  void Tables(const ExportModel& m) {
     m_dw.sectionTables();
     m_dxf.writeVPort(m_dw);
     const bool r2000 = m_version == DxfVersion::R2000;
@@ -65,11 +68,14 @@ class DxfDrawing {
     m_dxf.writeLinetype(m_dw, DL_LinetypeData("BYLAYER", "", 0, 0, 0.0));  // skipped in R12
     m_dxf.writeLinetype(m_dw, DL_LinetypeData("CONTINUOUS", "Solid line", 0, 0, 0.0));
     m_dw.tableEnd();
-    m_dw.tableLayers(static_cast<int>(kAllLayers.size()) + 1);
+    std::vector<const DrawingLayer*> shown;
+    for (const DrawingLayer& layer : m.layers)
+      if (m.Shows(layer)) shown.push_back(&layer);
+    m_dw.tableLayers(static_cast<int>(shown.size()) + 1);
     m_dxf.writeLayer(m_dw, DL_LayerData("0", 0), DL_Attributes("", DL_Codes::black, -3, "CONTINUOUS", 1.0));
-    for (Layer layer : kAllLayers)
-      m_dxf.writeLayer(m_dw, DL_LayerData(StyleOf(layer).name, 0),
-                       DL_Attributes("", StyleOf(layer).aci, -3, "CONTINUOUS", 1.0));
+    for (const DrawingLayer* layer : shown)
+      m_dxf.writeLayer(m_dw, DL_LayerData(layer->name.toStdString(), 0),
+                       DL_Attributes("", layer->style.aci, -3, "CONTINUOUS", 1.0));
     m_dw.tableEnd();
     m_dw.tableStyle(1);
     m_dxf.writeStyle(m_dw, DL_StyleData("Standard", 0, 0.0, 1.0, 0.0, 0, 2.5, "txt", ""));
@@ -100,19 +106,8 @@ class DxfDrawing {
 
   void Entities(const ExportModel& m) {
     m_dw.sectionEntities();
-    Closed(m.outline, Layer::Outline);
-    for (const Segment& s : m.centreline) Line(s, Layer::Centreline);
-    if (m.soundhole)
-      m_dxf.writeCircle(m_dw, DL_CircleData(m.soundhole->centre.x, m.soundhole->centre.y, 0.0, m.soundhole->radius),
-                        OnLayer(Layer::Soundhole));
-    for (const Segment& s : m.soundholeCross) Line(s, Layer::Soundhole);
-    for (const Segment& s : m.frets) Line(s, Layer::Frets);
-    Closed(m.checkSquare, Layer::Check);
-    for (const TextLine& t : m.title)
-      m_dxf.writeText(m_dw,
-                      DL_TextData(t.baselineLeft.x, t.baselineLeft.y, 0.0, t.baselineLeft.x, t.baselineLeft.y, 0.0,
-                                  m.textHeight, 1.0, 0, 0, 0, DxfText(t.text), "Standard", 0.0),
-                      OnLayer(Layer::Title));
+    for (const DrawingLayer& layer : m.layers)
+      if (m.Shows(layer)) WriteLayer(layer, m.textHeight);
     m_dw.sectionEnd();
   }
 
@@ -126,14 +121,27 @@ class DxfDrawing {
   }
 
  private:
-  void Closed(const Polyline& line, Layer layer) {
-    m_dxf.writePolyline(m_dw, DL_PolylineData(static_cast<int>(line.points.size()), 0, 0, 1), OnLayer(layer));
-    for (const Point2& p : line.points) m_dxf.writeVertex(m_dw, DL_VertexData(p.x, p.y, 0.0, 0.0));
-    m_dxf.writePolylineEnd(m_dw);
+  void WriteLayer(const DrawingLayer& layer, double textHeight) {
+    const DL_Attributes on = OnLayer(layer);
+    for (const Polyline& line : layer.polylines) WritePolyline(line, on);
+    for (const Circle& c : layer.circles)
+      m_dxf.writeCircle(m_dw, DL_CircleData(c.centre.x, c.centre.y, 0.0, c.radius), on);
+    for (const Segment& s : layer.segments)
+      m_dxf.writeLine(m_dw, DL_LineData(s.a.x, s.a.y, 0.0, s.b.x, s.b.y, 0.0), on);
+    for (const TextLine& t : layer.texts) {
+      const double h = t.height > 0.0 ? t.height : textHeight;
+      m_dxf.writeText(m_dw,
+                      DL_TextData(t.baselineLeft.x, t.baselineLeft.y, 0.0, t.baselineLeft.x, t.baselineLeft.y,
+                                  0.0, h, 1.0, 0, 0, 0, DxfText(t.text), "Standard", 0.0),
+                      on);
+    }
   }
 
-  void Line(const Segment& s, Layer layer) {
-    m_dxf.writeLine(m_dw, DL_LineData(s.a.x, s.a.y, 0.0, s.b.x, s.b.y, 0.0), OnLayer(layer));
+  void WritePolyline(const Polyline& line, const DL_Attributes& on) {
+    m_dxf.writePolyline(m_dw,
+                        DL_PolylineData(static_cast<int>(line.points.size()), 0, 0, line.closed ? 1 : 0), on);
+    for (const Point2& p : line.points) m_dxf.writeVertex(m_dw, DL_VertexData(p.x, p.y, 0.0, 0.0));
+    m_dxf.writePolylineEnd(m_dw);
   }
 
   DL_Dxf& m_dxf;
@@ -148,15 +156,16 @@ QByteArray WriteDxf(const ExportModel& model, DxfVersion version, QString* error
   const QString path = dir.filePath(QStringLiteral("template.dxf"));
   {
     DL_Dxf dxf;
-    std::unique_ptr<DL_WriterA> dw(
-        dxf.out(QFile::encodeName(path).constData(), version == DxfVersion::R2000 ? DL_Codes::AC1015 : DL_Codes::AC1009));
+    std::unique_ptr<DL_WriterA> dw(dxf.out(QFile::encodeName(path).constData(), version == DxfVersion::R2000
+                                                                                    ? DL_Codes::AC1015
+                                                                                    : DL_Codes::AC1009));
     if (!dir.isValid() || !dw) {
       if (error) *error = QStringLiteral("cannot create a temporary file for the DXF drawing");
       return {};
     }
     DxfDrawing drawing(dxf, *dw, version);
     drawing.Header(model);
-    drawing.Tables();
+    drawing.Tables(model);
     drawing.Blocks();
     drawing.Entities(model);
     drawing.End();

@@ -57,14 +57,16 @@ void DrawTileHeading(QPainter& painter, const QRectF& frame, const QString& labe
 }
 
 void DrawCheckSquare(QPainter& painter, const QRectF& frame, double sideMm, const QString& label) {
-  const LayerStyle& style = StyleOf(Layer::Check);
+  const LayerStyle style = DefaultStyle(Part::Check);
   const QRectF square(frame.left() + kInsetMm, frame.bottom() - kInsetMm - sideMm, sideMm, sideMm);
-  painter.setPen(QPen(QColor(style.red, style.green, style.blue), 0.3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  painter.setPen(
+      QPen(QColor(style.red, style.green, style.blue), 0.3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
   painter.setBrush(Qt::NoBrush);
   painter.drawRect(square);
   DrawTextMm(painter, square.topLeft() + QPointF(3, 7), 4.0, QStringLiteral("Check: %1").arg(label),
              kFurnitureColour);
-  DrawTextMm(painter, square.topLeft() + QPointF(3, 13), 3.5, QString::fromLatin1(kPrintNote), kFurnitureColour);
+  DrawTextMm(painter, square.topLeft() + QPointF(3, 13), 3.5, QString::fromLatin1(kPrintNote),
+             kFurnitureColour);
 }
 
 void DrawAssemblyMap(QPainter& painter, const QRectF& frame, const TilePlan& plan, int row, int col,

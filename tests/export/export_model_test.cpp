@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "document/veskdoc.h"
-#include "export/export_model.h"
+#include "export/body_template.h"
 #include "export_test_support.h"
 
 namespace {
@@ -22,12 +22,22 @@ class ExportModelTest : public ::testing::Test {
   CVeskDoc doc;
 };
 
-double Length(const Segment& s) { return std::hypot(s.b.x - s.a.x, s.b.y - s.a.y); }
+double Length(const Segment& s) {
+  return std::hypot(s.b.x - s.a.x, s.b.y - s.a.y);
+}
+
+// The named layer; an empty one (that fails the caller's checks) when the model has none.
+const DrawingLayer& Layer(const ExportModel& m, const char* name) {
+  static const DrawingLayer kNone;
+  const DrawingLayer* layer = m.Find(QString::fromLatin1(name));
+  EXPECT_NE(layer, nullptr) << name;
+  return layer ? *layer : kNone;
+}
 
 std::vector<Segment> AllLines(const ExportModel& m) {
-  std::vector<Segment> all = m.centreline;
-  all.insert(all.end(), m.soundholeCross.begin(), m.soundholeCross.end());
-  all.insert(all.end(), m.frets.begin(), m.frets.end());
+  std::vector<Segment> all;
+  for (const DrawingLayer& layer : m.layers)
+    all.insert(all.end(), layer.segments.begin(), layer.segments.end());
   return all;
 }
 
@@ -37,31 +47,40 @@ TEST_F(ExportModelTest, NewDesignHasOutlineCentrelineCheckSquareAndTitle) {
   const BuildResult r = Build();
   ASSERT_EQ(r.status, BuildStatus::Ok) << r.message.toStdString();
   const ExportModel& m = r.model;
-  EXPECT_TRUE(m.outline.closed);
+  std::vector<QString> names;
+  for (const DrawingLayer& layer : m.layers) names.push_back(layer.name);
+  EXPECT_EQ(names, (std::vector<QString>{"OUTLINE", "CENTRELINE", "SOUNDHOLE", "FRETS", "CHECK", "TITLE"}));
+  ASSERT_EQ(Layer(m, "OUTLINE").polylines.size(), 1u);
+  EXPECT_TRUE(Layer(m, "OUTLINE").polylines[0].closed);
   EXPECT_NEAR(m.drawing.minX, 0.0, 1e-9);
   EXPECT_NEAR(m.drawing.maxX, 49.0, 1e-9);
   EXPECT_NEAR(m.drawing.minY, -18.5, 1e-9);
   EXPECT_NEAR(m.drawing.maxY, 18.5, 1e-9);
-  ASSERT_EQ(m.centreline.size(), 1u);
-  EXPECT_NEAR(Length(m.centreline[0]), 49.0, 1e-9);
-  EXPECT_FALSE(m.soundhole);  // a new design has no soundhole data
-  EXPECT_TRUE(m.frets.empty());
+  const std::vector<Segment>& centreline = Layer(m, "CENTRELINE").segments;
+  ASSERT_EQ(centreline.size(), 1u);
+  EXPECT_NEAR(Length(centreline[0]), 49.0, 1e-9);
+  EXPECT_TRUE(Layer(m, "SOUNDHOLE").circles.empty());  // a new design has no soundhole data
+  EXPECT_TRUE(Layer(m, "FRETS").segments.empty());
 
   // A 10 cm square below the drawing, and the title block, inside the overall bounds.
-  ASSERT_EQ(m.checkSquare.points.size(), 4u);
-  EXPECT_TRUE(m.checkSquare.closed);
-  EXPECT_NEAR(m.checkSquare.points[1].x - m.checkSquare.points[0].x, 10.0, 1e-12);
-  EXPECT_NEAR(m.checkSquare.points[1].y - m.checkSquare.points[2].y, 10.0, 1e-12);
-  EXPECT_LT(m.checkSquare.points[0].y, m.drawing.minY);
+  ASSERT_EQ(Layer(m, "CHECK").polylines.size(), 1u);
+  const Polyline& square = Layer(m, "CHECK").polylines[0];
+  ASSERT_EQ(square.points.size(), 4u);
+  EXPECT_TRUE(square.closed);
+  EXPECT_NEAR(square.points[1].x - square.points[0].x, 10.0, 1e-12);
+  EXPECT_NEAR(square.points[1].y - square.points[2].y, 10.0, 1e-12);
+  EXPECT_LT(square.points[0].y, m.drawing.minY);
   EXPECT_DOUBLE_EQ(m.toleranceUnits, 0.001);
   EXPECT_DOUBLE_EQ(m.strokeUnits, 0.01);
   EXPECT_TRUE(m.titleLines.join('\n').contains(QStringLiteral("Untitled")));
   EXPECT_TRUE(m.titleLines.contains(QStringLiteral("Unit: cm")));
   EXPECT_TRUE(m.titleLines.contains(QStringLiteral("Length 49 cm")));
   EXPECT_TRUE(m.titleLines.contains(QStringLiteral("a3 0, a4 -0.25, a5 0, a6 -0.5")));
-  for (const TextLine& t : m.title) {
-    EXPECT_GE(t.baselineLeft.y, m.all.minY);
-    EXPECT_LE(t.baselineLeft.x, m.all.maxX);
+  const Bounds all = m.ShownBounds();
+  ASSERT_EQ(Layer(m, "TITLE").texts.size(), static_cast<std::size_t>(m.titleLines.size()));
+  for (const TextLine& t : Layer(m, "TITLE").texts) {
+    EXPECT_GE(t.baselineLeft.y, all.minY);
+    EXPECT_LE(t.baselineLeft.x, all.maxX);
   }
 }
 
@@ -70,7 +89,8 @@ TEST_F(ExportModelTest, InchesChangeTheSquareTheToleranceAndTheTextSize) {
   content.unit = ExportUnit::In;
   const BuildResult r = Build(content);
   ASSERT_EQ(r.status, BuildStatus::Ok);
-  EXPECT_NEAR(r.model.checkSquare.points[1].x - r.model.checkSquare.points[0].x, 4.0, 1e-12);
+  const Polyline& square = Layer(r.model, "CHECK").polylines.at(0);
+  EXPECT_NEAR(square.points[1].x - square.points[0].x, 4.0, 1e-12);
   EXPECT_DOUBLE_EQ(r.model.toleranceUnits, 0.01 / 25.4);
   EXPECT_DOUBLE_EQ(r.model.textHeight, 5.0 / 25.4);
   EXPECT_TRUE(r.model.titleLines.contains(QStringLiteral("Unit: in")));
@@ -83,25 +103,26 @@ TEST_F(ExportModelTest, HalfOutlineLiesAboveTheCentreline) {
   ASSERT_EQ(r.status, BuildStatus::Ok);
   EXPECT_NEAR(r.model.drawing.minY, 0.0, 1e-9);
   EXPECT_NEAR(r.model.drawing.maxY, 18.5, 1e-9);
-  EXPECT_EQ(r.model.centreline.size(), 1u);
+  EXPECT_EQ(Layer(r.model, "CENTRELINE").segments.size(), 1u);
 }
 
 TEST_F(ExportModelTest, SoundholeCircleAndCrossWhenTheDesignHasOne) {
   AddSoundhole(doc);
   BuildResult r = Build();
   ASSERT_EQ(r.status, BuildStatus::Ok);
-  ASSERT_TRUE(r.model.soundhole);
-  EXPECT_EQ(r.model.soundhole->centre.x, 14.0);
-  EXPECT_EQ(r.model.soundhole->centre.y, 0.0);
-  EXPECT_EQ(r.model.soundhole->radius, 4.4);
-  ASSERT_EQ(r.model.soundholeCross.size(), 2u);
-  for (const Segment& s : r.model.soundholeCross) EXPECT_NEAR(Length(s), 0.88, 1e-12);
+  const DrawingLayer& hole = Layer(r.model, "SOUNDHOLE");
+  ASSERT_EQ(hole.circles.size(), 1u);
+  EXPECT_EQ(hole.circles[0].centre.x, 14.0);
+  EXPECT_EQ(hole.circles[0].centre.y, 0.0);
+  EXPECT_EQ(hole.circles[0].radius, 4.4);
+  ASSERT_EQ(hole.segments.size(), 2u);
+  for (const Segment& s : hole.segments) EXPECT_NEAR(Length(s), 0.88, 1e-12);
 
   ExportContent without;
   without.soundhole = false;
   r = Build(without);
-  EXPECT_FALSE(r.model.soundhole);
-  EXPECT_TRUE(r.model.soundholeCross.empty());
+  EXPECT_TRUE(Layer(r.model, "SOUNDHOLE").circles.empty());
+  EXPECT_TRUE(Layer(r.model, "SOUNDHOLE").segments.empty());
 }
 
 TEST_F(ExportModelTest, FingerboardLinesFromTheSharedFretPositions) {
@@ -112,7 +133,7 @@ TEST_F(ExportModelTest, FingerboardLinesFromTheSharedFretPositions) {
   const BuildResult r = Build(content);
   ASSERT_EQ(r.status, BuildStatus::Ok);
   EXPECT_TRUE(r.notes.isEmpty());
-  EXPECT_EQ(r.model.frets.size(), 7u + 3u);  // frets 13 to 19, the saddle line, two edges
+  EXPECT_EQ(Layer(r.model, "FRETS").segments.size(), 7u + 3u);  // frets 13 to 19, the saddle line, two edges
 }
 
 TEST_F(ExportModelTest, FingerboardLeftOutWithANote) {
@@ -120,14 +141,14 @@ TEST_F(ExportModelTest, FingerboardLeftOutWithANote) {
   content.fingerboard = true;
   BuildResult r = Build(content);  // no soundhole and fingerboard data
   ASSERT_EQ(r.status, BuildStatus::Ok);
-  EXPECT_TRUE(r.model.frets.empty());
+  EXPECT_TRUE(Layer(r.model, "FRETS").segments.empty());
   EXPECT_EQ(r.notes.size(), 1);
 
   AddSoundhole(doc);
   doc.m_jointFret = 0;
   r = Build(content);
   ASSERT_EQ(r.status, BuildStatus::Ok);
-  EXPECT_TRUE(r.model.frets.empty());
+  EXPECT_TRUE(Layer(r.model, "FRETS").segments.empty());
   ASSERT_EQ(r.notes.size(), 1);
   EXPECT_TRUE(r.notes[0].contains(QStringLiteral("joint fret")));
 }
@@ -155,9 +176,9 @@ TEST_F(ExportModelTest, NoZeroLengthOrRepeatedLines) {
     }
   }
   // Of the fingerboard only one edge is left: the other is the same line.
-  EXPECT_EQ(r.model.frets.size(), 1u);
-  EXPECT_FALSE(r.model.soundhole);
-  EXPECT_TRUE(r.model.soundholeCross.empty());
+  EXPECT_EQ(Layer(r.model, "FRETS").segments.size(), 1u);
+  EXPECT_TRUE(Layer(r.model, "SOUNDHOLE").circles.empty());
+  EXPECT_TRUE(Layer(r.model, "SOUNDHOLE").segments.empty());
 }
 
 TEST_F(ExportModelTest, DesignThatDoesNotFitSaysWhy) {
