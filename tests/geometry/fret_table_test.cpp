@@ -7,6 +7,9 @@
 #include <ostream>
 #include <string>
 
+#include "geometry/fret_layout.h"
+#include "geometry/fretboard.h"
+
 namespace {
 
 FretTableInput Straight(double scale, int frets = 19) {
@@ -314,3 +317,55 @@ INSTANTIATE_TEST_SUITE_P(
         BadInputCase{"Overflows", [](FretTableInput& in) { in.bassScale = in.trebleScale = 1.7e308; },
                      FretTableStatus::kNotFinite}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The window draws frets j+1 up to the soundhole from the one fret layout; the whole board's table
+// must put those frets, and the board's width there, at the same places.
+struct WindowCase {
+  const char* name;
+  FretLayoutInput window;
+};
+void PrintTo(const WindowCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class WindowAgreementTest : public ::testing::TestWithParam<WindowCase> {};
+
+TEST_P(WindowAgreementTest, TheWindowsFretsStandWhereTheTableSays) {
+  const FretLayoutInput& w = GetParam().window;
+  const FretLayout layout = LayOutFrets(w);
+  ASSERT_EQ(layout.status, FretLayoutStatus::kOk);
+  ASSERT_FALSE(layout.frets.empty());
+
+  FretTableInput in;
+  in.bassScale = in.trebleScale = w.scaleLength;
+  in.fretCount = kMaxFrets;
+  in.nutWidth = w.nutWidth;
+  in.widthFret = w.jointFret;  // the window reaches the entered width at the joint fret
+  in.widthAtFret = w.jointWidth;
+  const FretTable table = MakeFretTable(in);
+  ASSERT_EQ(table.status, FretTableStatus::kOk);
+
+  const double nutOffset = -FretPosition(0, w.jointFret, w.scaleLength);
+  const double tol = 1e-12 * w.scaleLength;
+  for (std::size_t k = 0; k < layout.frets.size(); ++k) {
+    const int n = w.jointFret + 1 + static_cast<int>(k);
+    ASSERT_LE(n, kMaxFrets);
+    const FretRow& row = table.frets[static_cast<std::size_t>(n - 1)];
+    EXPECT_NEAR(layout.frets[k].at + nutOffset, row.bass.fromNut, tol) << "fret " << n;
+    EXPECT_NEAR(layout.frets[k].at + nutOffset, row.line.bass.x, tol) << "fret " << n;
+    EXPECT_NEAR(layout.frets[k].width, row.bass.width, 1e-12 * w.jointWidth) << "fret " << n;
+  }
+  EXPECT_NEAR(layout.joint.at + nutOffset,
+              table.frets[static_cast<std::size_t>(w.jointFret - 1)].bass.fromNut, tol);
+  EXPECT_NEAR(layout.saddle.at + nutOffset, table.saddle.bass.x, tol);
+  EXPECT_NEAR(layout.saddle.width, table.saddle.bass.y - table.saddle.treble.y, 1e-12 * w.jointWidth);
+}
+
+INSTANTIATE_TEST_SUITE_P(Designs, WindowAgreementTest,
+                         ::testing::Values(WindowCase{"NewDesignClassicalJoint12",
+                                                      {12, 65.0, 15.072, 5.2, 6.2}},
+                                           WindowCase{"NewDesignJoint14", {14, 65.0, 12.0, 5.2, 6.2}},
+                                           WindowCase{"SavedDesignJoint14", {14, 64.0, 14.5, 5.0, 6.0}},
+                                           WindowCase{"InchesJoint12", {12, 25.59, 6.0, 2.05, 2.44}},
+                                           WindowCase{"FretsUpTo34OverTheBody", {14, 65.0, 20.0, 5.2, 6.2}}),
+                         [](const auto& info) { return std::string(info.param.name); });
