@@ -316,6 +316,18 @@ QString Refusal(const FretReport& r) {
   return {};
 }
 
+// A string longer than any template can be is a typing error, and its table would be all digits.
+QString ScaleTooLong(const FretsRequest& req) {
+  for (double scale : {req.board.bassScale, req.board.trebleScale}) {
+    const double mm = scale * MillimetresPerUnit(req.unit);
+    if (std::isfinite(scale) && scale > 0.0 && !(mm <= kMaxDrawingMm))
+      return QStringLiteral("a scale length of %1 m is too large (at most %2 m)")
+          .arg(mm / 1000.0, 0, 'g', 4)
+          .arg(kMaxDrawingMm / 1000.0);
+  }
+  return {};
+}
+
 std::optional<FretsRequest> ReadRequest(const QStringList& args, int* exitCode) {
   *exitCode = kUsage;
   QCommandLineParser parser;
@@ -425,6 +437,10 @@ int RunFretsCommand(const QStringList& args) {
   int exitCode = kUsage;
   const std::optional<FretsRequest> req = ReadRequest(args, &exitCode);
   if (!req) return exitCode;
+  if (const QString problem = ScaleTooLong(*req); !problem.isEmpty()) {
+    Fail(problem);
+    return kUsage;
+  }
   const FretReport report = MakeReport(*req);
   if (report.table.status != FretTableStatus::kOk) {
     Fail(Refusal(report));
