@@ -1,15 +1,15 @@
 // Committing a template: all or nothing, also when the disk fills up.
+#include "export/output_file.h"
+
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <csignal>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include "export/output_file.h"
 
 namespace {
 
