@@ -1,5 +1,6 @@
 // vesk-cli export [FILE] -o OUT [--format svg|dxf|pdf] [--unit cm|in] [--half|--whole]
 //   [--soundhole|--no-soundhole] [--fingerboard] [--paper a4|letter] [--overlap MM] [--dxf-version 12|2000]
+//   [--dxf-unit mm|in]
 #include "cli/cmd_export.h"
 
 #include <QCommandLineParser>
@@ -8,8 +9,8 @@
 
 #include "cli/cli_command.h"
 #include "document/veskdoc.h"
-#include "export/dxf_writer.h"
 #include "export/body_template.h"
+#include "export/dxf_writer.h"
 #include "export/output_file.h"
 #include "export/pdf_print_scaling.h"
 #include "export/pdf_tiling.h"
@@ -28,12 +29,14 @@ struct ExportRequest {
   ExportContent content;
   Paper paper = Paper::A4;
   double overlapMm = 10.0;
-  DxfVersion dxfVersion = DxfVersion::R12;
+  DxfOptions dxf;
 };
 
 void AddOptions(QCommandLineParser& parser) {
-  parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("design file (a new design when omitted)"));
-  parser.addOption({{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("file to write"),
+  parser.addPositionalArgument(QStringLiteral("FILE"),
+                               QStringLiteral("design file (a new design when omitted)"));
+  parser.addOption({{QStringLiteral("o"), QStringLiteral("output")},
+                    QStringLiteral("file to write"),
                     QStringLiteral("OUT")});
   parser.addOption({QStringLiteral("format"), QStringLiteral("svg, dxf or pdf"), QStringLiteral("format")});
   parser.addOption({QStringLiteral("unit"), QStringLiteral("cm or in: what the design's numbers mean"),
@@ -44,16 +47,23 @@ void AddOptions(QCommandLineParser& parser) {
   parser.addOption({QStringLiteral("no-soundhole"), QStringLiteral("leave the soundhole out")});
   parser.addOption({QStringLiteral("fingerboard"), QStringLiteral("draw frets, edges and saddle line")});
   parser.addOption({QStringLiteral("paper"), QStringLiteral("a4 or letter"), QStringLiteral("paper")});
-  parser.addOption({QStringLiteral("overlap"), QStringLiteral("overlap of the tiles in mm"), QStringLiteral("MM")});
+  parser.addOption(
+      {QStringLiteral("overlap"), QStringLiteral("overlap of the tiles in mm"), QStringLiteral("MM")});
   parser.addOption({QStringLiteral("dxf-version"), QStringLiteral("12 or 2000"), QStringLiteral("version")});
+  parser.addOption({QStringLiteral("dxf-unit"), QStringLiteral("mm (default) or in: the DXF file's unit"),
+                    QStringLiteral("unit")});
 }
 
 bool FormatFromName(const QString& name, Format* format) {
   const QString n = name.toLower();
-  if (n == QLatin1String("svg")) *format = Format::Svg;
-  else if (n == QLatin1String("dxf")) *format = Format::Dxf;
-  else if (n == QLatin1String("pdf")) *format = Format::Pdf;
-  else return false;
+  if (n == QLatin1String("svg"))
+    *format = Format::Svg;
+  else if (n == QLatin1String("dxf"))
+    *format = Format::Dxf;
+  else if (n == QLatin1String("pdf"))
+    *format = Format::Pdf;
+  else
+    return false;
   return true;
 }
 
@@ -76,7 +86,8 @@ bool ReadFormat(const QCommandLineParser& parser, ExportRequest& req) {
 bool ReadContent(const QCommandLineParser& parser, ExportRequest& req) {
   if (parser.isSet("unit") && !ParseExportUnit(parser.value("unit"), &req.content.unit))
     return Fail(QStringLiteral("unknown unit '%1' (use cm or in)").arg(parser.value("unit")));
-  if (parser.isSet("half") && parser.isSet("whole")) return Fail(QStringLiteral("--half and --whole exclude each other"));
+  if (parser.isSet("half") && parser.isSet("whole"))
+    return Fail(QStringLiteral("--half and --whole exclude each other"));
   if (parser.isSet("soundhole") && parser.isSet("no-soundhole"))
     return Fail(QStringLiteral("--soundhole and --no-soundhole exclude each other"));
   req.content.extent = parser.isSet("half") ? OutlineExtent::Half : OutlineExtent::Whole;
@@ -95,10 +106,16 @@ bool ReadOutputOptions(const QCommandLineParser& parser, ExportRequest& req) {
     return Fail(QStringLiteral("--overlap: %1").arg(check.error));
   if (parser.isSet("dxf-version")) {
     const QString v = parser.value("dxf-version").toUpper();
-    if (v == QLatin1String("12") || v == QLatin1String("R12")) req.dxfVersion = DxfVersion::R12;
-    else if (v == QLatin1String("2000") || v == QLatin1String("R2000")) req.dxfVersion = DxfVersion::R2000;
-    else return Fail(QStringLiteral("unknown DXF version '%1' (use 12 or 2000)").arg(parser.value("dxf-version")));
+    if (v == QLatin1String("12") || v == QLatin1String("R12"))
+      req.dxf.version = DxfVersion::R12;
+    else if (v == QLatin1String("2000") || v == QLatin1String("R2000"))
+      req.dxf.version = DxfVersion::R2000;
+    else
+      return Fail(
+          QStringLiteral("unknown DXF version '%1' (use 12 or 2000)").arg(parser.value("dxf-version")));
   }
+  if (parser.isSet("dxf-unit") && !ParseDxfUnit(parser.value("dxf-unit"), &req.dxf.unit))
+    return Fail(QStringLiteral("unknown DXF unit '%1' (use mm or in)").arg(parser.value("dxf-unit")));
   return true;
 }
 
@@ -118,7 +135,8 @@ std::optional<ExportRequest> ReadRequest(const QStringList& args) {
     Fail(QStringLiteral("no output file; give -o OUT"));
     return std::nullopt;
   }
-  if (!ReadFormat(parser, req) || !ReadContent(parser, req) || !ReadOutputOptions(parser, req)) return std::nullopt;
+  if (!ReadFormat(parser, req) || !ReadContent(parser, req) || !ReadOutputOptions(parser, req))
+    return std::nullopt;
   return req;
 }
 
@@ -136,11 +154,15 @@ Rendered Render(const ExportModel& model, const ExportRequest& req) {
     out.bytes = WriteSvg(model);
     out.summary = QStringLiteral("SVG");
   } else if (req.format == Format::Dxf) {
-    out.bytes = WriteDxf(model, req.dxfVersion, &error);
-    out.summary = req.dxfVersion == DxfVersion::R12 ? QStringLiteral("DXF R12") : QStringLiteral("DXF R2000");
+    out.bytes = WriteDxf(model, req.dxf, &error);
+    out.summary =
+        QStringLiteral("DXF %1 in %2")
+            .arg(req.dxf.version == DxfVersion::R12 ? QStringLiteral("R12") : QStringLiteral("R2000"),
+                 req.dxf.unit == DxfUnit::Mm ? QStringLiteral("mm") : QStringLiteral("inches"));
   } else {
     const double k = MillimetresPerUnit(model.unit);
-    const TilePlanResult tiles = PlanTiles(model.drawing.Width() * k, model.drawing.Height() * k, req.paper, req.overlapMm);
+    const TilePlanResult tiles =
+        PlanTiles(model.drawing.Width() * k, model.drawing.Height() * k, req.paper, req.overlapMm);
     if (!tiles.error.isEmpty()) {
       Fail(tiles.error);
       out.exitCode = kUsage;

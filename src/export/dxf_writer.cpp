@@ -1,7 +1,9 @@
 // dxflib writes the sections and entities. Header variables that its writeHeader leaves out
 // ($INSUNITS, $MEASUREMENT, $EXTMIN, $EXTMAX) go through its own low-level group writer, in R12 as
-// well, since readers take the unit from $INSUNITS whatever the version. dxflib writes only to a
-// named file, so the drawing goes to a private temporary file first and comes back as bytes.
+// well, since readers take the unit from $INSUNITS whatever the version. Coordinates are converted
+// from the model's unit to the file's, since many readers know only millimetres and inches. dxflib
+// writes only to a named file, so the drawing goes to a private temporary file first and comes back
+// as bytes; its OBJECTS section then gets the owner handles that dxflib leaves out.
 #include "export/dxf_writer.h"
 
 #include <dl_dxf.h>
@@ -11,6 +13,7 @@
 #include <memory>
 #include <vector>
 
+#include "export/dxf_objects.h"
 #include "export/export_model.h"
 #include "export/title_block.h"
 
@@ -18,7 +21,7 @@ namespace {
 
 // $INSUNITS codes.
 constexpr int kInsUnitsInch = 1;
-constexpr int kInsUnitsCentimetre = 5;
+constexpr int kInsUnitsMillimetre = 4;
 
 DL_Attributes OnLayer(const DrawingLayer& layer) {
   return DL_Attributes(layer.name.toStdString(), DL_Codes::bylayer, -1, "BYLAYER", 1.0);
@@ -38,24 +41,26 @@ std::string DxfText(const QString& text) {
 
 class DxfDrawing {
  public:
-  DxfDrawing(DL_Dxf& dxf, DL_WriterA& dw, DxfVersion version) : m_dxf(dxf), m_dw(dw), m_version(version) {}
+  DxfDrawing(DL_Dxf& dxf, DL_WriterA& dw, const DxfOptions& options, double scale)
+      : m_dxf(dxf), m_dw(dw), m_version(options.version), m_unit(options.unit), m_k(scale) {}
 
   void Header(const ExportModel& m) {
+    const bool mm = m_unit == DxfUnit::Mm;
     m_dw.comment(
         QStringLiteral("vesk template, numbers in %1; the outline is within %2 mm of the fitted curve")
-            .arg(UnitName(m.unit), ShortestNumber(kChordToleranceMm))
+            .arg(mm ? QStringLiteral("mm") : QStringLiteral("in"), ShortestNumber(kChordToleranceMm))
             .toStdString()
             .c_str());
     m_dxf.writeHeader(m_dw);
     m_dw.dxfString(9, "$INSUNITS");
-    m_dw.dxfInt(70, m.unit == ExportUnit::Cm ? kInsUnitsCentimetre : kInsUnitsInch);
+    m_dw.dxfInt(70, mm ? kInsUnitsMillimetre : kInsUnitsInch);
     m_dw.dxfString(9, "$MEASUREMENT");
-    m_dw.dxfInt(70, m.unit == ExportUnit::Cm ? 1 : 0);
+    m_dw.dxfInt(70, mm ? 1 : 0);
     m_dw.dxfString(9, "$EXTMIN");
     const Bounds all = m.ShownBounds();
-    m_dw.coord(10, all.minX, all.minY, 0.0);
+    m_dw.coord(10, X(all.minX), X(all.minY), 0.0);
     m_dw.dxfString(9, "$EXTMAX");
-    m_dw.coord(10, all.maxX, all.maxY, 0.0);
+    m_dw.coord(10, X(all.maxX), X(all.maxY), 0.0);
     m_dw.sectionEnd();
   }
 
@@ -72,7 +77,7 @@ class DxfDrawing {
     for (const DrawingLayer& layer : m.layers)
       if (m.Shows(layer)) shown.push_back(&layer);
     m_dw.tableLayers(static_cast<int>(shown.size()) + 1);
-    m_dxf.writeLayer(m_dw, DL_LayerData("0", 0), DL_Attributes("", DL_Codes::black, -3, "CONTINUOUS", 1.0));
+    m_dxf.writeLayer(m_dw, DL_LayerData("0", 0), DL_Attributes("", DL_Codes::white, -3, "CONTINUOUS", 1.0));
     for (const DrawingLayer* layer : shown)
       m_dxf.writeLayer(m_dw, DL_LayerData(layer->name.toStdString(), 0),
                        DL_Attributes("", layer->style.aci, -3, "CONTINUOUS", 1.0));
@@ -125,33 +130,51 @@ class DxfDrawing {
     const DL_Attributes on = OnLayer(layer);
     for (const Polyline& line : layer.polylines) WritePolyline(line, on);
     for (const Circle& c : layer.circles)
-      m_dxf.writeCircle(m_dw, DL_CircleData(c.centre.x, c.centre.y, 0.0, c.radius), on);
+      m_dxf.writeCircle(m_dw, DL_CircleData(X(c.centre.x), X(c.centre.y), 0.0, X(c.radius)), on);
     for (const Segment& s : layer.segments)
-      m_dxf.writeLine(m_dw, DL_LineData(s.a.x, s.a.y, 0.0, s.b.x, s.b.y, 0.0), on);
+      m_dxf.writeLine(m_dw, DL_LineData(X(s.a.x), X(s.a.y), 0.0, X(s.b.x), X(s.b.y), 0.0), on);
     for (const TextLine& t : layer.texts) {
-      const double h = t.height > 0.0 ? t.height : textHeight;
-      m_dxf.writeText(m_dw,
-                      DL_TextData(t.baselineLeft.x, t.baselineLeft.y, 0.0, t.baselineLeft.x, t.baselineLeft.y,
-                                  0.0, h, 1.0, 0, 0, 0, DxfText(t.text), "Standard", 0.0),
-                      on);
+      const double x = X(t.baselineLeft.x), y = X(t.baselineLeft.y);
+      const double h = X(t.height > 0.0 ? t.height : textHeight);
+      m_dxf.writeText(
+          m_dw, DL_TextData(x, y, 0.0, x, y, 0.0, h, 1.0, 0, 0, 0, DxfText(t.text), "Standard", 0.0), on);
     }
   }
 
   void WritePolyline(const Polyline& line, const DL_Attributes& on) {
     m_dxf.writePolyline(m_dw,
                         DL_PolylineData(static_cast<int>(line.points.size()), 0, 0, line.closed ? 1 : 0), on);
-    for (const Point2& p : line.points) m_dxf.writeVertex(m_dw, DL_VertexData(p.x, p.y, 0.0, 0.0));
+    for (const Point2& p : line.points) m_dxf.writeVertex(m_dw, DL_VertexData(X(p.x), X(p.y), 0.0, 0.0));
     m_dxf.writePolylineEnd(m_dw);
   }
+
+  // A length of the model in the file's unit.
+  double X(double modelLength) const { return modelLength * m_k; }
 
   DL_Dxf& m_dxf;
   DL_WriterA& m_dw;
   DxfVersion m_version;
+  DxfUnit m_unit;
+  double m_k;
 };
 
 }  // namespace
 
-QByteArray WriteDxf(const ExportModel& model, DxfVersion version, QString* error) {
+bool ParseDxfUnit(const QString& text, DxfUnit* unit) {
+  if (text == QLatin1String("mm")) {
+    *unit = DxfUnit::Mm;
+    return true;
+  }
+  if (text == QLatin1String("in")) {
+    *unit = DxfUnit::In;
+    return true;
+  }
+  return false;
+}
+
+QByteArray WriteDxf(const ExportModel& model, const DxfOptions& options, QString* error) {
+  const DxfVersion version = options.version;
+  const double scale = MillimetresPerUnit(model.unit) / (options.unit == DxfUnit::Mm ? 1.0 : 25.4);
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("template.dxf"));
   {
@@ -163,7 +186,7 @@ QByteArray WriteDxf(const ExportModel& model, DxfVersion version, QString* error
       if (error) *error = QStringLiteral("cannot create a temporary file for the DXF drawing");
       return {};
     }
-    DxfDrawing drawing(dxf, *dw, version);
+    DxfDrawing drawing(dxf, *dw, options, scale);
     drawing.Header(model);
     drawing.Tables(model);
     drawing.Blocks();
@@ -177,5 +200,5 @@ QByteArray WriteDxf(const ExportModel& model, DxfVersion version, QString* error
     if (error) *error = QStringLiteral("the DXF drawing could not be written completely");
     return {};
   }
-  return bytes;
+  return version == DxfVersion::R2000 ? AddObjectOwners(bytes) : bytes;
 }

@@ -1,7 +1,8 @@
 """Reads a vesk DXF template with ezdxf and checks it against the design it was made from.
 
 Usage: check_dxf.py FILE --version AC1009|AC1015 --unit cm|in --length L --half-width H
-                    [--half] [--hole X R] [--frets N] [--tol T]
+                    [--dxf-unit mm|in] [--half] [--hole X R] [--frets N] [--tol T]
+Lengths are in the design's unit (--unit); the file is expected in --dxf-unit (mm by default).
 Prints one line per failed check and exits 1 if any failed.
 """
 import argparse
@@ -36,18 +37,26 @@ def main():
     ap.add_argument('--half', action='store_true')
     ap.add_argument('--hole', type=float, nargs=2)
     ap.add_argument('--frets', type=int)
-    ap.add_argument('--tol', type=float, help='0.01 mm in the unit by default')
+    ap.add_argument('--dxf-unit', default='mm', choices=['mm', 'in'])
+    ap.add_argument('--tol', type=float, help='0.01 mm in the file\'s unit by default')
     a = ap.parse_args()
-    mm = 10.0 if a.unit == 'cm' else 25.4
-    tol = a.tol if a.tol is not None else 0.01 / mm
+    # Everything below is in the file's unit.
+    file_mm = 1.0 if a.dxf_unit == 'mm' else 25.4
+    k = (10.0 if a.unit == 'cm' else 25.4) / file_mm
+    a.length *= k
+    a.half_width *= k
+    if a.hole:
+        a.hole = [v * k for v in a.hole]
+    tol = a.tol if a.tol is not None else 0.01 / file_mm
 
     doc = ezdxf.readfile(a.file)
     auditor = doc.audit()
     check(not auditor.has_errors, 'audit errors: %s' % [e.message for e in auditor.errors])
+    check(not auditor.has_fixes, 'audit fixes: %s' % [e.message for e in auditor.fixes])
     check(doc.dxfversion == a.version, 'version %s, expected %s' % (doc.dxfversion, a.version))
     check(doc.header.get('$ACADVER') == a.version, '$ACADVER is %s' % doc.header.get('$ACADVER'))
-    check(doc.header.get('$INSUNITS') == (5 if a.unit == 'cm' else 1), '$INSUNITS is %s' % doc.header.get('$INSUNITS'))
-    check(doc.header.get('$MEASUREMENT') == (1 if a.unit == 'cm' else 0),
+    check(doc.header.get('$INSUNITS') == (4 if a.dxf_unit == 'mm' else 1), '$INSUNITS is %s' % doc.header.get('$INSUNITS'))
+    check(doc.header.get('$MEASUREMENT') == (1 if a.dxf_unit == 'mm' else 0),
           '$MEASUREMENT is %s' % doc.header.get('$MEASUREMENT'))
     for name in LAYERS:
         check(doc.layers.has_entry(name), 'no layer %s' % name)
@@ -82,7 +91,7 @@ def main():
         if holes:
             c = holes[0]
             check(math.isclose(c.dxf.radius, r, rel_tol=1e-12), 'soundhole radius %r, expected %r' % (c.dxf.radius, r))
-            check(math.isclose(c.dxf.center.x, x, rel_tol=1e-12) and abs(c.dxf.center.y) < 1e-12,
+            check(math.isclose(c.dxf.center.x, x, rel_tol=1e-12) and abs(c.dxf.center.y) < 1e-12 * k,
                   'soundhole centre %r, expected (%r, 0)' % (tuple(c.dxf.center), x))
         cross = [e for e in by_layer['SOUNDHOLE'] if e.dxftype() == 'LINE']
         check(len(cross) == 2, 'the soundhole cross has %d lines' % len(cross))
@@ -95,13 +104,14 @@ def main():
         check(len(lines) == a.frets + 3, 'FRETS holds %d lines, expected %d' % (len(lines), a.frets + 3))
 
     square = by_layer['CHECK']
-    side = 10.0 if a.unit == 'cm' else 4.0
+    side = (10.0 if a.unit == 'cm' else 4.0) * k
     check(len(square) == 1 and square[0].dxftype() == poly_type and square[0].is_closed, 'CHECK is not one closed polyline')
     if square:
         pts = polyline_points(square[0])
         w = max(p[0] for p in pts) - min(p[0] for p in pts)
         h = max(p[1] for p in pts) - min(p[1] for p in pts)
-        check(abs(w - side) < 1e-9 and abs(h - side) < 1e-9, 'check square %r x %r, expected %r' % (w, h, side))
+        check(abs(w - side) < 1e-9 * k and abs(h - side) < 1e-9 * k,
+              'check square %r x %r, expected %r' % (w, h, side))
     check(len(by_layer['TITLE']) > 0, 'no title block')
 
     seen = set()

@@ -62,7 +62,7 @@ TEST(DrawingModelTest, ChosenPartsDecideWhatIsDrawnAndTheExtents) {
   EXPECT_FALSE(svg.contains("id=\"NUT\""));
   EXPECT_FALSE(svg.contains("id=\"TITLE\""));
   QString error;
-  const QByteArray dxf = WriteDxf(m, DxfVersion::R12, &error);
+  const QByteArray dxf = WriteDxf(m, DxfOptions{DxfVersion::R12, DxfUnit::Mm}, &error);
   ASSERT_FALSE(dxf.isEmpty()) << error.toStdString();
   EXPECT_TRUE(dxf.contains("\nBOARD\n"));
   EXPECT_FALSE(dxf.contains("\nSLOTS\n"));
@@ -73,7 +73,7 @@ TEST(DrawingModelTest, EveryLayerOfEveryPartReachesTheSvgAndTheDxf) {
   const ExportModel m = BoardModel();
   const QByteArray svg = WriteSvg(m);
   QString error;
-  const QByteArray dxf = WriteDxf(m, DxfVersion::R2000, &error);
+  const QByteArray dxf = WriteDxf(m, DxfOptions{DxfVersion::R2000, DxfUnit::Mm}, &error);
   for (const char* name : {"BOARD", "NUT", "SLOTS", "CHECK", "TITLE"}) {
     EXPECT_TRUE(svg.contains(QByteArray("id=\"") + name + "\"")) << name;
     EXPECT_TRUE(dxf.contains(QByteArray("\n") + name + "\n")) << name;

@@ -1,10 +1,10 @@
 // vesk-cli export on bad input: one line, the right exit code, and no file left behind.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <unistd.h>
 
 #include "document/veskdoc.h"
 #include "export_test_support.h"
@@ -14,7 +14,9 @@ namespace {
 class ExportCliTest : public ::testing::Test {
  protected:
   QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
-  QStringList Files() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot); }
+  QStringList Files() const {
+    return QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+  }
 
   // Runs export and expects the exit code and exactly one message line.
   void ExpectOneLine(const QStringList& args, int code, const QString& part) {
@@ -39,6 +41,7 @@ TEST_F(ExportCliTest, BadOptionsAreUsageErrors) {
   ExpectOneLine({"-o", out, "--unit", "mm"}, 2, "unknown unit 'mm'");
   ExpectOneLine({"-o", out, "--paper", "a3"}, 2, "unknown paper 'a3'");
   ExpectOneLine({"-o", out, "--dxf-version", "14"}, 2, "unknown DXF version");
+  ExpectOneLine({"-o", out, "--dxf-unit", "cm"}, 2, "unknown DXF unit 'cm'");
   ExpectOneLine({"-o", out, "--half", "--whole"}, 2, "exclude");
   ExpectOneLine({"-o", out, "--soundhole", "--no-soundhole"}, 2, "exclude");
   for (const char* overlap : {"abc", "nan", "inf", "-5", "95", "1e300"})
@@ -56,7 +59,8 @@ TEST_F(ExportCliTest, DesignThatDoesNotFitGivesOneLineAndKeepsTheOldFile) {
   for (const char* format : {"svg", "dxf", "pdf"}) {
     const ProcessResult r = RunCli({"export", design, "-o", out, "--format", format});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(ErrorLines(r), QStringList{"vesk-cli: the design does not fit: Matrix error"}) << r.err.toStdString();
+    EXPECT_EQ(ErrorLines(r), QStringList{"vesk-cli: the design does not fit: Matrix error"})
+        << r.err.toStdString();
   }
   EXPECT_EQ(QFile(out).size(), 0);
   EXPECT_EQ(Files(), (QStringList{"flat.vesk", "t.dxf"}));

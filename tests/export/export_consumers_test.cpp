@@ -45,15 +45,23 @@ TEST_F(ExportConsumersTest, DxfR12OfANewDesign) {
 }
 
 TEST_F(ExportConsumersTest, DxfR2000WithSoundholeAndFingerboard) {
-  ExportAndCheck({withHole, "--fingerboard", "--dxf-version", "2000"}, dir.filePath("hole.dxf"), "check_dxf.py",
-                 {"--version", "AC1015", "--unit", "cm", "--length", "49", "--half-width", "18.5", "--hole", "12",
-                  "4.4", "--frets", "7"});
+  ExportAndCheck({withHole, "--fingerboard", "--dxf-version", "2000"}, dir.filePath("hole.dxf"),
+                 "check_dxf.py",
+                 {"--version", "AC1015", "--unit", "cm", "--length", "49", "--half-width", "18.5", "--hole",
+                  "12", "4.4", "--frets", "7"});
 }
 
 TEST_F(ExportConsumersTest, DxfHalfTemplateInInches) {
-  ExportAndCheck({inches, "--unit", "in", "--half", "--no-soundhole"}, dir.filePath("half.dxf"), "check_dxf.py",
-                 {"--version", "AC1009", "--unit", "in", "--length", Num(49 / kInch), "--half-width",
-                  Num(18.5 / kInch), "--half"});
+  ExportAndCheck({inches, "--unit", "in", "--half", "--no-soundhole", "--dxf-unit", "in"},
+                 dir.filePath("half.dxf"), "check_dxf.py",
+                 {"--version", "AC1009", "--unit", "in", "--dxf-unit", "in", "--length", Num(49 / kInch),
+                  "--half-width", Num(18.5 / kInch), "--half"});
+}
+
+TEST_F(ExportConsumersTest, DxfOfAnInchDesignIsInMillimetresByDefault) {
+  ExportAndCheck({inches, "--unit", "in", "--dxf-version", "2000"}, dir.filePath("inmm.dxf"), "check_dxf.py",
+                 {"--version", "AC1015", "--unit", "in", "--length", Num(49 / kInch), "--half-width",
+                  Num(18.5 / kInch)});
 }
 
 TEST_F(ExportConsumersTest, SvgRendersAtTrueSize) {
@@ -75,6 +83,6 @@ TEST_F(ExportConsumersTest, PdfTilesOnA4) {
 TEST_F(ExportConsumersTest, PdfTilesOnLetterInInchesWithAWideOverlap) {
   ExportAndCheck({inches, "--unit", "in", "--paper", "letter", "--overlap", "25"}, dir.filePath("letter.pdf"),
                  "check_pdf.py",
-                 {"--paper", "letter", "--overlap", "25", "--width-mm", "490", "--height-mm", "370", "--check-mm",
-                  "101.6"});
+                 {"--paper", "letter", "--overlap", "25", "--width-mm", "490", "--height-mm", "370",
+                  "--check-mm", "101.6"});
 }

@@ -2,11 +2,15 @@
 #include "export/output_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 

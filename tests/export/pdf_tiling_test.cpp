@@ -1,10 +1,10 @@
 // Tile plans: counts per direction, the orientation with fewer pages, centring, labels and the
 // limits on overlap and page count.
+#include "export/pdf_tiling.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
-
-#include "export/pdf_tiling.h"
 
 TEST(PdfTiling, TilesAlongAddOneFrameLessOverlapAtATime) {
   EXPECT_EQ(TilesAlong(0.0, 190.0, 10.0), 1.0);
