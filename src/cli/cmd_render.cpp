@@ -6,7 +6,6 @@
 #include <QCommandLineParser>
 #include <QImage>
 #include <QImageWriter>
-#include <QJsonObject>
 #include <QRegularExpression>
 #include <QSize>
 #include <optional>
@@ -61,12 +60,10 @@ bool SavePng(const QImage& image, const QString& path) {
   return false;
 }
 
-QJsonObject LayoutJson(const CVeskView& view) {
-  return QJsonObject{
-      {"scale", JsonNumber(view.m_scale)},
-      {"offsetX", JsonNumber(view.m_offsetX)},
-      {"offsetY", JsonNumber(view.m_offsetY)},
-      {"angleStep", JsonNumber(view.AngleStep(view.m_scale))},
+JsonObject LayoutJson(const CVeskView& view) {
+  return JsonObject{
+      {"scale", view.m_scale},     {"offsetX", view.m_offsetX},
+      {"offsetY", view.m_offsetY}, {"angleStep", view.AngleStep(view.m_scale)},
       {"fitValid", IsFitValid()},
   };
 }
