@@ -21,6 +21,7 @@
 #include "export/pdf_tiling.h"
 #include "export/pdf_writer.h"
 #include "export/svg_writer.h"
+#include "geometry/units.h"
 
 namespace cli {
 
@@ -42,7 +43,7 @@ struct FretsRequest {
   Format format = Format::Svg;
   Paper paper = Paper::A4;
   double overlapMm = 10.0;
-  DxfVersion dxfVersion = DxfVersion::R12;
+  DxfOptions dxf;  // millimetres unless --dxf-unit in
   QString title;
 };
 
@@ -77,6 +78,7 @@ void AddOptions(QCommandLineParser& parser) {
       {"paper", "a4 or letter (PDF)", "paper"},
       {"overlap", "overlap of the PDF tiles in mm", "MM"},
       {"dxf-version", "12 or 2000", "version"},
+      {"dxf-unit", "mm (default) or in: the DXF file's unit", "unit"},
   };
   parser.addOptions(options);
 }
@@ -223,7 +225,7 @@ bool FormatFromName(const QString& name, Format* format) {
 bool ReadTemplateOptions(const QCommandLineParser& parser, FretsRequest& req) {
   req.output = parser.value("output");
   if (req.output.isEmpty()) {
-    for (const char* name : {"format", "paper", "overlap", "dxf-version"})
+    for (const char* name : {"format", "paper", "overlap", "dxf-version", "dxf-unit"})
       if (parser.isSet(name))
         return Fail(QStringLiteral("--%1 needs a template to write: give -o OUT").arg(name));
     return true;
@@ -241,13 +243,15 @@ bool ReadTemplateOptions(const QCommandLineParser& parser, FretsRequest& req) {
   if (parser.isSet("dxf-version")) {
     const QString v = parser.value("dxf-version").toUpper();
     if (v == QLatin1String("12") || v == QLatin1String("R12"))
-      req.dxfVersion = DxfVersion::R12;
+      req.dxf.version = DxfVersion::R12;
     else if (v == QLatin1String("2000") || v == QLatin1String("R2000"))
-      req.dxfVersion = DxfVersion::R2000;
+      req.dxf.version = DxfVersion::R2000;
     else
       return Fail(
           QStringLiteral("unknown DXF version '%1' (use 12 or 2000)").arg(parser.value("dxf-version")));
   }
+  if (parser.isSet("dxf-unit") && !ParseDxfUnit(parser.value("dxf-unit"), &req.dxf.unit))
+    return Fail(QStringLiteral("unknown DXF unit '%1' (use mm or in)").arg(parser.value("dxf-unit")));
   return true;
 }
 
@@ -269,7 +273,7 @@ FretTableInput Scaled(const FretsRequest& req, double toTarget, double mmToTarge
 FretReport MakeReport(const FretsRequest& req) {
   FretReport r;
   r.inches = req.unit == ExportUnit::In;
-  r.input = r.inches ? Scaled(req, 1.0, 1.0 / 25.4) : Scaled(req, 10.0, 1.0);
+  r.input = r.inches ? Scaled(req, 1.0, 1.0 / kMmPerInch) : Scaled(req, kMmPerCm, 1.0);
   r.table = MakeFretTable(r.input);
   r.jointFret = req.jointFret <= r.input.fretCount ? req.jointFret : 0;
   return r;
@@ -405,8 +409,10 @@ int WriteTemplate(const FretsRequest& req, const ExportModel& model) {
     bytes = WriteSvg(model);
     summary = QStringLiteral("SVG");
   } else if (req.format == Format::Dxf) {
-    bytes = WriteDxf(model, req.dxfVersion, &error);
-    summary = req.dxfVersion == DxfVersion::R12 ? QStringLiteral("DXF R12") : QStringLiteral("DXF R2000");
+    bytes = WriteDxf(model, req.dxf, &error);
+    summary = QStringLiteral("DXF %1 in %2")
+                  .arg(req.dxf.version == DxfVersion::R12 ? QStringLiteral("R12") : QStringLiteral("R2000"),
+                       req.dxf.unit == DxfUnit::Mm ? QStringLiteral("mm") : QStringLiteral("inches"));
   } else {
     const double k = MillimetresPerUnit(model.unit);
     const TilePlanResult tiles =

@@ -1,22 +1,18 @@
 // Fret table text, JSON and CSV.
 #include "cli/fret_report.h"
 
-#include <QJsonArray>
-#include <charconv>
+#include <QStringList>
 #include <cmath>
 
 #include "cli/json_output.h"
+#include "geometry/number_text.h"
 
 namespace cli {
 
 namespace {
 
-// Shortest text that reads back to the same double.
 QString Exact(double value) {
-  if (!std::isfinite(value)) return QString();
-  char buffer[32];
-  const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-  return QString::fromLatin1(buffer, int(end - buffer));
+  return QString::fromStdString(ShortestRoundTrip(value));
 }
 
 int Decimals(const FretReport& r) {
@@ -76,11 +72,11 @@ QString Footer(const FretReport& r) {
   return out;
 }
 
-QJsonObject EdgeJson(const FretOnEdge& e) {
-  return QJsonObject{{"fromNut", JsonNumber(e.fromNut)},
-                     {"fromPrevious", JsonNumber(e.fromPrevious)},
-                     {"fromSaddle", JsonNumber(e.fromSaddle)},
-                     {"width", JsonNumber(e.width)}};
+JsonObject EdgeJson(const FretOnEdge& e) {
+  return JsonObject{{"fromNut", e.fromNut},
+                    {"fromPrevious", e.fromPrevious},
+                    {"fromSaddle", e.fromSaddle},
+                    {"width", e.width}};
 }
 
 QString EdgeCsv(const FretOnEdge& e) {
@@ -118,38 +114,38 @@ QString FretTableText(const FretReport& r) {
   return out;
 }
 
-QJsonObject FretTableJson(const FretReport& r) {
+JsonObject FretTableJson(const FretReport& r) {
   const FretTableInput& in = r.input;
   const FretTable& t = r.table;
-  QJsonArray rows;
+  JsonArray rows;
   for (const FretRow& row : t.frets) {
-    QJsonObject o = t.multiscale ? QJsonObject{{"bass", EdgeJson(row.bass)},
-                                               {"treble", EdgeJson(row.treble)},
-                                               {"angle", JsonNumber(row.angle)}}
-                                 : EdgeJson(row.bass);
-    o.insert("fret", row.fret);
-    rows.append(o);
+    JsonObject o{{"fret", row.fret}};
+    if (t.multiscale) {
+      o.push_back({"bass", EdgeJson(row.bass)});
+      o.push_back({"treble", EdgeJson(row.treble)});
+      o.push_back({"angle", row.angle});
+    } else {
+      for (JsonMember& m : EdgeJson(row.bass)) o.push_back(std::move(m));
+    }
+    rows.push_back(std::move(o));
   }
-  QJsonObject out{
-      {"unit", FretUnitName(r)},
-      {"multiscale", t.multiscale},
-      {"frets", in.fretCount},
-      {"nutWidth", JsonNumber(in.nutWidth)},
-      {"widthAt", QJsonObject{{"fret", in.widthFret}, {"width", JsonNumber(in.widthAtFret)}}},
-      {"saddleCompensation", JsonNumber(in.saddleCompensation)},
-      {"jointFret", r.jointFret > 0 ? QJsonValue(r.jointFret) : QJsonValue(QJsonValue::Null)},
-      {"table", rows},
-  };
+  JsonObject out{{"unit", FretUnitName(r)}, {"multiscale", t.multiscale}};
   if (t.multiscale) {
-    out.insert("bassScale", JsonNumber(in.bassScale));
-    out.insert("trebleScale", JsonNumber(in.trebleScale));
-    out.insert("perpendicularFret", in.perpendicularFret);
-    out.insert("boardLength",
-               QJsonObject{{"bass", JsonNumber(t.bassLength)}, {"treble", JsonNumber(t.trebleLength)}});
+    out.push_back({"bassScale", in.bassScale});
+    out.push_back({"trebleScale", in.trebleScale});
+    out.push_back({"perpendicularFret", in.perpendicularFret});
   } else {
-    out.insert("scale", JsonNumber(in.bassScale));
-    out.insert("boardLength", JsonNumber(t.bassLength));
+    out.push_back({"scale", in.bassScale});
   }
+  out.push_back({"frets", in.fretCount});
+  out.push_back({"nutWidth", in.nutWidth});
+  out.push_back({"widthAt", JsonObject{{"fret", in.widthFret}, {"width", in.widthAtFret}}});
+  out.push_back(
+      {"boardLength", t.multiscale ? JsonValue(JsonObject{{"bass", t.bassLength}, {"treble", t.trebleLength}})
+                                   : JsonValue(t.bassLength)});
+  out.push_back({"saddleCompensation", in.saddleCompensation});
+  out.push_back({"jointFret", r.jointFret > 0 ? JsonValue(r.jointFret) : JsonValue()});
+  out.push_back({"table", rows});
   return out;
 }
 

@@ -2,9 +2,9 @@
 // JSON and CSV that carry every value at full precision.
 #pragma once
 
-#include <QJsonObject>
 #include <QString>
 
+#include "cli/json_output.h"
 #include "geometry/fret_table.h"
 
 namespace cli {
@@ -20,7 +20,8 @@ QString FretUnitName(const FretReport& report);
 
 // Columns of 0.001 mm (0.0001 in); a fanned board gets bass, treble and angle columns.
 QString FretTableText(const FretReport& report);
-QJsonObject FretTableJson(const FretReport& report);
+// Members in reading order: the board, then the table.
+JsonObject FretTableJson(const FretReport& report);
 // One header line, then one line per fret; numbers in shortest round-trip form.
 QString FretTableCsv(const FretReport& report);
 

@@ -77,21 +77,21 @@ TEST_P(FretsFreeCadTest, ImportsOneEdgePerFretAndAClosedBoard) {
 const FretsCase kNewDesign{"NewDesignR12",
                            {},
                            {"--scale", "650", "--frets", "19", "--nut", "52", "--width-at", "12=62"},
-                           {"--version", "AC1009", "--insunits", "5"}};
+                           {"--version", "AC1009", "--insunits", "4"}};
 const FretsCase kMultiscale{"MultiscaleR2000Extended",
                             {"--scale", "68.58,64.77", "--perpendicular", "7", "--frets", "24", "--extend",
                              "5", "--board-end", "24.5", "--dxf-version", "2000"},
                             {"--scale", "685.8,647.7", "--perpendicular", "7", "--frets", "24", "--nut", "52",
                              "--width-at", "12=62", "--extend", "5", "--board-end-fret", "24.5"},
-                            {"--version", "AC1015", "--insunits", "5"}};
+                            {"--version", "AC1015", "--insunits", "4"}};
 const FretsCase kSlots{"SlotsAndSaddleCompensation",
                        {"--slot-width", "0.6", "--saddle-compensation", "2.5", "--frets", "20"},
                        {"--scale", "650", "--frets", "20", "--nut", "52", "--width-at", "12=62", "--slot",
                         "0.6", "--compensation", "2.5"},
-                       {"--version", "AC1009", "--insunits", "5"}};
+                       {"--version", "AC1009", "--insunits", "4"}};
 const FretsCase kInches{"InchesFannedAtTheNut",
                         {"--unit", "in", "--scale", "27,25.5", "--perpendicular", "0", "--nut-width", "1.75",
-                         "--width-at", "12=2.125"},
+                         "--width-at", "12=2.125", "--dxf-unit", "in"},
                         {"--scale", "685.8,647.7", "--perpendicular", "0", "--frets", "19", "--nut", "44.45",
                          "--width-at", "12=53.975"},
                         {"--version", "AC1009", "--insunits", "1"}};
