@@ -79,6 +79,7 @@ void AddOptions(QCommandLineParser& parser) {
       {"overlap", "overlap of the PDF tiles in mm", "MM"},
       {"dxf-version", "12 or 2000", "version"},
       {"dxf-unit", "mm (default) or in: the DXF file's unit", "unit"},
+      {{"h", "help"}, "show this help"},
   };
   parser.addOptions(options);
 }
@@ -332,11 +333,32 @@ QString ScaleTooLong(const FretsRequest& req) {
   return {};
 }
 
+const char kHelpNotes[] =
+    "\nLengths (--scale, --nut-width, --width-at, --board-length) are in the design's unit (--unit, default "
+    "cm);\n"
+    "options marked mm are millimetres whatever the unit. The table is in mm for a cm design, in inches for "
+    "an\n"
+    "inch one. Every fret is placed from the nut, L(1 - 2^(-n/12)), measured along the centreline.\n"
+    "Fanned frets: BASS is the bass edge's scale, TREBLE the treble edge's; each edge runs its own scale\n"
+    "from its nut end to its saddle end, and fret N of --perpendicular is square to the centreline.\n"
+    "The board tapers linearly: the nut width at the nut, the --width-at width at that fret (on a fanned\n"
+    "board, where a centre string of the mean scale crosses them). The board ends\n"
+    "where fret N + 1 would stand, or at --board-end FRET, --board-length L from the nut, or --overhang MM\n"
+    "past the last fret (each measured along each edge, so a fanned board's end fans like a fret).\n";
+
 std::optional<FretsRequest> ReadRequest(const QStringList& args, int* exitCode) {
   *exitCode = kUsage;
   QCommandLineParser parser;
   AddOptions(parser);
   if (!ParseOrReport(parser, args)) return std::nullopt;
+  if (parser.isSet("help")) {
+    // Qt's first line names the executable's path; the command's own usage reads better.
+    const QString options = parser.helpText().section('\n', 1);
+    PrintOut(QStringLiteral("Usage: vesk-cli frets [options] [FILE]\n") + options +
+             QLatin1String(kHelpNotes));
+    *exitCode = kOk;
+    return std::nullopt;
+  }
   FretsRequest req;
   const QStringList files = parser.positionalArguments();
   if (files.size() > 1) {

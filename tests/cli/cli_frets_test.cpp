@@ -244,3 +244,12 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgs{
             "TooWideForATemplate", {"--nut-width", "1e9", "--width-at", "12=1e9"}, "templates are limited"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CliFrets, HelpExplainsTheOptionsAndTheirUnits) {
+  const CliResult r = RunCli({"frets", "--help"});
+  EXPECT_EQ(r.exitCode, 0);
+  EXPECT_TRUE(r.out.startsWith("Usage: vesk-cli frets [options] [FILE]\n")) << r.out.toStdString();
+  for (const char* text :
+       {"--overhang <MM>", "--board-end <FRET>", "--width-at <N=W>", "--dxf-unit", "centre string"})
+    EXPECT_TRUE(r.out.contains(text)) << text;
+}
