@@ -321,15 +321,30 @@ QString Refusal(const FretReport& r) {
   return {};
 }
 
-// A string longer than any template can be is a typing error, and its table would be all digits.
-QString ScaleTooLong(const FretsRequest& req) {
-  for (double scale : {req.board.bassScale, req.board.trebleScale}) {
-    const double mm = scale * MillimetresPerUnit(req.unit);
-    if (std::isfinite(scale) && scale > 0.0 && !(mm <= kMaxDrawingMm))
-      return QStringLiteral("a scale length of %1 m is too large (at most %2 m)")
-          .arg(mm / 1000.0, 0, 'g', 4)
+// A length beyond any template (100 m) is a typing error, and its table would be all digits.
+QString LengthTooLarge(const FretsRequest& req) {
+  const double k = MillimetresPerUnit(req.unit);
+  const FretTableInput& b = req.board;
+  const bool endInUnit = b.boardEnd == BoardEndKind::kLength,
+             endInMm = b.boardEnd == BoardEndKind::kPastLastFret;
+  const struct {
+    const char* what;
+    double mm;
+  } lengths[] = {{"a scale length", b.bassScale * k},
+                 {"a scale length", b.trebleScale * k},
+                 {"the nut width", b.nutWidth * k},
+                 {"the --width-at width", b.widthAtFret * k},
+                 {"the board length", endInUnit ? b.boardEndValue * k : 0.0},
+                 {"the overhang", endInMm ? b.boardEndValue : 0.0},
+                 {"the slot width", b.slotWidth},
+                 {"the extension", req.extendMm},
+                 {"the saddle compensation", b.saddleCompensation}};
+  for (const auto& l : lengths)
+    if (!(std::fabs(l.mm) <= kMaxDrawingMm))
+      return QStringLiteral("%1 of %2 m is too large (at most %3 m)")
+          .arg(QLatin1String(l.what))
+          .arg(l.mm / 1000.0, 0, 'g', 4)
           .arg(kMaxDrawingMm / 1000.0);
-  }
   return {};
 }
 
@@ -465,7 +480,7 @@ int RunFretsCommand(const QStringList& args) {
   int exitCode = kUsage;
   const std::optional<FretsRequest> req = ReadRequest(args, &exitCode);
   if (!req) return exitCode;
-  if (const QString problem = ScaleTooLong(*req); !problem.isEmpty()) {
+  if (const QString problem = LengthTooLarge(*req); !problem.isEmpty()) {
     Fail(problem);
     return kUsage;
   }
