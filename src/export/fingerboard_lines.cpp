@@ -7,9 +7,13 @@
 
 namespace {
 
-Segment Across(double d, double width) { return Segment{Point2{d, width / 2}, Point2{d, -width / 2}}; }
+Segment Across(double d, double width) {
+  return Segment{Point2{d, width / 2}, Point2{d, -width / 2}};
+}
 
-bool IsFinite(const Segment& s) { return IsFinite(s.a) && IsFinite(s.b); }
+bool IsFinite(const Segment& s) {
+  return IsFinite(s.a) && IsFinite(s.b);
+}
 
 }  // namespace
 
