@@ -16,6 +16,7 @@
 #include "export/dxf_objects.h"
 #include "export/export_model.h"
 #include "export/title_block.h"
+#include "geometry/units.h"
 
 namespace {
 
@@ -194,7 +195,7 @@ bool ParseDxfUnit(const QString& text, DxfUnit* unit) {
 
 QByteArray WriteDxf(const ExportModel& model, const DxfOptions& options, QString* error) {
   const DxfVersion version = options.version;
-  const double scale = MillimetresPerUnit(model.unit) / (options.unit == DxfUnit::Mm ? 1.0 : 25.4);
+  const double scale = MillimetresPerUnit(model.unit) / (options.unit == DxfUnit::Mm ? 1.0 : kMmPerInch);
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("template.dxf"));
   {

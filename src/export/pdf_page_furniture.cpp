@@ -8,6 +8,7 @@
 
 #include "export/export_layers.h"
 #include "export/pdf_tiling.h"
+#include "geometry/units.h"
 
 namespace {
 
@@ -111,7 +112,7 @@ void DrawCheckBar(QPainter& painter, const QRectF& band, double sideMm, const QS
 void DrawAssemblyMap(QPainter& painter, const QRectF& band, const TilePlan& plan, int row, int col,
                      const QPolygonF& outlineInStrip) {
   // Right of the longest check bar (4 in), inset from the band's edges.
-  const double left = band.left() + kCheckBarLeftMm + 101.6 + 6.0;
+  const double left = band.left() + kCheckBarLeftMm + 4.0 * kMmPerInch + 6.0;
   const QRectF box(QPointF(left, band.top() + kBandInsetMm),
                    QPointF(band.right() - kBandInsetMm, band.bottom() - kBandInsetMm));
   if (box.width() > 1.0) DrawMap(painter, box, plan, row, col, outlineInStrip);

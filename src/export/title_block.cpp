@@ -1,10 +1,11 @@
 // Title block text: lengths as a workshop reads them, numbers of the file format as they read back.
 #include "export/title_block.h"
 
-#include <QLocale>
+#include "geometry/number_text.h"
 
+// A template never shows a signed zero: -0 is written "0".
 QString ShortestNumber(double value) {
-  return QString::number(value, 'g', QLocale::FloatingPointShortest);
+  return QString::fromStdString(ShortestRoundTrip(value == 0.0 ? 0.0 : value));
 }
 
 QString RoundedLength(double value) {
