@@ -1,6 +1,6 @@
 // vesk-cli export [FILE] -o OUT [--format svg|dxf|pdf] [--unit cm|in] [--half|--whole]
 //   [--soundhole|--no-soundhole] [--fingerboard] [--paper a4|letter] [--overlap MM] [--dxf-version 12|2000]
-//   [--dxf-unit mm|in]
+//   [--dxf-unit mm|in] [--offset NAME=MM]... [--parts LIST]
 #include "cli/cmd_export.h"
 
 #include <QCommandLineParser>
@@ -32,6 +32,12 @@ struct ExportRequest {
   DxfOptions dxf;
 };
 
+QString PartList() {
+  QStringList names;
+  for (Part p : kAllParts) names << PartName(p);
+  return names.join(QStringLiteral(", "));
+}
+
 void AddOptions(QCommandLineParser& parser) {
   parser.addPositionalArgument(QStringLiteral("FILE"),
                                QStringLiteral("design file (a new design when omitted)"));
@@ -46,6 +52,13 @@ void AddOptions(QCommandLineParser& parser) {
   parser.addOption({QStringLiteral("soundhole"), QStringLiteral("draw the soundhole (default)")});
   parser.addOption({QStringLiteral("no-soundhole"), QStringLiteral("leave the soundhole out")});
   parser.addOption({QStringLiteral("fingerboard"), QStringLiteral("draw frets, edges and saddle line")});
+  parser.addOption(
+      {QStringLiteral("offset"),
+       QStringLiteral("a parallel curve MM from the outline (positive outward) on layer NAME; repeatable"),
+       QStringLiteral("NAME=MM")});
+  parser.addOption({QStringLiteral("parts"),
+                    QStringLiteral("what the file holds, comma-separated: %1").arg(PartList()),
+                    QStringLiteral("LIST")});
   parser.addOption({QStringLiteral("paper"), QStringLiteral("a4 or letter"), QStringLiteral("paper")});
   parser.addOption(
       {QStringLiteral("overlap"), QStringLiteral("overlap of the tiles in mm"), QStringLiteral("MM")});
@@ -83,6 +96,30 @@ bool ReadFormat(const QCommandLineParser& parser, ExportRequest& req) {
   return true;
 }
 
+bool ReadOffsets(const QCommandLineParser& parser, ExportRequest& req) {
+  for (const QString& value : parser.values("offset")) {
+    const qsizetype eq = value.indexOf(QLatin1Char('='));
+    bool ok = false;
+    const double mm = eq > 0 ? value.mid(eq + 1).trimmed().toDouble(&ok) : 0.0;
+    if (!ok) return Fail(QStringLiteral("--offset '%1': give NAME=MM, e.g. MOULD=20 or SIDES=-2").arg(value));
+    req.content.offsets.push_back(OffsetRequest{value.left(eq).trimmed(), mm});
+  }
+  return true;
+}
+
+bool ReadParts(const QCommandLineParser& parser, ExportRequest& req) {
+  if (!parser.isSet("parts")) return true;
+  PartSet parts = PartSet::None();
+  for (const QString& name : parser.value("parts").split(QLatin1Char(','))) {
+    Part part;
+    if (!ParsePart(name.trimmed(), &part))
+      return Fail(QStringLiteral("unknown part '%1' (use %2)").arg(name.trimmed(), PartList()));
+    parts.Add(part);
+  }
+  req.content.parts = parts;
+  return true;
+}
+
 bool ReadContent(const QCommandLineParser& parser, ExportRequest& req) {
   if (parser.isSet("unit") && !ParseExportUnit(parser.value("unit"), &req.content.unit))
     return Fail(QStringLiteral("unknown unit '%1' (use cm or in)").arg(parser.value("unit")));
@@ -93,7 +130,7 @@ bool ReadContent(const QCommandLineParser& parser, ExportRequest& req) {
   req.content.extent = parser.isSet("half") ? OutlineExtent::Half : OutlineExtent::Whole;
   req.content.soundhole = !parser.isSet("no-soundhole");
   req.content.fingerboard = parser.isSet("fingerboard");
-  return true;
+  return ReadOffsets(parser, req) && ReadParts(parser, req);
 }
 
 bool ReadOutputOptions(const QCommandLineParser& parser, ExportRequest& req) {
@@ -170,8 +207,8 @@ Rendered Render(const ExportModel& model, const ExportRequest& req) {
     }
     const QByteArray pdf = WritePdf(model, tiles.plan, req.paper, &error);
     if (!pdf.isEmpty()) out.bytes = SetPrintScalingNone(pdf, &error);
-    out.summary = QStringLiteral("PDF, %1 %2 page(s) %3 (%4 x %5)")
-                      .arg(tiles.plan.PageCount())
+    out.summary = QStringLiteral("PDF, %1 %2 page(s) %3 (%4 x %5 tiles and a title page)")
+                      .arg(tiles.plan.PageCount() + 1)
                       .arg(req.paper == Paper::A4 ? QStringLiteral("A4") : QStringLiteral("Letter"))
                       .arg(tiles.plan.landscape ? QStringLiteral("landscape") : QStringLiteral("portrait"))
                       .arg(tiles.plan.rows)

@@ -16,6 +16,7 @@
 #include "export/dxf_objects.h"
 #include "export/export_model.h"
 #include "export/title_block.h"
+#include "geometry/units.h"
 
 namespace {
 
@@ -77,10 +78,8 @@ class DxfDrawing {
     for (const DrawingLayer& layer : m.layers)
       if (m.Shows(layer)) shown.push_back(&layer);
     m_dw.tableLayers(static_cast<int>(shown.size()) + 1);
-    m_dxf.writeLayer(m_dw, DL_LayerData("0", 0), DL_Attributes("", DL_Codes::white, -3, "CONTINUOUS", 1.0));
-    for (const DrawingLayer* layer : shown)
-      m_dxf.writeLayer(m_dw, DL_LayerData(layer->name.toStdString(), 0),
-                       DL_Attributes("", layer->style.aci, -3, "CONTINUOUS", 1.0));
+    WriteLayerRecord("0", DL_Codes::white);
+    for (const DrawingLayer* layer : shown) WriteLayerRecord(layer->name.toStdString(), layer->style.aci);
     m_dw.tableEnd();
     m_dw.tableStyle(1);
     m_dxf.writeStyle(m_dw, DL_StyleData("Standard", 0, 0.0, 1.0, 0.0, 0, 2.5, "txt", ""));
@@ -111,8 +110,11 @@ class DxfDrawing {
 
   void Entities(const ExportModel& m) {
     m_dw.sectionEntities();
+    // Text last: FreeCAD's reader loses the entity that follows a TEXT.
     for (const DrawingLayer& layer : m.layers)
-      if (m.Shows(layer)) WriteLayer(layer, m.textHeight);
+      if (m.Shows(layer)) WriteShapes(layer);
+    for (const DrawingLayer& layer : m.layers)
+      if (m.Shows(layer)) WriteTexts(layer, m.textHeight);
     m_dw.sectionEnd();
   }
 
@@ -126,13 +128,32 @@ class DxfDrawing {
   }
 
  private:
-  void WriteLayer(const DrawingLayer& layer, double textHeight) {
+  // dxflib's R12 layer record starts with the name; readers that skip a record's handle (FreeCAD's
+  // among them) then lose the name and every layer. R12 allows a handle, so it gets one.
+  void WriteLayerRecord(const std::string& name, int aci) {
+    if (m_version == DxfVersion::R2000) {
+      m_dxf.writeLayer(m_dw, DL_LayerData(name, 0), DL_Attributes("", aci, -3, "CONTINUOUS", 1.0));
+      return;
+    }
+    m_dw.dxfString(0, "LAYER");
+    m_dw.handle();
+    m_dw.dxfString(2, name);
+    m_dw.dxfInt(70, 0);
+    m_dw.dxfInt(62, aci);
+    m_dw.dxfString(6, "CONTINUOUS");
+  }
+
+  void WriteShapes(const DrawingLayer& layer) {
     const DL_Attributes on = OnLayer(layer);
     for (const Polyline& line : layer.polylines) WritePolyline(line, on);
     for (const Circle& c : layer.circles)
       m_dxf.writeCircle(m_dw, DL_CircleData(X(c.centre.x), X(c.centre.y), 0.0, X(c.radius)), on);
     for (const Segment& s : layer.segments)
       m_dxf.writeLine(m_dw, DL_LineData(X(s.a.x), X(s.a.y), 0.0, X(s.b.x), X(s.b.y), 0.0), on);
+  }
+
+  void WriteTexts(const DrawingLayer& layer, double textHeight) {
+    const DL_Attributes on = OnLayer(layer);
     for (const TextLine& t : layer.texts) {
       const double x = X(t.baselineLeft.x), y = X(t.baselineLeft.y);
       const double h = X(t.height > 0.0 ? t.height : textHeight);
@@ -174,7 +195,7 @@ bool ParseDxfUnit(const QString& text, DxfUnit* unit) {
 
 QByteArray WriteDxf(const ExportModel& model, const DxfOptions& options, QString* error) {
   const DxfVersion version = options.version;
-  const double scale = MillimetresPerUnit(model.unit) / (options.unit == DxfUnit::Mm ? 1.0 : 25.4);
+  const double scale = MillimetresPerUnit(model.unit) / (options.unit == DxfUnit::Mm ? 1.0 : kMmPerInch);
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("template.dxf"));
   {

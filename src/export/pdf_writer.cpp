@@ -86,24 +86,35 @@ QPolygonF MapOutline(const ExportModel& m, const StripMapping& map) {
   return {};
 }
 
-void DrawPage(QPainter& painter, const ExportModel& m, const TilePlan& plan, int row, int col,
-              const QPolygonF& mapOutline, const StripMapping& map) {
-  const QRectF frame(kPageMarginMm, kPageMarginMm, plan.frameWidthMm, plan.frameHeightMm);
+void DrawTilePage(QPainter& painter, const ExportModel& m, const TilePlan& plan, int row, int col,
+                  const QPolygonF& mapOutline, const StripMapping& map) {
+  const QRectF tile(kPageMarginMm, kPageMarginMm, plan.frameWidthMm, plan.frameHeightMm);
   painter.save();
-  painter.setClipRect(frame);
-  painter.translate(frame.left() - plan.TileLeftMm(col), frame.top() - plan.TileTopMm(row));
+  painter.setClipRect(tile);
+  painter.translate(tile.left() - plan.TileLeftMm(col), tile.top() - plan.TileTopMm(row));
   DrawDrawing(painter, m, map);
   painter.restore();
 
-  DrawTapingMarks(painter, frame, plan, row, col);
-  if (m.parts.Has(Part::Title)) DrawTileHeading(painter, frame, TileLabel(row, col));
-  if (m.parts.Has(Part::Check))
-    DrawCheckSquare(painter, frame, CheckSquareSideUnits(m.unit) * MillimetresPerUnit(m.unit),
-                    CheckSquareLabel(m.unit));
+  DrawTapingMarks(painter, tile, &plan, row, col);
+  const QRectF band = BandBelow(tile);
   if (m.parts.Has(Part::Title)) {
-    DrawAssemblyMap(painter, frame, plan, row, col, mapOutline);
-    if (row == 0 && col == 0) DrawTitleBlock(painter, frame, m.titleLines);
+    DrawTileLabel(painter, band, TileLabel(row, col));
+    DrawAssemblyMap(painter, band, plan, row, col, mapOutline);
   }
+  if (m.parts.Has(Part::Check))
+    DrawCheckBar(painter, band, CheckSquareSideUnits(m.unit) * MillimetresPerUnit(m.unit),
+                 CheckSquareLabel(m.unit));
+}
+
+// After the tiles, whatever the parts, so that the pages are the same for every choice of parts.
+void DrawTitlePage(QPainter& painter, const ExportModel& m, const TilePlan& plan,
+                   const QPolygonF& mapOutline) {
+  const QRectF frame(kPageMarginMm, kPageMarginMm, plan.frameWidthMm, plan.frameHeightMm + kFurnitureBandMm);
+  DrawTapingMarks(painter, frame, nullptr, 0, 0);
+  const bool title = m.parts.Has(Part::Title), check = m.parts.Has(Part::Check);
+  DrawTitlePage(painter, frame, title ? m.titleLines : QStringList{},
+                check ? CheckSquareSideUnits(m.unit) * MillimetresPerUnit(m.unit) : 0.0,
+                CheckSquareLabel(m.unit), title ? &plan : nullptr, mapOutline);
 }
 
 }  // namespace
@@ -135,8 +146,13 @@ QByteArray WritePdf(const ExportModel& m, const TilePlan& plan, Paper paper, QSt
         if (error) *error = QStringLiteral("the PDF could not add page %1").arg(TileLabel(row, col));
         return {};
       }
-      DrawPage(painter, m, plan, row, col, mapOutline, map);
+      DrawTilePage(painter, m, plan, row, col, mapOutline, map);
     }
+  if (!writer.newPage()) {
+    if (error) *error = QStringLiteral("the PDF could not add its title page");
+    return {};
+  }
+  DrawTitlePage(painter, m, plan, mapOutline);
   painter.end();
   buffer.close();
   if (bytes.isEmpty() && error) *error = QStringLiteral("the PDF came out empty");

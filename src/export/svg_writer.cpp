@@ -45,7 +45,9 @@ class SvgLayers {
       m_xml.writeAttribute(QStringLiteral("stroke"), Colour(layer.style));
       m_xml.writeAttribute(QStringLiteral("stroke-width"), Num(m_model.strokeUnits));
     }
-    for (const Polyline& line : layer.polylines) Path(line);
+    // Importers name an object after its path's id (FreeCAD) or keep it (Inkscape): OUTLINE-1, ...
+    for (std::size_t i = 0; i < layer.polylines.size(); ++i)
+      Path(layer.polylines[i], QStringLiteral("%1-%2").arg(layer.name).arg(i + 1));
     for (const Circle& c : layer.circles) CircleShape(c);
     Lines(layer.segments);
     Texts(layer.texts, textLayer ? QString() : Colour(layer.style));
@@ -58,7 +60,7 @@ class SvgLayers {
     m_xml.writeAttribute(QStringLiteral("font-size"), Num(m_model.textHeight));
   }
 
-  void Path(const Polyline& line) {
+  void Path(const Polyline& line, const QString& id) {
     if (line.points.empty()) return;
     QString d;
     for (std::size_t i = 0; i < line.points.size(); ++i)
@@ -66,6 +68,7 @@ class SvgLayers {
            NumY(line.points[i].y);
     if (line.closed) d += QStringLiteral(" Z");
     m_xml.writeEmptyElement(QStringLiteral("path"));
+    m_xml.writeAttribute(QStringLiteral("id"), id);
     m_xml.writeAttribute(QStringLiteral("d"), d);
   }
 

@@ -49,13 +49,16 @@ TEST_F(ExportModelTest, NewDesignHasOutlineCentrelineCheckSquareAndTitle) {
   const ExportModel& m = r.model;
   std::vector<QString> names;
   for (const DrawingLayer& layer : m.layers) names.push_back(layer.name);
-  EXPECT_EQ(names, (std::vector<QString>{"OUTLINE", "CENTRELINE", "SOUNDHOLE", "FRETS", "CHECK", "TITLE"}));
+  EXPECT_EQ(names, (std::vector<QString>{"OUTLINE", "CENTRELINE", "SOUNDHOLE", "FRETS", "STATIONS", "CHECK",
+                                         "TITLE"}));
   ASSERT_EQ(Layer(m, "OUTLINE").polylines.size(), 1u);
   EXPECT_TRUE(Layer(m, "OUTLINE").polylines[0].closed);
-  EXPECT_NEAR(m.drawing.minX, 0.0, 1e-9);
-  EXPECT_NEAR(m.drawing.maxX, 49.0, 1e-9);
-  EXPECT_NEAR(m.drawing.minY, -18.5, 1e-9);
-  EXPECT_NEAR(m.drawing.maxY, 18.5, 1e-9);
+  const Bounds outline = LayerBounds(Layer(m, "OUTLINE"), m.textHeight);
+  EXPECT_NEAR(outline.minX, 0.0, 1e-9);
+  EXPECT_NEAR(outline.maxX, 49.0, 1e-9);
+  EXPECT_NEAR(outline.minY, -18.5, 1e-9);
+  EXPECT_NEAR(outline.maxY, 18.5, 1e-9);
+  EXPECT_NEAR(m.drawing.minY, -18.5, 1e-9);  // the drawing takes in the station labels above
   const std::vector<Segment>& centreline = Layer(m, "CENTRELINE").segments;
   ASSERT_EQ(centreline.size(), 1u);
   EXPECT_NEAR(Length(centreline[0]), 49.0, 1e-9);
@@ -96,14 +99,100 @@ TEST_F(ExportModelTest, InchesChangeTheSquareTheToleranceAndTheTextSize) {
   EXPECT_TRUE(r.model.titleLines.contains(QStringLiteral("Unit: in")));
 }
 
-TEST_F(ExportModelTest, HalfOutlineLiesAboveTheCentreline) {
+TEST_F(ExportModelTest, HalfOutlineLiesAboveTheCentrelineWhichItsClosingEdgeMarks) {
+  AddSoundhole(doc);
   ExportContent content;
   content.extent = OutlineExtent::Half;
+  content.offsets = {{"MOULD", 20.0}};
   const BuildResult r = Build(content);
   ASSERT_EQ(r.status, BuildStatus::Ok);
-  EXPECT_NEAR(r.model.drawing.minY, 0.0, 1e-9);
-  EXPECT_NEAR(r.model.drawing.maxY, 18.5, 1e-9);
-  EXPECT_EQ(Layer(r.model, "CENTRELINE").segments.size(), 1u);
+  const Bounds outline = LayerBounds(Layer(r.model, "OUTLINE"), r.model.textHeight);
+  EXPECT_NEAR(outline.minY, 0.0, 1e-9);
+  EXPECT_NEAR(outline.maxY, 18.5, 1e-9);
+  // Nothing is drawn along the centreline but the closing edges: no centreline, no arm of the cross.
+  EXPECT_TRUE(Layer(r.model, "CENTRELINE").segments.empty());
+  for (const Segment& s : AllLines(r.model))
+    EXPECT_FALSE(s.a.y == 0.0 && s.b.y == 0.0) << s.a.x << " " << s.b.x;
+  ASSERT_EQ(Layer(r.model, "SOUNDHOLE").segments.size(), 1u);
+  // The mould's closing edge runs along the centreline 2 cm beyond both ends of the body.
+  const Bounds mould = LayerBounds(Layer(r.model, "MOULD"), r.model.textHeight);
+  EXPECT_NEAR(mould.minX, -2.0, 1e-9);
+  EXPECT_NEAR(mould.maxX, 51.0, 1e-9);
+  EXPECT_EQ(mould.minY, 0.0);
+}
+
+TEST_F(ExportModelTest, StationsCrossTheBodyAtTheBoutsAndTheWaist) {
+  // The fit makes the outline's half-width at its bout and waist angles the design's measurements.
+  struct Station {
+    ExportContent content;
+    double from;  // where a station line starts, as a share of the half-width
+  };
+  ExportContent half;
+  half.extent = OutlineExtent::Half;
+  for (const Station& st : {Station{ExportContent{}, -1.0}, Station{half, 0.0}}) {
+    const BuildResult r = Build(st.content);
+    ASSERT_EQ(r.status, BuildStatus::Ok);
+    const DrawingLayer& stations = Layer(r.model, "STATIONS");
+    ASSERT_EQ(stations.segments.size(), 3u);
+    const double halfWidths[] = {18.5, 12.0, 14.0};  // lower bout, waist, upper bout
+    for (int i = 0; i < 3; ++i) {
+      const Segment& s = stations.segments[i];
+      EXPECT_EQ(s.a.x, s.b.x);
+      EXPECT_NEAR(s.b.y, halfWidths[i], 1e-9) << i;
+      EXPECT_NEAR(s.a.y, st.from * halfWidths[i], 1e-9) << i;
+    }
+    // The lower bout lies towards the tail, the upper bout towards the neck.
+    EXPECT_GT(stations.segments[0].a.x, stations.segments[1].a.x);
+    EXPECT_GT(stations.segments[1].a.x, stations.segments[2].a.x);
+    ASSERT_EQ(stations.texts.size(), 3u);
+    EXPECT_EQ(stations.texts[1].text, QStringLiteral("waist"));
+    EXPECT_GT(stations.texts[1].baselineLeft.y, 12.0);
+  }
+}
+
+TEST_F(ExportModelTest, OffsetsGetLayersOfTheirOwnNameAfterTheOutline) {
+  ExportContent content;
+  content.offsets = {{"MOULD", 25.0}, {"sides", -2.2}, {"Binding-1", -6.5}};
+  const BuildResult r = Build(content);
+  ASSERT_EQ(r.status, BuildStatus::Ok) << r.message.toStdString();
+  ASSERT_GE(r.model.layers.size(), 4u);
+  EXPECT_EQ(r.model.layers[1].name, QStringLiteral("MOULD"));
+  EXPECT_EQ(r.model.layers[2].name, QStringLiteral("sides"));
+  EXPECT_EQ(r.model.layers[3].name, QStringLiteral("Binding-1"));
+  const Bounds mould = LayerBounds(r.model.layers[1], r.model.textHeight);
+  EXPECT_NEAR(mould.maxX, 49.0 + 2.5, 1e-9);  // the tail end moves straight out
+  EXPECT_NEAR(mould.minX, -2.5, 1e-9);
+  const Bounds sides = LayerBounds(r.model.layers[2], r.model.textHeight);
+  EXPECT_NEAR(sides.maxY, 18.5 - 0.22, 1e-9);  // at the lower bout the normal points straight across
+  EXPECT_EQ(r.model.layers[2].part, Part::Offsets);
+  EXPECT_TRUE(r.model.layers[2].polylines.at(0).closed);
+}
+
+TEST_F(ExportModelTest, OffsetsThatCannotBeDrawnAreRefusedWithTheReason) {
+  struct Bad {
+    std::vector<OffsetRequest> offsets;
+    const char* why;
+  };
+  const Bad bad[] = {
+      {{{"MOULD", 20.0}, {"mould", 30.0}}, "two offsets are named 'mould'"},
+      {{{"outline", 20.0}}, "is a layer of the template already"},
+      {{{"0", 20.0}}, "is a layer of the template already"},
+      {{{"MY MOULD", 20.0}}, "letters, digits"},
+      {{{"", 20.0}}, "letters, digits"},
+      {{{"M", NAN}}, "from -1000 to 1000"},
+      {{{"M", -INFINITY}}, "from -1000 to 1000"},
+      {{{"M", 1000.5}}, "from -1000 to 1000"},
+      {{{"M", 0.0}}, "the outline itself"},
+      {{{"M", -300.0}}, "smallest radius of curvature on a convex stretch"},
+      {{{"M", 300.0}}, "smallest radius of curvature on the concave waist"},
+  };
+  for (const Bad& b : bad) {
+    ExportContent content;
+    content.offsets = b.offsets;
+    const BuildResult r = Build(content);
+    EXPECT_EQ(r.status, BuildStatus::Refused) << b.why;
+    EXPECT_TRUE(r.message.contains(QLatin1String(b.why))) << r.message.toStdString();
+  }
 }
 
 TEST_F(ExportModelTest, SoundholeCircleAndCrossWhenTheDesignHasOne) {
