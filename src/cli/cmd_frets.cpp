@@ -44,6 +44,7 @@ struct FretsRequest {
   Paper paper = Paper::A4;
   double overlapMm = 10.0;
   DxfOptions dxf;  // millimetres unless --dxf-unit in
+  PartSet parts = PartSet::All();
   QString title;
 };
 
@@ -79,6 +80,11 @@ void AddOptions(QCommandLineParser& parser) {
       {"overlap", "overlap of the PDF tiles in mm", "MM"},
       {"dxf-version", "12 or 2000", "version"},
       {"dxf-unit", "mm (default) or in: the DXF file's unit", "unit"},
+      {"parts",
+       "what the template holds, comma-separated: outline (the board), centreline, frets (nut, frets, "
+       "saddle, "
+       "numbers), check, title",
+       "LIST"},
       {{"h", "help"}, "show this help"},
   };
   parser.addOptions(options);
@@ -223,10 +229,24 @@ bool FormatFromName(const QString& name, Format* format) {
   return true;
 }
 
+// The part names are the body template's; a fret template draws outline, centreline, frets, check and title.
+bool ReadParts(const QCommandLineParser& parser, FretsRequest& req) {
+  if (!parser.isSet("parts")) return true;
+  req.parts = PartSet::None();
+  for (const QString& name : parser.value("parts").split(QLatin1Char(','))) {
+    Part part;
+    if (!ParsePart(name.trimmed(), &part))
+      return Fail(QStringLiteral("unknown part '%1' (use outline, centreline, frets, check or title)")
+                      .arg(name.trimmed()));
+    req.parts.Add(part);
+  }
+  return true;
+}
+
 bool ReadTemplateOptions(const QCommandLineParser& parser, FretsRequest& req) {
   req.output = parser.value("output");
   if (req.output.isEmpty()) {
-    for (const char* name : {"format", "paper", "overlap", "dxf-version", "dxf-unit"})
+    for (const char* name : {"format", "paper", "overlap", "dxf-version", "dxf-unit", "parts"})
       if (parser.isSet(name))
         return Fail(QStringLiteral("--%1 needs a template to write: give -o OUT").arg(name));
     return true;
@@ -253,7 +273,7 @@ bool ReadTemplateOptions(const QCommandLineParser& parser, FretsRequest& req) {
   }
   if (parser.isSet("dxf-unit") && !ParseDxfUnit(parser.value("dxf-unit"), &req.dxf.unit))
     return Fail(QStringLiteral("unknown DXF unit '%1' (use mm or in)").arg(parser.value("dxf-unit")));
-  return true;
+  return ReadParts(parser, req);
 }
 
 // The fret table's input in another unit: design lengths times toTarget, millimetres times mmToTarget.
@@ -432,6 +452,7 @@ std::optional<ExportModel> BuildTemplate(const FretsRequest& req, const FretRepo
   d.extend = req.extendMm * mmToUnit;
   d.jointFret = report.jointFret;
   ExportModel model = BuildFretboardModel(d, req.unit, TitleLines(req, report));
+  model.parts = req.parts;
   if (const QString problem = SizeProblem(model.drawing, req.unit); !problem.isEmpty()) {
     Fail(problem);
     return std::nullopt;

@@ -238,11 +238,13 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgs{"NegativeExtension", {"--extend", "-2"}, "negative"},
         BadArgs{"NegativeCompensation", {"--saddle-compensation", "-1"}, "negative"},
         BadArgs{"TwoListings", {"--json", "--csv"}, "exclude each other"},
+        BadArgs{"UnknownPart", {"--parts", "outline,board"}, "unknown part 'board'"},
         BadArgs{"UnknownUnit", {"--unit", "mm"}, "use cm or in"},
         BadArgs{"ScaleOverflowsInMillimetres", {"--scale", "1e308"}, "too large"},
         BadArgs{"ScaleOver100m", {"--scale", "10000.1"}, "too large (at most 100 m)"},
-        BadArgs{
-            "TooWideForATemplate", {"--nut-width", "5000", "--width-at", "12=9000"}, "templates are limited"}),
+        BadArgs{"TooWideForATemplate",
+                {"--nut-width", "5000", "--width-at", "12=9000"},
+                "templates are limited"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CliFrets, HelpExplainsTheOptionsAndTheirUnits) {
