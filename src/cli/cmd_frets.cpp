@@ -418,7 +418,7 @@ std::optional<FretsRequest> ReadRequest(const QStringList& args, int* exitCode) 
 QStringList TitleLines(const FretsRequest& req, const FretReport& r) {
   const QString u = FretUnitName(r);
   const auto n = [&](double v) { return QStringLiteral("%1 %2").arg(v, 0, 'g', 12).arg(u); };
-  QStringList lines{QStringLiteral("vesk fret template: %1").arg(req.title)};
+  QStringList lines{QStringLiteral("vesk design: %1").arg(req.title), QStringLiteral("Fret-slot template")};
   if (r.table.multiscale)
     lines << QStringLiteral("Scale %1 bass, %2 treble; fret %3 square")
                  .arg(n(r.input.bassScale), n(r.input.trebleScale))

@@ -101,3 +101,26 @@ INSTANTIATE_TEST_SUITE_P(Boards, FretsConsumersTest,
                          ::testing::Values(kNewDesign, kMultiscale, kSlots, kInches), kCaseName);
 INSTANTIATE_TEST_SUITE_P(Boards, FretsFreeCadTest, ::testing::Values(kNewDesign, kMultiscale, kInches),
                          kCaseName);
+
+// The same tiled PDF as the body template's: pages as the tiling predicts, the print-scale note, the
+// check square, and the board's black outline at its true size once the tiles are put together.
+TEST(FretsPdfTest, TilesTheBoardAtTrueSize) {
+  QTemporaryDir dir;
+  const QString a4 = dir.filePath("board.pdf");
+  ASSERT_EQ(RunCli({"frets", "-o", a4}).exitCode, 0);
+  // The drawing runs from the nut to the saddle line (650 mm), from the saddle's top to the numbers
+  // under fret 19; the board is fret 20's place long and 52 to 65.70 mm wide.
+  const ProcessResult c = RunScript("check_pdf.py", {a4, "--paper", "a4", "--overlap", "10", "--layout-mm",
+                                                     "650", "74.41", "--outline-mm", "445.263", "65.700"});
+  EXPECT_EQ(c.exitCode, 0) << c.out.toStdString() << c.err.toStdString();
+
+  const QString letter = dir.filePath("fanned.pdf");
+  ASSERT_EQ(RunCli({"frets", "--scale", "68.58,64.77", "--perpendicular", "7", "--frets", "24", "--paper",
+                    "letter", "--overlap", "20", "-o", letter})
+                .exitCode,
+            0);
+  const ProcessResult f =
+      RunScript("check_pdf.py", {letter, "--paper", "letter", "--overlap", "20", "--layout-mm", "685.8", "80",
+                                 "--outline-mm", "523.973", "67.281"});
+  EXPECT_EQ(f.exitCode, 0) << f.out.toStdString() << f.err.toStdString();
+}
