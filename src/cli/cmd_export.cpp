@@ -47,7 +47,7 @@ void AddOptions(QCommandLineParser& parser) {
   parser.addOption({QStringLiteral("format"), QStringLiteral("svg, dxf or pdf"), QStringLiteral("format")});
   parser.addOption({QStringLiteral("unit"), QStringLiteral("cm or in: what the design's numbers mean"),
                     QStringLiteral("unit")});
-  parser.addOption({QStringLiteral("half"), QStringLiteral("half outline and centreline")});
+  parser.addOption({QStringLiteral("half"), QStringLiteral("the half outline, closed along the centreline")});
   parser.addOption({QStringLiteral("whole"), QStringLiteral("whole outline (default)")});
   parser.addOption({QStringLiteral("soundhole"), QStringLiteral("draw the soundhole (default)")});
   parser.addOption({QStringLiteral("no-soundhole"), QStringLiteral("leave the soundhole out")});

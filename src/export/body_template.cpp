@@ -97,10 +97,12 @@ QString OffsetNameProblem(const OffsetRequest& o, const std::vector<OffsetReques
 
 // Each offset on its own layer, or a one-line reason why one cannot be drawn.
 QString AddOffsets(const ExportContent& content, ExportModel& m) {
+  if (content.offsets.empty()) return {};
+  const OutlineBends bends = FindOutlineBends();
   std::vector<OffsetRequest> done;
   for (const OffsetRequest& o : content.offsets) {
     if (const QString why = OffsetNameProblem(o, done); !why.isEmpty()) return why;
-    const OffsetResult r = SampleOffset(UnitsFromMillimetres(o.mm, m.unit), MillimetresPerUnit(m.unit),
+    const OffsetResult r = SampleOffset(UnitsFromMillimetres(o.mm, m.unit), bends, MillimetresPerUnit(m.unit),
                                         content.extent, m.toleranceUnits);
     if (!r.line) return QStringLiteral("offset %1: %2").arg(o.name, r.why);
     m.AddLayer(o.name, Part::Offsets).polylines.push_back(*r.line);

@@ -83,9 +83,9 @@ Point2 OffsetPoint(double t, double d) {
   return Point2{OutlineX(t) + d * (v.y / speed), OutlineY(t) + d * (-v.x / speed)};
 }
 
-OffsetResult SampleOffset(double d, double millimetresPerUnit, OutlineExtent extent, double tolerance) {
+OffsetResult SampleOffset(double d, const OutlineBends& bends, double millimetresPerUnit,
+                          OutlineExtent extent, double tolerance) {
   OffsetResult result;
-  const OutlineBends bends = FindOutlineBends();
   const double dMm = d * millimetresPerUnit;
   if (d < 0.0 && -d >= bends.convexRadius) {
     result.why = QStringLiteral(

@@ -30,4 +30,6 @@ struct OffsetResult {
   std::optional<Polyline> line;
   QString why;
 };
-OffsetResult SampleOffset(double d, double millimetresPerUnit, OutlineExtent extent, double tolerance);
+// bends is FindOutlineBends() of the same outline, found once for all its offsets.
+OffsetResult SampleOffset(double d, const OutlineBends& bends, double millimetresPerUnit,
+                          OutlineExtent extent, double tolerance);

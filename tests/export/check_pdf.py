@@ -109,7 +109,6 @@ def check_bar(img, ppmm, want_mm, where):
         check(False, '%s: no check mark' % where)
         return
     x0, x1 = edge_centres(red.sum(axis=0))
-    print("%s: %.3f mm" % (where, (x1 - x0) / ppmm)) if os.environ.get("VESK_VERBOSE") else None
     check(abs((x1 - x0) / ppmm - want_mm) <= 0.2,
           '%s: check mark %.3f mm long, expected %.1f' % (where, (x1 - x0) / ppmm, want_mm))
     return red

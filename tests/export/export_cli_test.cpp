@@ -51,6 +51,33 @@ TEST_F(ExportCliTest, BadOptionsAreUsageErrors) {
   EXPECT_TRUE(Files().isEmpty()) << Files().join(' ').toStdString();
 }
 
+TEST_F(ExportCliTest, BadPartsAndOffsetsAreUsageErrorsAndWriteNothing) {
+  struct Bad {
+    QStringList args;
+    const char* part;  // of the one message line
+  };
+  const Bad bad[] = {
+      {{"--parts", "outline,mould"}, "unknown part 'mould'"},
+      {{"--parts", ""}, "unknown part ''"},
+      {{"--offset", "MOULD"}, "give NAME=MM"},
+      {{"--offset", "MOULD=wide"}, "give NAME=MM"},
+      {{"--offset", "=20"}, "give NAME=MM"},
+      {{"--offset", "MOULD=nan"}, "from -1000 to 1000"},
+      {{"--offset", "MOULD=inf"}, "from -1000 to 1000"},
+      {{"--offset", "MOULD=1000.001"}, "from -1000 to 1000"},
+      {{"--offset", "MOULD=-1e300"}, "from -1000 to 1000"},
+      {{"--offset", "MOULD=20", "--offset", "mould=30"}, "two offsets are named 'mould'"},
+      {{"--offset", "FRETS=5"}, "is a layer of the template already"},
+      {{"--offset", "MY MOULD=5"}, "letters, digits"},
+      {{"--offset", "DEEP=-200"}, "smallest radius of curvature on a convex stretch is 81.55 mm"},
+      {{"--offset", "WIDE=300"}, "smallest radius of curvature on the concave waist is"},
+  };
+  for (const char* format : {"svg", "dxf", "pdf"})
+    for (const Bad& b : bad)
+      ExpectOneLine(QStringList{"-o", Path("t"), "--format", format} + b.args, 2, b.part);
+  EXPECT_TRUE(Files().isEmpty()) << Files().join(' ').toStdString();
+}
+
 TEST_F(ExportCliTest, DesignThatDoesNotFitGivesOneLineAndKeepsTheOldFile) {
   const QString design = Path("flat.vesk");
   SaveDesign(design, [](CVeskDoc& d) { d.m_lowerBout = d.m_waist = d.m_upperBout = 0.0; });

@@ -86,7 +86,7 @@ class OffsetCurveTest : public ::testing::TestWithParam<OffsetCase> {
 TEST_P(OffsetCurveTest, VerticesLieAtTheDistanceAndTheAreaObeysSteiner) {
   const OffsetCase c = GetParam();
   const double d = c.mm / 10.0;
-  const OffsetResult r = SampleOffset(d, 10.0, c.extent, kTolCm);
+  const OffsetResult r = SampleOffset(d, FindOutlineBends(), 10.0, c.extent, kTolCm);
   ASSERT_TRUE(r.line) << r.why.toStdString();
   ASSERT_TRUE(r.line->closed);
   const bool half = c.extent == OutlineExtent::Half;
@@ -132,16 +132,16 @@ TEST(OffsetFoldTest, OffsetsAtTheRadiusAreRefusedAndJustInsideItAreDrawn) {
   const QString convexMm = QString::number(b.convexRadius * 10.0, 'f', 2);
   const QString concaveMm = QString::number(b.concaveRadius * 10.0, 'f', 2);
 
-  OffsetResult r = SampleOffset(-b.convexRadius, 10.0, OutlineExtent::Whole, kTolCm);
+  OffsetResult r = SampleOffset(-b.convexRadius, b, 10.0, OutlineExtent::Whole, kTolCm);
   EXPECT_FALSE(r.line);
   EXPECT_TRUE(r.why.contains(convexMm + " mm")) << r.why.toStdString();
-  r = SampleOffset(b.concaveRadius * 1.5, 10.0, OutlineExtent::Half, kTolCm);
+  r = SampleOffset(b.concaveRadius * 1.5, b, 10.0, OutlineExtent::Half, kTolCm);
   EXPECT_FALSE(r.line);
   EXPECT_TRUE(r.why.contains(concaveMm + " mm")) << r.why.toStdString();
 
-  EXPECT_TRUE(SampleOffset(b.concaveRadius * 0.99, 10.0, OutlineExtent::Whole, kTolCm).line);
+  EXPECT_TRUE(SampleOffset(b.concaveRadius * 0.99, b, 10.0, OutlineExtent::Whole, kTolCm).line);
   // Just inside the convex radius an inward offset still meets itself across the waist.
-  r = SampleOffset(-b.convexRadius * 0.99, 10.0, OutlineExtent::Whole, kTolCm);
+  r = SampleOffset(-b.convexRadius * 0.99, b, 10.0, OutlineExtent::Whole, kTolCm);
   if (!r.line) {
     EXPECT_TRUE(r.why.contains(QStringLiteral("centreline"))) << r.why.toStdString();
   }
