@@ -6,21 +6,15 @@
 #include "cli/cmd_frets.h"
 
 #include <QCommandLineParser>
-#include <QFileInfo>
 #include <cmath>
 #include <optional>
 
 #include "cli/cli_command.h"
 #include "cli/fret_report.h"
 #include "cli/json_output.h"
+#include "cli/template_output.h"
 #include "document/veskdoc.h"
-#include "export/dxf_writer.h"
 #include "export/fretboard_model.h"
-#include "export/output_file.h"
-#include "export/pdf_print_scaling.h"
-#include "export/pdf_tiling.h"
-#include "export/pdf_writer.h"
-#include "export/svg_writer.h"
 #include "geometry/units.h"
 
 namespace cli {
@@ -31,20 +25,15 @@ constexpr int kDefaultFrets = 19;
 constexpr int kDefaultWidthFret = 12;
 
 enum class Listing { Table, Json, Csv };
-enum class Format { Svg, Dxf, Pdf };
 
 struct FretsRequest {
-  QString input, output;
+  QString input;
   ExportUnit unit = ExportUnit::Cm;
   FretTableInput board;  // lengths in the design's unit, the MM options in millimetres
   double extendMm = 0.0;
   int jointFret = 0;
   std::optional<Listing> listing;  // none asked for: the table, unless a template is written
-  Format format = Format::Svg;
-  Paper paper = Paper::A4;
-  double overlapMm = 10.0;
-  DxfOptions dxf;  // millimetres unless --dxf-unit in
-  PartSet parts = PartSet::All();
+  TemplateOutput out;
   QString title;
 };
 
@@ -74,20 +63,12 @@ void AddOptions(QCommandLineParser& parser) {
       {"table", "print the table rounded to 0.001 mm (0.0001 in) (default)"},
       {"json", "print the table as JSON, every value at full precision"},
       {"csv", "print the table as CSV, every value at full precision"},
-      {{"o", "output"}, "write a true-scale fret-slot template: .svg, .dxf or .pdf", "OUT"},
-      {"format", "svg, dxf or pdf (default: from OUT's extension)", "format"},
-      {"paper", "a4 or letter (PDF)", "paper"},
-      {"overlap", "overlap of the PDF tiles in mm", "MM"},
-      {"dxf-version", "12 or 2000", "version"},
-      {"dxf-unit", "mm (default) or in: the DXF file's unit", "unit"},
-      {"parts",
-       "what the template holds, comma-separated: outline (the board), centreline, frets (nut, frets, "
-       "saddle, "
-       "numbers), check, title",
-       "LIST"},
       {{"h", "help"}, "show this help"},
   };
   parser.addOptions(options);
+  AddTemplateOutputOptions(parser,
+                           QStringLiteral("outline (the board), centreline, frets (nut, frets, saddle and "
+                                          "numbers), check, title"));
 }
 
 // The design's values, which the options then override.
@@ -214,66 +195,6 @@ bool ReadListing(const QCommandLineParser& parser, FretsRequest& req) {
   if (parser.isSet("json")) req.listing = Listing::Json;
   if (parser.isSet("csv")) req.listing = Listing::Csv;
   return true;
-}
-
-bool FormatFromName(const QString& name, Format* format) {
-  const QString n = name.toLower();
-  if (n == QLatin1String("svg"))
-    *format = Format::Svg;
-  else if (n == QLatin1String("dxf"))
-    *format = Format::Dxf;
-  else if (n == QLatin1String("pdf"))
-    *format = Format::Pdf;
-  else
-    return false;
-  return true;
-}
-
-// The part names are the body template's; a fret template draws outline, centreline, frets, check and title.
-bool ReadParts(const QCommandLineParser& parser, FretsRequest& req) {
-  if (!parser.isSet("parts")) return true;
-  req.parts = PartSet::None();
-  for (const QString& name : parser.value("parts").split(QLatin1Char(','))) {
-    Part part;
-    if (!ParsePart(name.trimmed(), &part))
-      return Fail(QStringLiteral("unknown part '%1' (use outline, centreline, frets, check or title)")
-                      .arg(name.trimmed()));
-    req.parts.Add(part);
-  }
-  return true;
-}
-
-bool ReadTemplateOptions(const QCommandLineParser& parser, FretsRequest& req) {
-  req.output = parser.value("output");
-  if (req.output.isEmpty()) {
-    for (const char* name : {"format", "paper", "overlap", "dxf-version", "dxf-unit", "parts"})
-      if (parser.isSet(name))
-        return Fail(QStringLiteral("--%1 needs a template to write: give -o OUT").arg(name));
-    return true;
-  }
-  const QString format = parser.isSet("format") ? parser.value("format") : QFileInfo(req.output).suffix();
-  if (!FormatFromName(format, &req.format))
-    return Fail(QStringLiteral("cannot tell the format from '%1'; use --format svg|dxf|pdf").arg(format));
-  if (parser.isSet("paper") && !ParsePaper(parser.value("paper"), &req.paper))
-    return Fail(QStringLiteral("unknown paper '%1' (use a4 or letter)").arg(parser.value("paper")));
-  const auto overlap = FiniteOption(parser, QStringLiteral("overlap"), req.overlapMm);
-  if (!overlap) return false;
-  req.overlapMm = *overlap;
-  if (const TilePlanResult check = PlanTiles(0.0, 0.0, req.paper, req.overlapMm); !check.error.isEmpty())
-    return Fail(QStringLiteral("--overlap: %1").arg(check.error));
-  if (parser.isSet("dxf-version")) {
-    const QString v = parser.value("dxf-version").toUpper();
-    if (v == QLatin1String("12") || v == QLatin1String("R12"))
-      req.dxf.version = DxfVersion::R12;
-    else if (v == QLatin1String("2000") || v == QLatin1String("R2000"))
-      req.dxf.version = DxfVersion::R2000;
-    else
-      return Fail(
-          QStringLiteral("unknown DXF version '%1' (use 12 or 2000)").arg(parser.value("dxf-version")));
-  }
-  if (parser.isSet("dxf-unit") && !ParseDxfUnit(parser.value("dxf-unit"), &req.dxf.unit))
-    return Fail(QStringLiteral("unknown DXF unit '%1' (use mm or in)").arg(parser.value("dxf-unit")));
-  return ReadParts(parser, req);
 }
 
 // The fret table's input in another unit: design lengths times toTarget, millimetres times mmToTarget.
@@ -404,7 +325,8 @@ std::optional<FretsRequest> ReadRequest(const QStringList& args, int* exitCode) 
     Fail(QStringLiteral("unknown unit '%1' (use cm or in)").arg(parser.value("unit")));
     return std::nullopt;
   }
-  if (!ReadListing(parser, req) || !ReadTemplateOptions(parser, req)) return std::nullopt;
+  if (!ReadListing(parser, req) || !ReadTemplateOutput(parser, QStringLiteral("frets"), &req.out))
+    return std::nullopt;
   const auto frets = IntegerOption(parser, "frets", kDefaultFrets);
   if (!frets) return std::nullopt;
   req.board.fretCount = *frets;
@@ -452,47 +374,12 @@ std::optional<ExportModel> BuildTemplate(const FretsRequest& req, const FretRepo
   d.extend = req.extendMm * mmToUnit;
   d.jointFret = report.jointFret;
   ExportModel model = BuildFretboardModel(d, req.unit, TitleLines(req, report));
-  model.parts = req.parts;
+  model.parts = req.out.parts;
   if (const QString problem = SizeProblem(model.drawing, req.unit); !problem.isEmpty()) {
     Fail(problem);
     return std::nullopt;
   }
   return model;
-}
-
-int WriteTemplate(const FretsRequest& req, const ExportModel& model) {
-  QString error, summary;
-  QByteArray bytes;
-  if (req.format == Format::Svg) {
-    bytes = WriteSvg(model);
-    summary = QStringLiteral("SVG");
-  } else if (req.format == Format::Dxf) {
-    bytes = WriteDxf(model, req.dxf, &error);
-    summary = QStringLiteral("DXF %1 in %2")
-                  .arg(req.dxf.version == DxfVersion::R12 ? QStringLiteral("R12") : QStringLiteral("R2000"),
-                       req.dxf.unit == DxfUnit::Mm ? QStringLiteral("mm") : QStringLiteral("inches"));
-  } else {
-    const double k = MillimetresPerUnit(model.unit);
-    const TilePlanResult tiles =
-        PlanTiles(model.drawing.Width() * k, model.drawing.Height() * k, req.paper, req.overlapMm);
-    if (!tiles.error.isEmpty()) {
-      Fail(tiles.error);
-      return kUsage;
-    }
-    const QByteArray pdf = WritePdf(model, tiles.plan, req.paper, &error);
-    if (!pdf.isEmpty()) bytes = SetPrintScalingNone(pdf, &error);
-    summary = QStringLiteral("PDF, %1 page(s)").arg(tiles.plan.PageCount());
-  }
-  if (bytes.isEmpty()) {
-    Fail(error);
-    return kFileError;
-  }
-  if (!CommitFile(req.output, bytes, &error)) {
-    Fail(error);
-    return kFileError;
-  }
-  if (!req.listing) PrintOut(QStringLiteral("wrote %1 (%2)\n").arg(req.output, summary));
-  return kOk;
 }
 
 }  // namespace
@@ -510,12 +397,17 @@ int RunFretsCommand(const QStringList& args) {
     Fail(Refusal(report));
     return kUsage;
   }
-  if (!req->output.isEmpty()) {
+  if (!req->out.path.isEmpty()) {
     const std::optional<ExportModel> model = BuildTemplate(*req, report);
     if (!model) return kUsage;
-    if (const int code = WriteTemplate(*req, *model); code != kOk) return code;
+    QString summary;
+    if (const int code = WriteTemplateFile(*model, req->out, QStringLiteral("frets"), &summary); code != kOk)
+      return code;
+    if (!req->listing) {
+      PrintOut(QStringLiteral("wrote %1 (%2)\n").arg(req->out.path, summary));
+      return kOk;
+    }
   }
-  if (!req->output.isEmpty() && !req->listing) return kOk;
   const Listing listing = req->listing.value_or(Listing::Table);
   if (listing == Listing::Json)
     PrintOut(JsonText(FretTableJson(report)));
