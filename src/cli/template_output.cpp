@@ -27,12 +27,6 @@ bool FormatFromName(const QString& name, TemplateFormat* format) {
   return true;
 }
 
-QString PartList() {
-  QStringList names;
-  for (Part p : kAllParts) names << PartName(p);
-  return names.join(QStringLiteral(", "));
-}
-
 struct Reader {
   const QCommandLineParser& parser;
   const QString& command;
@@ -95,6 +89,12 @@ struct Reader {
 };
 
 }  // namespace
+
+QString PartList() {
+  QStringList names;
+  for (Part p : kAllParts) names << PartName(p);
+  return names.join(QStringLiteral(", "));
+}
 
 void AddTemplateOutputOptions(QCommandLineParser& parser, const QString& partsHelp) {
   parser.addOption({{QStringLiteral("o"), QStringLiteral("output")},

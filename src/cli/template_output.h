@@ -25,6 +25,9 @@ struct TemplateOutput {
   PartSet parts = PartSet::All();
 };
 
+// Every part name, comma-separated: "outline, offsets, ...".
+QString PartList();
+
 // partsHelp names the parts this command's templates hold.
 void AddTemplateOutputOptions(QCommandLineParser& parser, const QString& partsHelp);
 
