@@ -4,28 +4,31 @@
 #include "cli/cmd_export.h"
 
 #include <QCommandLineParser>
-#include <cmath>
+#include <optional>
 
 #include "cli/cli_command.h"
-#include "cli/template_output.h"
+#include "cli/template_options.h"
 #include "document/veskdoc.h"
 #include "export/body_template.h"
+#include "export/output_file.h"
 
 namespace cli {
 
 namespace {
 
 struct ExportRequest {
-  QString input;
+  QString input, output;
   ExportContent content;
-  TemplateOutput out;
+  TemplateRequest tpl;
 };
 
 void AddOptions(QCommandLineParser& parser) {
   parser.addPositionalArgument(QStringLiteral("FILE"),
                                QStringLiteral("design file (a new design when omitted)"));
-  parser.addOption({QStringLiteral("unit"), QStringLiteral("cm or in: what the design's numbers mean"),
-                    QStringLiteral("unit")});
+  parser.addOption({{QStringLiteral("o"), QStringLiteral("output")},
+                    QStringLiteral("file to write"),
+                    QStringLiteral("OUT")});
+  AddTemplateOptions(parser);
   parser.addOption({QStringLiteral("half"), QStringLiteral("the half outline, closed along the centreline")});
   parser.addOption({QStringLiteral("whole"), QStringLiteral("whole outline (default)")});
   parser.addOption({QStringLiteral("soundhole"), QStringLiteral("draw the soundhole (default)")});
@@ -35,7 +38,6 @@ void AddOptions(QCommandLineParser& parser) {
       {QStringLiteral("offset"),
        QStringLiteral("a parallel curve MM from the outline (positive outward) on layer NAME; repeatable"),
        QStringLiteral("NAME=MM")});
-  AddTemplateOutputOptions(parser, PartList());
 }
 
 bool Fail(const QString& line) {
@@ -55,12 +57,12 @@ bool ReadOffsets(const QCommandLineParser& parser, ExportRequest& req) {
 }
 
 bool ReadContent(const QCommandLineParser& parser, ExportRequest& req) {
-  if (parser.isSet("unit") && !ParseExportUnit(parser.value("unit"), &req.content.unit))
-    return Fail(QStringLiteral("unknown unit '%1' (use cm or in)").arg(parser.value("unit")));
   if (parser.isSet("half") && parser.isSet("whole"))
     return Fail(QStringLiteral("--half and --whole exclude each other"));
   if (parser.isSet("soundhole") && parser.isSet("no-soundhole"))
     return Fail(QStringLiteral("--soundhole and --no-soundhole exclude each other"));
+  req.content.unit = req.tpl.unit;
+  req.content.parts = req.tpl.parts;
   req.content.extent = parser.isSet("half") ? OutlineExtent::Half : OutlineExtent::Whole;
   req.content.soundhole = !parser.isSet("no-soundhole");
   req.content.fingerboard = parser.isSet("fingerboard");
@@ -78,13 +80,14 @@ std::optional<ExportRequest> ReadRequest(const QStringList& args) {
     return std::nullopt;
   }
   req.input = files.value(0);
-  if (parser.value("output").isEmpty()) {
+  req.output = parser.value("output");
+  if (req.output.isEmpty()) {
     Fail(QStringLiteral("no output file; give -o OUT"));
     return std::nullopt;
   }
-  if (!ReadTemplateOutput(parser, QStringLiteral("export"), &req.out) || !ReadContent(parser, req))
+  if (!ReadTemplateOptions(parser, QStringLiteral("export"), req.output, &req.tpl) ||
+      !ReadContent(parser, req))
     return std::nullopt;
-  req.content.parts = req.out.parts;
   return req;
 }
 
@@ -114,11 +117,16 @@ int RunExportCommand(const QStringList& args) {
   }
   for (const QString& note : built.notes) PrintError(QStringLiteral("export: ") + note);
 
-  QString summary;
-  if (const int code = WriteTemplateFile(built.model, req->out, QStringLiteral("export"), &summary);
-      code != kOk)
-    return code;
-  PrintOut(QStringLiteral("wrote %1 (%2)\n").arg(req->out.path, summary));
+  const RenderedTemplate rendered = RenderTemplate(built.model, req->tpl.output);
+  if (rendered.bytes.isEmpty()) {
+    Fail(rendered.error);
+    return rendered.refused ? kUsage : kFileError;
+  }
+  if (!CommitFile(req->output, rendered.bytes, &error)) {
+    Fail(error);
+    return kFileError;
+  }
+  PrintOut(QStringLiteral("wrote %1 (%2)\n").arg(req->output, rendered.summary));
   return kOk;
 }
 

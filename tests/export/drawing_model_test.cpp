@@ -8,6 +8,7 @@
 #include "export/dxf_writer.h"
 #include "export/export_model.h"
 #include "export/svg_writer.h"
+#include "export/template_output.h"
 
 namespace {
 
@@ -92,4 +93,41 @@ TEST(DrawingModelTest, PartNamesReadBack) {
   EXPECT_FALSE(ParsePart("OUTLINE", &untouched));
   EXPECT_FALSE(ParsePart("", &untouched));
   EXPECT_EQ(untouched, Part::Frets);
+}
+
+TEST(DrawingModelTest, AnyModelRendersInEveryFormat) {
+  ExportModel m = BoardModel();
+  struct Row {
+    TemplateFormat format;
+    const char* starts;
+    const char* summary;
+  };
+  for (const Row& row :
+       {Row{TemplateFormat::Svg, "<?xml", "SVG"}, Row{TemplateFormat::Dxf, "999", "DXF R12 in mm"},
+        Row{TemplateFormat::Pdf, "%PDF", "landscape (1 x 2 tiles and a title page)"}}) {
+    TemplateOutput out;
+    out.format = row.format;
+    const RenderedTemplate r = RenderTemplate(m, out);
+    EXPECT_TRUE(r.bytes.startsWith(row.starts)) << row.summary << ": " << r.error.toStdString();
+    EXPECT_TRUE(r.summary.contains(QLatin1String(row.summary))) << r.summary.toStdString();
+  }
+  // A board 1 km long would need more pages than a template may have: refused, not a write error.
+  m.drawing.maxX = 100000.0;
+  TemplateOutput pdf;
+  pdf.format = TemplateFormat::Pdf;
+  const RenderedTemplate huge = RenderTemplate(m, pdf);
+  EXPECT_TRUE(huge.bytes.isEmpty());
+  EXPECT_TRUE(huge.refused);
+  EXPECT_TRUE(huge.error.contains(QLatin1String("pages"))) << huge.error.toStdString();
+}
+
+TEST(DrawingModelTest, FormatNamesInAnyCase) {
+  TemplateFormat f = TemplateFormat::Svg;
+  EXPECT_TRUE(ParseTemplateFormat("PDF", &f));
+  EXPECT_EQ(f, TemplateFormat::Pdf);
+  EXPECT_TRUE(ParseTemplateFormat("dxf", &f));
+  EXPECT_EQ(f, TemplateFormat::Dxf);
+  EXPECT_FALSE(ParseTemplateFormat("png", &f));
+  EXPECT_FALSE(ParseTemplateFormat("", &f));
+  EXPECT_EQ(f, TemplateFormat::Dxf);
 }
