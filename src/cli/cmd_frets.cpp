@@ -12,9 +12,10 @@
 #include "cli/cli_command.h"
 #include "cli/fret_report.h"
 #include "cli/json_output.h"
-#include "cli/template_output.h"
+#include "cli/template_options.h"
 #include "document/veskdoc.h"
 #include "export/fretboard_model.h"
+#include "export/output_file.h"
 #include "geometry/units.h"
 
 namespace cli {
@@ -33,7 +34,8 @@ struct FretsRequest {
   double extendMm = 0.0;
   int jointFret = 0;
   std::optional<Listing> listing;  // none asked for: the table, unless a template is written
-  TemplateOutput out;
+  QString outPath;                 // empty: no template
+  TemplateRequest output;          // format, parts, paper, DXF options
   QString title;
 };
 
@@ -59,16 +61,15 @@ void AddOptions(QCommandLineParser& parser) {
       {"slot-width", "draw each fret as a slot this wide (mm)", "MM"},
       {"extend", "carry each fret line this far past both edges, for a mitre box (mm)", "MM"},
       {"saddle-compensation", "added to the saddle distance, never to a fret (mm)", "MM"},
-      {"unit", "cm or in: what the design's numbers mean (default cm)", "unit"},
       {"table", "print the table rounded to 0.001 mm (0.0001 in) (default)"},
       {"json", "print the table as JSON, every value at full precision"},
       {"csv", "print the table as CSV, every value at full precision"},
       {{"h", "help"}, "show this help"},
   };
   parser.addOptions(options);
-  AddTemplateOutputOptions(parser,
-                           QStringLiteral("outline (the board), centreline, frets (nut, frets, saddle and "
-                                          "numbers), check, title"));
+  parser.addOption({{"o", "output"}, "write a true-scale fret-slot template: .svg, .dxf or .pdf", "OUT"});
+  // --unit, --format, --parts, --paper, --overlap, --dxf-version, --dxf-unit: as export has them.
+  AddTemplateOptions(parser);
 }
 
 // The design's values, which the options then override.
@@ -289,6 +290,22 @@ QString LengthTooLarge(const FretsRequest& req) {
   return {};
 }
 
+// The template options as export reads them; without -o only --unit means anything.
+bool ReadOutput(const QCommandLineParser& parser, FretsRequest& req) {
+  req.outPath = parser.value("output");
+  if (!req.outPath.isEmpty()) {
+    if (!ReadTemplateOptions(parser, QStringLiteral("frets"), req.outPath, &req.output)) return false;
+    req.unit = req.output.unit;
+    return true;
+  }
+  for (const char* name : {"format", "parts", "paper", "overlap", "dxf-version", "dxf-unit"})
+    if (parser.isSet(name))
+      return Fail(QStringLiteral("--%1 needs a template to write: give -o OUT").arg(name));
+  if (parser.isSet("unit") && !ParseExportUnit(parser.value("unit"), &req.unit))
+    return Fail(QStringLiteral("unknown unit '%1' (use cm or in)").arg(parser.value("unit")));
+  return true;
+}
+
 const char kHelpNotes[] =
     "\nLengths (--scale, --nut-width, --width-at, --board-length) are in the design's unit (--unit, default "
     "cm);\n"
@@ -300,7 +317,9 @@ const char kHelpNotes[] =
     "The board tapers linearly: the nut width at the nut, the --width-at width at that fret (on a fanned\n"
     "board, where a centre string of the mean scale crosses them). The board ends\n"
     "where fret N + 1 would stand, or at --board-end FRET, --board-length L from the nut, or --overhang MM\n"
-    "past the last fret (each measured along each edge, so a fanned board's end fans like a fret).\n";
+    "past the last fret (each measured along each edge, so a fanned board's end fans like a fret).\n"
+    "A fret template's parts: outline (the board), centreline, frets (nut, frets, saddle and numbers),\n"
+    "check and title.\n";
 
 std::optional<FretsRequest> ReadRequest(const QStringList& args, int* exitCode) {
   *exitCode = kUsage;
@@ -321,12 +340,7 @@ std::optional<FretsRequest> ReadRequest(const QStringList& args, int* exitCode) 
     Fail(QStringLiteral("unexpected argument '%1'").arg(files[1]));
     return std::nullopt;
   }
-  if (parser.isSet("unit") && !ParseExportUnit(parser.value("unit"), &req.unit)) {
-    Fail(QStringLiteral("unknown unit '%1' (use cm or in)").arg(parser.value("unit")));
-    return std::nullopt;
-  }
-  if (!ReadListing(parser, req) || !ReadTemplateOutput(parser, QStringLiteral("frets"), &req.out))
-    return std::nullopt;
+  if (!ReadListing(parser, req) || !ReadOutput(parser, req)) return std::nullopt;
   const auto frets = IntegerOption(parser, "frets", kDefaultFrets);
   if (!frets) return std::nullopt;
   req.board.fretCount = *frets;
@@ -374,12 +388,28 @@ std::optional<ExportModel> BuildTemplate(const FretsRequest& req, const FretRepo
   d.extend = req.extendMm * mmToUnit;
   d.jointFret = report.jointFret;
   ExportModel model = BuildFretboardModel(d, req.unit, TitleLines(req, report));
-  model.parts = req.out.parts;
+  model.parts = req.output.parts;
   if (const QString problem = SizeProblem(model.drawing, req.unit); !problem.isEmpty()) {
     Fail(problem);
     return std::nullopt;
   }
   return model;
+}
+
+// Prints "wrote OUT (...)" unless a listing follows.
+int WriteTemplate(const ExportModel& model, const FretsRequest& req) {
+  const RenderedTemplate rendered = RenderTemplate(model, req.output.output);
+  if (rendered.bytes.isEmpty()) {
+    Fail(rendered.error);
+    return rendered.refused ? kUsage : kFileError;
+  }
+  QString error;
+  if (!CommitFile(req.outPath, rendered.bytes, &error)) {
+    Fail(error);
+    return kFileError;
+  }
+  if (!req.listing) PrintOut(QStringLiteral("wrote %1 (%2)\n").arg(req.outPath, rendered.summary));
+  return kOk;
 }
 
 }  // namespace
@@ -397,16 +427,11 @@ int RunFretsCommand(const QStringList& args) {
     Fail(Refusal(report));
     return kUsage;
   }
-  if (!req->out.path.isEmpty()) {
+  if (!req->outPath.isEmpty()) {
     const std::optional<ExportModel> model = BuildTemplate(*req, report);
     if (!model) return kUsage;
-    QString summary;
-    if (const int code = WriteTemplateFile(*model, req->out, QStringLiteral("frets"), &summary); code != kOk)
-      return code;
-    if (!req->listing) {
-      PrintOut(QStringLiteral("wrote %1 (%2)\n").arg(req->out.path, summary));
-      return kOk;
-    }
+    if (const int code = WriteTemplate(*model, *req); code != kOk) return code;
+    if (!req->listing) return kOk;
   }
   const Listing listing = req->listing.value_or(Listing::Table);
   if (listing == Listing::Json)
