@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <cerrno>
-#include <csignal>
 #include <cstdio>
 #include <cstring>
 
