@@ -46,7 +46,9 @@ int ViewLayout::WindowY(double v) const {
   return TruncateToInt(v * scale + offsetY);
 }
 
-double AngleStep(double scale) { return AngleStep(scale, SideLength(1.0)); }
+double AngleStep(double scale) {
+  return AngleStep(scale, SideLength(1.0));
+}
 
 double AngleStep(double scale, double sideLength) {
   const double n = std::ceil(sideLength * scale);
