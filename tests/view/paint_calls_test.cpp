@@ -1,6 +1,6 @@
 // Every drawing call of a paint, for a set of designs (hostile ones among them) in both
 // orientations and several client sizes, against fingerprints taken from the paint as first
-// written: a faster paint must issue exactly the same calls. The replay check shows that the
+// written: a faster paint must make exactly the same calls. The replay check shows that the
 // recorded calls decide every pixel, so equal calls mean equal image bits.
 #include <gtest/gtest.h>
 
