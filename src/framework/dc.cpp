@@ -120,7 +120,6 @@ void CDC::MoveTo(int x, int y) {
 void CDC::LineTo(int x, int y) {
   ++m_lineCount;
   if (m_record) m_record->push_back({DrawCall::Line, m_x, m_y, x, y, m_pen->Color(), m_pen->Width(), 0, {}});
-  if (m_lineLog) m_lineLog->push_back({m_x, m_y, x, y});
   if (CanPaint()) {
     const CleanVectorStateOnReturn clean;
     StrokeLine(m_x, m_y, x, y);

@@ -42,7 +42,12 @@ void PrintTo(const FretCase& c, std::ostream* os) {
       << c.nutWidth << ", w12 " << c.fret12Width << (c.vertical ? ", vertical)" : ")");
 }
 
-using Lines = std::vector<CDC::DrawnLine>;
+// A line as the device context drew it: from (x1, y1) to (x2, y2).
+struct Line {
+  int x1, y1, x2, y2;
+  bool operator==(const Line& o) const { return x1 == o.x1 && y1 == o.y1 && x2 == o.x2 && y2 == o.y2; }
+};
+using Lines = std::vector<Line>;
 
 class FretAgreement : public ::testing::TestWithParam<FretCase> {
  protected:
@@ -64,12 +69,15 @@ class FretAgreement : public ::testing::TestWithParam<FretCase> {
     QImage image(800, 600, QImage::Format_RGB32);
     QPainter painter(&image);
     CDC dc(&painter, CRect(0, 0, 800, 600));
-    Lines lines;
-    dc.LogLines(&lines);
+    DrawCalls calls;
+    dc.RecordInto(&calls);
     ViewFlags flags;
     flags.vertical = GetParam().vertical;
     flags.showFingerboard = showFingerboard;
     PaintDesign(&dc, &doc, flags, &layout);
+    Lines lines;
+    for (const DrawCall& call : calls)
+      if (call.kind == DrawCall::Line) lines.push_back({call.x1, call.y1, call.x2, call.y2});
     return lines;
   }
 
@@ -79,7 +87,7 @@ class FretAgreement : public ::testing::TestWithParam<FretCase> {
     return QPoint(layout.WindowX(p.y), layout.WindowY(p.x));
   }
 
-  CDC::DrawnLine Window(const Segment& s) const {
+  Line Window(const Segment& s) const {
     const QPoint a = Window(s.a), b = Window(s.b);
     return {a.x(), a.y(), b.x(), b.y()};
   }
@@ -107,8 +115,8 @@ TEST_P(FretAgreement, ThePaintDrawsTheTemplatesFingerboard) {
   expected.insert(expected.end(), without.end() - 2, without.end());
   ASSERT_EQ(with.size(), expected.size()) << exported.lines.frets.size() << " frets exported";
   for (std::size_t i = 0; i < with.size(); ++i) {
-    const CDC::DrawnLine& w = with[i];
-    const CDC::DrawnLine& e = expected[i];
+    const Line& w = with[i];
+    const Line& e = expected[i];
     ASSERT_EQ(w, e) << "line " << i << ": painted (" << w.x1 << "," << w.y1 << ")-(" << w.x2 << "," << w.y2
                     << "), exported (" << e.x1 << "," << e.y1 << ")-(" << e.x2 << "," << e.y2 << ")";
   }
