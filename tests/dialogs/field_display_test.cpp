@@ -18,10 +18,14 @@ const std::initializer_list<int> kShapeFields = {IDC_LENGTH, IDC_LOWERBOUT, IDC_
 const std::initializer_list<int> kSoundholeFields = {IDC_HOLEDIAMETER, IDC_HOLEPOSITION, IDC_SCALELENGTH,
                                                      IDC_NUTWIDTH,     IDC_FRET12WIDTH,  IDC_FRET19WIDTH};
 
-QImage Pixels(QWidget* w) { return w->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+QImage Pixels(QWidget* w) {
+  return w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
 
 // Where the field draws its cursor, after its scrolling (the input method's view of it).
-QRect CursorRect(QLineEdit* field) { return field->inputMethodQuery(Qt::ImCursorRectangle).toRect(); }
+QRect CursorRect(QLineEdit* field) {
+  return field->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+}
 
 // A fresh edit beside the field, with its size and frame, showing only the first characters of the
 // field's text that fit; it has never scrolled, so it shows what the field's start looks like.
