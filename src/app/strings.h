@@ -11,4 +11,10 @@ inline QString AppTitle() { return QStringLiteral("vesk"); }
 inline QString DocString() { return QStringLiteral("vesk\n\nVesk\n\n\nVesk.Document\nVesk Document"); }
 // Where the settings live: the key the recent-file list is kept under.
 inline QString RegistryKey() { return QStringLiteral("Local AppWizard-Generated Applications"); }
+// What vesk --help says the program does.
+inline QString CommandLineDescription() {
+  return QStringLiteral(
+      "Designs the outline of a guitar body: a smooth outline fitted to its length and to the widths of "
+      "its bouts and waist, drawn to scale with its soundhole and fingerboard.");
+}
 }  // namespace VeskStrings
