@@ -60,5 +60,8 @@ function(vesk_test name)
     # Qt's font and platform plugins keep process-lifetime caches that LeakSanitizer reports.
     list(APPEND env "ASAN_OPTIONS=detect_leaks=0")
   endif()
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "${env}")
+  # CTest names leave out gtest's print of a parameter (the test's own name suffix names it), so they
+  # stay short and the same from run to run.
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES PROPERTIES ENVIRONMENT "${env}")
+  set_property(GLOBAL APPEND PROPERTY VESK_TEST_EXECUTABLES ${name})
 endfunction()

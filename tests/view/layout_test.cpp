@@ -2,6 +2,7 @@
 #include <climits>
 #include <cmath>
 #include <limits>
+#include <ostream>
 
 #include "geometry/shape_state.h"
 #include "view_fixture.h"
@@ -14,6 +15,11 @@ struct LayoutRow {
   int vertical;
   double scale, offsetX, offsetY;
 };
+
+// gtest prints a row by its name, not as bytes.
+void PrintTo(const LayoutRow& row, std::ostream* os) {
+  *os << row.name;
+}
 
 // 800 x 600 client: the small design (20, 8, 6) and the new design (49, 18.5, 14).
 const LayoutRow kLayouts[] = {

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <ostream>
 
 #include "geometry/shape_state.h"
 #include "view_fixture.h"
@@ -17,6 +18,11 @@ struct OddCase {
   const char* name;
   std::function<void(CVeskDoc&)> change;
 };
+
+// gtest prints a row by its name, not as bytes.
+void PrintTo(const OddCase& row, std::ostream* os) {
+  *os << row.name;
+}
 
 const OddCase kOddCases[] = {
     {"length huge", [](CVeskDoc& d) { d.m_length = 1e300; }},
