@@ -106,7 +106,8 @@ void PlaceCheckAndTitle(ExportModel& m) {
     const double baseline = top - m.textHeight * (1.0 + kLineSpacing * i);
     m.title.push_back(TextLine{Point2{x, baseline}, m.titleLines[i]});
     m.all.Add(Point2{x, baseline - 0.25 * m.textHeight});
-    m.all.Add(Point2{x + kCharWidth * m.textHeight * m.titleLines[i].size(), baseline + m.textHeight});
+    const auto characters = static_cast<double>(m.titleLines[i].size());
+    m.all.Add(Point2{x + kCharWidth * m.textHeight * characters, baseline + m.textHeight});
   }
 }
 

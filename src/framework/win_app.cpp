@@ -178,6 +178,7 @@ int AfxWinMain(CWinApp& app, int argc, char** argv) {
   std::vector<QByteArray> guiBytes;
   for (const QString& a : commandLine.guiArguments) guiBytes.push_back(a.toLocal8Bit());
   std::vector<char*> guiArgv;
+  guiArgv.reserve(guiBytes.size() + 1);
   for (QByteArray& b : guiBytes) guiArgv.push_back(b.data());
   guiArgv.push_back(nullptr);
   int guiArgc = static_cast<int>(guiBytes.size());
