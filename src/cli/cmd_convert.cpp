@@ -7,13 +7,15 @@
 #include "cli/cli_command.h"
 #include "cli/design_file.h"
 #include "document/veskdoc.h"
+#include "geometry/units.h"
 
 namespace cli {
 
 int RunConvertCommand(const QStringList& args) {
   QCommandLineParser parser;
-  parser.addOption({QStringLiteral("in-to-cm"), QStringLiteral("multiply every length by 2.54")});
-  parser.addOption({QStringLiteral("cm-to-in"), QStringLiteral("divide every length by 2.54")});
+  parser.addOption(
+      {QStringLiteral("in-to-cm"), QStringLiteral("multiply every length by %1").arg(kCmPerInch)});
+  parser.addOption({QStringLiteral("cm-to-in"), QStringLiteral("divide every length by %1").arg(kCmPerInch)});
   parser.addOption({{"o", "output"}, QStringLiteral("write here instead of FILE"), QStringLiteral("OUT")});
   QString file;
   if (!ParseOrReport(parser, args) || !OneFileArgument(parser, "convert", &file)) return kUsage;

@@ -2,7 +2,6 @@
 #include "cli/cmd_info.h"
 
 #include <QCommandLineParser>
-#include <QJsonObject>
 
 #include "cli/cli_command.h"
 #include "cli/design_file.h"
@@ -23,10 +22,10 @@ int RunInfoCommand(const QStringList& args) {
   if (!OpenDesign(doc, file)) return kFileError;
   const int result = doc.m_fitValid == 1 ? 0 : -1;
   if (parser.isSet("json")) {
-    PrintOut(JsonText(QJsonObject{{"file", file},
-                                  {"size", doc.LastFileSize()},
-                                  {"document", DocumentJson(doc)},
-                                  {"fit", FitJson(result)}}));
+    PrintOut(JsonText(JsonObject{{"file", file},
+                                 {"size", doc.LastFileSize()},
+                                 {"document", DocumentJson(doc)},
+                                 {"fit", FitJson(result)}}));
   } else {
     PrintOut(QStringLiteral("file = %1\nsize = %2 bytes\n").arg(file).arg(doc.LastFileSize()) +
              DocumentSummary(doc) + FitSummary(result));

@@ -2,18 +2,18 @@
 // A new design when FILE is omitted. The client area is the image: 800x600 unless --size says otherwise.
 #include "cli/cmd_render.h"
 
+#include <QBuffer>
 #include <QCommandLineParser>
 #include <QImage>
 #include <QImageWriter>
-#include <QJsonObject>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSize>
 #include <optional>
 
 #include "cli/cli_command.h"
 #include "cli/json_output.h"
 #include "document/veskdoc.h"
+#include "framework/atomic_file.h"
 #include "geometry/outline.h"
 #include "view/veskview.h"
 
@@ -45,35 +45,25 @@ std::optional<QSize> ParseSize(const QString& text) {
   return QSize(w, h);
 }
 
-// Through QSaveFile, so that a failed write leaves any old file whole.
+// Encoded in memory, then written whole, so that a failed write leaves any old file whole.
 bool SavePng(const QImage& image, const QString& path) {
-  QSaveFile file(path);
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  QImageWriter writer(&buffer, "png");
   QString cause;
-  if (!file.open(QIODevice::WriteOnly)) {
-    cause = file.errorString();
-  } else {
-    QImageWriter writer(&file, "png");
-    if (!writer.write(image)) {
-      cause = writer.errorString();
-    } else if (!file.flush() || file.error() != QFileDevice::NoError) {
-      cause = file.errorString();
-    }
-    if (!cause.isEmpty())
-      file.cancelWriting();
-    else if (!file.commit())
-      cause = file.errorString();
-  }
+  if (!writer.write(image))
+    cause = writer.errorString();
+  else
+    CommitWholeFile(path, buffer.data(), &cause);
   if (cause.isEmpty()) return true;
   PrintError(QStringLiteral("%1: cannot be written: %2").arg(path, cause));
   return false;
 }
 
-QJsonObject LayoutJson(const CVeskView& view) {
-  return QJsonObject{
-      {"scale", JsonNumber(view.m_scale)},
-      {"offsetX", JsonNumber(view.m_offsetX)},
-      {"offsetY", JsonNumber(view.m_offsetY)},
-      {"angleStep", JsonNumber(view.AngleStep(view.m_scale))},
+JsonObject LayoutJson(const CVeskView& view) {
+  return JsonObject{
+      {"scale", view.m_scale},     {"offsetX", view.m_offsetX},
+      {"offsetY", view.m_offsetY}, {"angleStep", view.AngleStep(view.m_scale)},
       {"fitValid", IsFitValid()},
   };
 }

@@ -1,10 +1,9 @@
 // The document report: one table of field names and members, so JSON and text cannot disagree.
 #include "cli/document_report.h"
 
-#include <QLocale>
-
 #include "cli/json_output.h"
 #include "document/veskdoc.h"
+#include "geometry/number_text.h"
 
 namespace cli {
 
@@ -38,10 +37,10 @@ constexpr IntField kInts[] = {
 
 }  // namespace
 
-QJsonObject DocumentJson(const CVeskDoc& doc) {
-  QJsonObject o;
-  for (const LengthField& f : kLengths) o.insert(QLatin1String(f.key), JsonNumber(doc.*f.member));
-  for (const IntField& f : kInts) o.insert(QLatin1String(f.key), doc.*f.member);
+JsonObject DocumentJson(const CVeskDoc& doc) {
+  JsonObject o;
+  for (const LengthField& f : kLengths) o.push_back({QLatin1String(f.key), doc.*f.member});
+  for (const IntField& f : kInts) o.push_back({QLatin1String(f.key), doc.*f.member});
   return o;
 }
 
@@ -49,7 +48,7 @@ QString DocumentSummary(const CVeskDoc& doc) {
   QString text;
   for (const LengthField& f : kLengths)
     text += QStringLiteral("%1 = %2\n")
-                .arg(QLatin1String(f.key), QString::number(doc.*f.member, 'g', QLocale::FloatingPointShortest));
+                .arg(QLatin1String(f.key), QString::fromStdString(ShortestRoundTrip(doc.*f.member)));
   for (const IntField& f : kInts) text += QStringLiteral("%1 = %2\n").arg(QLatin1String(f.key)).arg(doc.*f.member);
   return text;
 }

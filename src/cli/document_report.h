@@ -1,15 +1,16 @@
 // A design's seventeen fields as JSON or as readable lines, for vesk-cli info.
 #pragma once
 
-#include <QJsonObject>
 #include <QString>
+
+#include "cli/json_output.h"
 
 class CVeskDoc;
 
 namespace cli {
 
 // Keys length ... fret19Width, fitValid, holeDefined, jointFret; a length that is not finite is null.
-QJsonObject DocumentJson(const CVeskDoc& doc);
+JsonObject DocumentJson(const CVeskDoc& doc);
 // One "key = value" line per field, in the same order, doubles in shortest round-trip form.
 QString DocumentSummary(const CVeskDoc& doc);
 

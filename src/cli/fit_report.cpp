@@ -1,8 +1,6 @@
 // Fit reports: every figure read straight from the shape state, so that the JSON reproduces it exactly.
 #include "cli/fit_report.h"
 
-#include <QJsonArray>
-
 #include "cli/json_output.h"
 #include "document/design_defaults.h"
 #include "geometry/fit_shape.h"
@@ -21,23 +19,23 @@ int RunFit(const FitInputs& in) {
   return FitShape(in.length, in.lowerBout, in.waist, in.upperBout, in.a3, in.a4, in.a5, in.a6);
 }
 
-QJsonObject FitJson(int result) {
+JsonObject FitJson(int result) {
   const ShapeState& s = g_shapeState;
-  QJsonArray coeff;
-  for (double a : s.coeff) coeff.append(JsonNumber(a));
-  QJsonArray extrema;
+  JsonArray coeff;
+  for (double a : s.coeff) coeff.push_back(a);
+  JsonArray extrema;
   for (const ExtremumRecord& e : s.extrema)
-    extrema.append(QJsonObject{{"angle", JsonNumber(e.angle)}, {"kind", e.kind}});
-  return QJsonObject{
+    extrema.push_back(JsonObject{{"angle", e.angle}, {"kind", e.kind}});
+  return JsonObject{
       {"result", result},
       {"fitValid", IsFitValid()},
       {"errorText", QString::fromStdString(s.errorText)},
       {"passes", LastFitPassCount()},
       {"coeff", coeff},
-      {"verticalScale", JsonNumber(s.verticalScale)},
+      {"verticalScale", s.verticalScale},
       {"extrema", extrema},
-      {"sideLength", JsonNumber(SideLength(1.0))},
-      {"length", JsonNumber(OutlineX(0.0))},
+      {"sideLength", SideLength(1.0)},
+      {"length", OutlineX(0.0)},
   };
 }
 

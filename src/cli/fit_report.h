@@ -1,8 +1,9 @@
 // Running one fit and describing what it left in the shape state, as JSON or as readable text.
 #pragma once
 
-#include <QJsonObject>
 #include <QString>
+
+#include "cli/json_output.h"
 
 namespace cli {
 
@@ -16,7 +17,7 @@ FitInputs DefaultFitInputs();
 int RunFit(const FitInputs& in);
 
 // The shape state after a fit whose result was `result`.
-QJsonObject FitJson(int result);
+JsonObject FitJson(int result);
 QString FitSummary(int result);
 
 }  // namespace cli

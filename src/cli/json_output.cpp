@@ -1,35 +1,45 @@
-// JSON text for vesk-cli, written here rather than by QJsonDocument: every double in its shortest
-// round-trip form (std::to_chars), and negative zero kept as -0.0. QJsonValue stores integral
-// doubles as integers and so loses the sign of -0.0; JsonNumber marks it with a private-use string
-// that only this writer reads.
+// The JSON writer: numbers through the one shortest round-trip formatter, strings escaped, objects
+// and arrays one entry a line.
 #include "cli/json_output.h"
 
-#include <QJsonArray>
-#include <charconv>
 #include <cmath>
+#include <utility>
+
+#include "geometry/number_text.h"
 
 namespace cli {
 
+JsonValue::JsonValue(JsonArray value) : m_kind(Kind::kArray), m_items(std::move(value)) {}
+JsonValue::JsonValue(JsonObject value) : m_kind(Kind::kObject), m_members(std::move(value)) {}
+
 namespace {
 
-const QString kNegativeZero = QStringLiteral("\uE000-0.0");
-
+// "-0" would read back as the integer 0 in many readers; "-0.0" is a double everywhere.
 QString NumberText(double value) {
   if (!std::isfinite(value)) return QStringLiteral("null");
-  char buffer[32];
-  const auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-  return QString::fromLatin1(buffer, int(end - buffer));
+  if (value == 0.0 && std::signbit(value)) return QStringLiteral("-0.0");
+  return QString::fromStdString(ShortestRoundTrip(value));
 }
 
 QString StringText(const QString& s) {
   QString out = QStringLiteral("\"");
   for (QChar c : s) {
     switch (c.unicode()) {
-      case '"': out += QLatin1String("\\\""); break;
-      case '\\': out += QLatin1String("\\\\"); break;
-      case '\n': out += QLatin1String("\\n"); break;
-      case '\r': out += QLatin1String("\\r"); break;
-      case '\t': out += QLatin1String("\\t"); break;
+      case '"':
+        out += QLatin1String("\\\"");
+        break;
+      case '\\':
+        out += QLatin1String("\\\\");
+        break;
+      case '\n':
+        out += QLatin1String("\\n");
+        break;
+      case '\r':
+        out += QLatin1String("\\r");
+        break;
+      case '\t':
+        out += QLatin1String("\\t");
+        break;
       default:
         if (c.unicode() < 0x20)
           out += QStringLiteral("\\u%1").arg(int(c.unicode()), 4, 16, QLatin1Char('0'));
@@ -40,62 +50,65 @@ QString StringText(const QString& s) {
   return out + QLatin1Char('"');
 }
 
-void Write(const QJsonValue& v, int depth, QString& out);
+void Write(const JsonValue& v, int depth, QString& out);
+void WriteObject(const JsonObject& o, int depth, QString& out);
 
-void WriteArray(const QJsonArray& a, int depth, QString& out) {
-  if (a.isEmpty()) {
-    out += QLatin1String("[]");
+// Opens with `open`, one entry a line indented one level deeper, closes with `close`; empty: "[]", "{}".
+template <typename Entries, typename WriteEntry>
+void WriteBlock(const Entries& entries, char open, char close, int depth, QString& out,
+                WriteEntry writeEntry) {
+  out += QLatin1Char(open);
+  if (entries.empty()) {
+    out += QLatin1Char(close);
     return;
   }
   const QString inner(2 * (depth + 1), QLatin1Char(' '));
-  out += QLatin1String("[\n");
-  for (qsizetype i = 0; i < a.size(); ++i) {
+  out += QLatin1Char('\n');
+  for (std::size_t i = 0; i < entries.size(); ++i) {
     out += inner;
-    Write(a.at(i), depth + 1, out);
-    out += i + 1 < a.size() ? QLatin1String(",\n") : QLatin1String("\n");
+    writeEntry(entries[i]);
+    out += i + 1 < entries.size() ? QLatin1String(",\n") : QLatin1String("\n");
   }
-  out += QString(2 * depth, QLatin1Char(' ')) + QLatin1Char(']');
+  out += QString(2 * depth, QLatin1Char(' ')) + QLatin1Char(close);
 }
 
-void WriteObject(const QJsonObject& o, int depth, QString& out) {
-  if (o.isEmpty()) {
-    out += QLatin1String("{}");
-    return;
-  }
-  const QString inner(2 * (depth + 1), QLatin1Char(' '));
-  out += QLatin1String("{\n");
-  qsizetype left = o.size();
-  for (auto it = o.begin(); it != o.end(); ++it) {
-    out += inner + StringText(it.key()) + QLatin1String(": ");
-    Write(it.value(), depth + 1, out);
-    out += --left > 0 ? QLatin1String(",\n") : QLatin1String("\n");
-  }
-  out += QString(2 * depth, QLatin1Char(' ')) + QLatin1Char('}');
-}
-
-void Write(const QJsonValue& v, int depth, QString& out) {
-  switch (v.type()) {
-    case QJsonValue::Null:
-    case QJsonValue::Undefined: out += QLatin1String("null"); break;
-    case QJsonValue::Bool: out += v.toBool() ? QLatin1String("true") : QLatin1String("false"); break;
-    case QJsonValue::Double: out += NumberText(v.toDouble()); break;
-    case QJsonValue::String:
-      out += v.toString() == kNegativeZero ? QStringLiteral("-0.0") : StringText(v.toString());
+void Write(const JsonValue& v, int depth, QString& out) {
+  switch (v.kind()) {
+    case JsonValue::Kind::kNull:
+      out += QLatin1String("null");
       break;
-    case QJsonValue::Array: WriteArray(v.toArray(), depth, out); break;
-    case QJsonValue::Object: WriteObject(v.toObject(), depth, out); break;
+    case JsonValue::Kind::kBool:
+      out += v.boolValue() ? QLatin1String("true") : QLatin1String("false");
+      break;
+    case JsonValue::Kind::kInteger:
+      out += QString::number(v.integerValue());
+      break;
+    case JsonValue::Kind::kNumber:
+      out += NumberText(v.numberValue());
+      break;
+    case JsonValue::Kind::kString:
+      out += StringText(v.stringValue());
+      break;
+    case JsonValue::Kind::kArray:
+      WriteBlock(v.items(), '[', ']', depth, out,
+                 [&](const JsonValue& item) { Write(item, depth + 1, out); });
+      break;
+    case JsonValue::Kind::kObject:
+      WriteObject(v.members(), depth, out);
+      break;
   }
+}
+
+void WriteObject(const JsonObject& o, int depth, QString& out) {
+  WriteBlock(o, '{', '}', depth, out, [&](const JsonMember& m) {
+    out += StringText(m.key) + QLatin1String(": ");
+    Write(m.value, depth + 1, out);
+  });
 }
 
 }  // namespace
 
-QJsonValue JsonNumber(double value) {
-  if (!std::isfinite(value)) return QJsonValue(QJsonValue::Null);
-  if (value == 0.0 && std::signbit(value)) return QJsonValue(kNegativeZero);
-  return QJsonValue(value);
-}
-
-QString JsonText(const QJsonObject& object) {
+QString JsonText(const JsonObject& object) {
   QString out;
   WriteObject(object, 0, out);
   return out + QLatin1Char('\n');

@@ -7,10 +7,7 @@
 #include "document/veskdoc.h"
 #include "framework/data_exchange.h"
 #include "geometry/fit_shape.h"
-
-namespace {
-constexpr double kCmPerInch = 2.54;
-}
+#include "geometry/units.h"
 
 CShapeDlg::CShapeDlg(QWidget* parent)
     : CDialog(ShapeDialogTemplate(), parent),

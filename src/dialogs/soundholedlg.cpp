@@ -8,9 +8,9 @@
 #include "dialogs/view_link.h"
 #include "document/veskdoc.h"
 #include "framework/data_exchange.h"
+#include "geometry/units.h"
 
 namespace {
-constexpr double kCmPerInch = 2.54;
 // The double nearest to -19/12: the 19th fret lies at 1 - 2^(-19/12) of the scale from the nut.
 constexpr double kFret19Exponent = -1.5833333333333333;
 }  // namespace

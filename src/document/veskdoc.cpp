@@ -3,6 +3,7 @@
 
 #include "document/design_defaults.h"
 #include "geometry/fit_shape.h"
+#include "geometry/units.h"
 
 bool CVeskDoc::OnNewDocument() {
   if (!CDocument::OnNewDocument()) return false;
@@ -37,17 +38,13 @@ std::array<double*, 14> CVeskDoc::Lengths() {
           &m_fret12Width, &m_fret19Width};
 }
 
-namespace {
-constexpr double kInch = 2.54;
-}
-
 void CVeskDoc::OnInToCm() {
-  for (double* v : Lengths()) *v = *v * kInch;
+  for (double* v : Lengths()) *v = *v * kCmPerInch;
   Refit();
 }
 
 // A true division, not a multiplication by the reciprocal.
 void CVeskDoc::OnCmToIn() {
-  for (double* v : Lengths()) *v = *v / kInch;
+  for (double* v : Lengths()) *v = *v / kCmPerInch;
   Refit();
 }

@@ -1,6 +1,8 @@
 // Unit names and factors of the exports.
 #include "export/export_units.h"
 
+#include "geometry/units.h"
+
 bool ParseExportUnit(const QString& text, ExportUnit* unit) {
   if (text == QLatin1String("cm")) {
     *unit = ExportUnit::Cm;
@@ -15,7 +17,9 @@ bool ParseExportUnit(const QString& text, ExportUnit* unit) {
 
 QString UnitName(ExportUnit unit) { return unit == ExportUnit::Cm ? QStringLiteral("cm") : QStringLiteral("in"); }
 
-double MillimetresPerUnit(ExportUnit unit) { return unit == ExportUnit::Cm ? 10.0 : 25.4; }
+double MillimetresPerUnit(ExportUnit unit) {
+  return unit == ExportUnit::Cm ? kMmPerCm : kMmPerInch;
+}
 
 double UnitsFromMillimetres(double mm, ExportUnit unit) { return mm / MillimetresPerUnit(unit); }
 

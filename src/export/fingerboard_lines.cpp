@@ -1,54 +1,41 @@
-// The fret walk and the fingerboard's outline, measured from the joint fret at the neck end.
+// The fret layout turned into line segments, and its status into a reason for the notes.
 #include "export/fingerboard_lines.h"
-
-#include <cmath>
-
-#include "geometry/fretboard.h"
 
 namespace {
 
-Segment Across(double d, double width) { return Segment{Point2{d, width / 2}, Point2{d, -width / 2}}; }
+Segment Across(const FretAcross& a) {
+  return Segment{Point2{a.at, a.width / 2}, Point2{a.at, -a.width / 2}};
+}
 
-bool IsFinite(const Segment& s) { return IsFinite(s.a) && IsFinite(s.b); }
+QString Why(FretLayoutStatus status, int jointFret) {
+  switch (status) {
+    case FretLayoutStatus::kOk:
+      return {};
+    case FretLayoutStatus::kNoJointFret:
+      return QStringLiteral("the joint fret is %1").arg(jointFret);
+    case FretLayoutStatus::kNoScaleLength:
+      return QStringLiteral("the scale length is not a positive number");
+    case FretLayoutStatus::kNotFinite:
+      break;
+  }
+  return QStringLiteral("the fingerboard widths are not finite");
+}
 
 }  // namespace
 
 FingerboardResult LayOutFingerboard(const FingerboardInput& in) {
+  const FretLayout layout = LayOutFrets(in);
   FingerboardResult result;
-  if (in.jointFret <= 0) {
-    result.why = QStringLiteral("the joint fret is %1").arg(in.jointFret);
-    return result;
-  }
-  if (!std::isfinite(in.scaleLength) || !(in.scaleLength > 0.0)) {
-    result.why = QStringLiteral("the scale length is not a positive number");
-    return result;
-  }
-  const int j = in.jointFret;
-  const double L = in.scaleLength;
-  const auto width = [&](double d) { return FingerboardWidth(d, j, L, in.nutWidth, in.jointWidth); };
+  result.why = Why(layout.status, in.jointFret);
+  if (layout.status != FretLayoutStatus::kOk) return result;
 
   FingerboardLines& out = result.lines;
-  const double saddleAt = FretPosition(0.0, j, L) + L;
-  double n = static_cast<double>(j);
-  for (int k = 1;; ++k) {
-    n = static_cast<double>(j) + k;
-    const double d = FretPosition(n, j, L);
-    if (!(d < in.holePosition) || !(d < saddleAt) || k > kMaxFretsOverBody) break;
-    out.frets.push_back(Across(d, width(d)));
-  }
-  out.endFret = static_cast<int>(std::fmin(n, 2147483647.0));
-
-  out.saddle = Across(saddleAt, width(saddleAt));
-  const double d0 = FretPosition(static_cast<double>(j), j, L), de = FretPosition(n, j, L);
-  const double w0 = width(d0), we = width(de);
-  out.edges[0] = Segment{Point2{d0, -w0 / 2}, Point2{de, -we / 2}};
-  out.edges[1] = Segment{Point2{d0, w0 / 2}, Point2{de, we / 2}};
-
-  bool finite = IsFinite(out.saddle) && IsFinite(out.edges[0]) && IsFinite(out.edges[1]);
-  for (const Segment& f : out.frets) finite = finite && IsFinite(f);
-  if (!finite) {
-    result.lines = FingerboardLines{};
-    result.why = QStringLiteral("the fingerboard widths are not finite");
-  }
+  for (const FretAcross& f : layout.frets) out.frets.push_back(Across(f));
+  out.endFret = layout.endFret;
+  out.saddle = Across(layout.saddle);
+  const FretAcross& s = layout.joint;
+  const FretAcross& e = layout.end;
+  out.edges[0] = Segment{Point2{s.at, -s.width / 2}, Point2{e.at, -e.width / 2}};
+  out.edges[1] = Segment{Point2{s.at, s.width / 2}, Point2{e.at, e.width / 2}};
   return result;
 }

@@ -1,9 +1,12 @@
 // Title block text.
 #include "export/title_block.h"
 
-#include <QLocale>
+#include "geometry/number_text.h"
 
-QString ShortestNumber(double value) { return QString::number(value, 'g', QLocale::FloatingPointShortest); }
+// A template never shows a signed zero: -0 is written "0".
+QString ShortestNumber(double value) {
+  return QString::fromStdString(ShortestRoundTrip(value == 0.0 ? 0.0 : value));
+}
 
 QStringList TitleLines(const TitleInput& in) {
   const QString u = UnitName(in.unit);

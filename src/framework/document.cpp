@@ -1,14 +1,14 @@
 // CDocument: open loads behind a snapshot, so a file that runs out restores every field; save goes
-// through QSaveFile, so a failed save keeps the old file.
+// through the whole-file commit, so a failed save keeps the old file.
 #include "framework/document.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "framework/archive.h"
+#include "framework/atomic_file.h"
 #include "framework/view.h"
 
 CDocument::~CDocument() {
@@ -22,7 +22,9 @@ bool CDocument::OnNewDocument() {
   return true;
 }
 
-void CDocument::SetPathName(const QString& path) { m_path = QFileInfo(path).absoluteFilePath(); }
+void CDocument::SetPathName(const QString& path) {
+  m_path = QFileInfo(path).absoluteFilePath();
+}
 
 QString CDocument::GetTitle() const {
   return m_path.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(m_path).fileName();
@@ -32,7 +34,9 @@ void CDocument::AddView(CView* view) {
   if (!m_views.contains(view)) m_views.append(view);
 }
 
-void CDocument::RemoveView(CView* view) { m_views.removeAll(view); }
+void CDocument::RemoveView(CView* view) {
+  m_views.removeAll(view);
+}
 
 void CDocument::UpdateAllViews(CView* sender, long hint, void* hintObject) {
   for (CView* v : m_views)
@@ -103,25 +107,14 @@ bool CDocument::LoadFromBytes(const QByteArray& bytes, const QString& name, QStr
 }
 
 bool CDocument::OnSaveDocument(const QString& path, QString* error) {
-  QSaveFile file(path);
-  QString cause;
-  qint64 written = 0;
-  if (!file.open(QIODevice::WriteOnly)) {
-    cause = QStringLiteral("cannot be written: %1").arg(file.errorString());
-  } else {
-    CArchive ar(&file, CArchive::store);
-    Serialize(ar);
-    // QSaveFile::commit() can report success after a failed final flush; check first.
-    if (!ar.WriteOk() || !file.flush() || file.error() != QFileDevice::NoError) {
-      cause = QStringLiteral("cannot be written: %1").arg(file.errorString());
-      file.cancelWriting();
-    } else if (!file.commit()) {
-      cause = QStringLiteral("cannot be written: %1").arg(file.errorString());
-    }
-    written = ar.BytesTransferred();
-  }
-  if (!cause.isEmpty()) {
-    if (error) *error = FileError(path, cause);
+  // Serialized in memory first: the file is then written whole, or not at all.
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  CArchive ar(&buffer, CArchive::store);
+  Serialize(ar);
+  const qint64 written = ar.BytesTransferred();
+  if (QString cause; !CommitWholeFile(path, buffer.data(), &cause)) {
+    if (error) *error = FileError(path, QStringLiteral("cannot be written: %1").arg(cause));
     return false;
   }
   SetPathName(path);

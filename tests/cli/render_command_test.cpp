@@ -9,11 +9,15 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <cmath>
+#include <cstring>
 #include <gtest/gtest.h>
 
 #include "cli/cli_command.h"
 #include "cli/cmd_render.h"
+#include "common/file_size_limit.h"
+#include "common/test_files.h"
 #include "document/veskdoc.h"
 #include "geometry/side_length.h"
 #include "view/veskview.h"
@@ -164,6 +168,27 @@ TEST_F(RenderCommand, TheProgramNeedsNoDisplay) {
   process.start(QStringLiteral(VESK_CLI_PATH), {"fit"});
   ASSERT_TRUE(process.waitForFinished(60000));
   EXPECT_EQ(process.exitCode(), 0);
+}
+
+// The disk fills up while the picture is written: vesk-cli says why and leaves the old picture whole.
+TEST_F(RenderCommand, AFullDiskKeepsTheOldPictureAndSaysWhy) {
+  const QString path = Path("p.png");
+  ASSERT_EQ(Run({kClassical, "--data", "-o", path}), cli::kOk) << err.toStdString();
+  const QByteArray old = testfiles::ReadBytes(path);
+  ASSERT_GT(old.size(), 1024) << "the picture must be larger than the limit";
+  const QByteArray program = QByteArrayLiteral(VESK_CLI_PATH), design = kClassical.toLocal8Bit(),
+                   out = path.toLocal8Bit();
+  const testfiles::ChildResult child = testfiles::RunUnderFileSizeLimit(1024, [&] {
+    execl(program.constData(), program.constData(), "render", design.constData(), "-o", out.constData(),
+          static_cast<char*>(nullptr));
+    return 101;
+  });
+  EXPECT_EQ(child.exitStatus, cli::kFileError);
+  const QString message =
+      QStringLiteral("vesk-cli: %1: cannot be written: %2\n").arg(path, std::strerror(EFBIG));
+  EXPECT_EQ(child.stderrText.toStdString(), message.toStdString());
+  EXPECT_EQ(testfiles::ReadBytes(path), old);
+  EXPECT_EQ(testfiles::Entries(dir.path()), QStringList{"p.png"});
 }
 
 }  // namespace

@@ -1,0 +1,38 @@
+// QSaveFile opened unbuffered, so a failing write is the system call itself and Qt reports its errno
+// text; buffered, the final flush of a partly written buffer says only "Unknown error". Every write is
+// checked before commit(): on Qt 6.4 commit() can report success after a failed write, which would
+// replace a good file with a truncated one.
+#include "framework/atomic_file.h"
+
+#include <QSaveFile>
+
+namespace {
+
+// One write can stop short at the limit without an error; the next one then fails with the reason.
+bool WriteAll(QSaveFile& file, const QByteArray& bytes) {
+  qint64 done = 0;
+  while (done < bytes.size()) {
+    const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
+    if (n <= 0) return false;
+    done += n;
+  }
+  return file.error() == QFileDevice::NoError;
+}
+
+}  // namespace
+
+bool CommitWholeFile(const QString& path, const QByteArray& bytes, QString* cause) {
+  const auto fail = [&](const QString& why) {
+    if (cause) *cause = why;
+    return false;
+  };
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return fail(file.errorString());
+  if (!WriteAll(file, bytes)) {
+    const QString why = file.errorString();
+    file.cancelWriting();
+    return fail(why);
+  }
+  if (!file.commit()) return fail(file.errorString());
+  return true;
+}
