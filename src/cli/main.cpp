@@ -11,6 +11,7 @@
 #include "cli/cmd_export.h"
 #include "cli/cmd_fit.h"
 #include "cli/cmd_info.h"
+#include "cli/cmd_match.h"
 #include "cli/cmd_new.h"
 #include "cli/cmd_render.h"
 
@@ -23,6 +24,7 @@ const cli::Command kCommands[] = {
     {"convert", "convert a design's units: convert FILE --in-to-cm|--cm-to-in [-o OUT]", cli::RunConvertCommand},
     {"render", "paint a design into a PNG", cli::RunRenderCommand, true},
     {"export", "write a true-scale SVG, DXF or tiled PDF template", cli::RunExportCommand, true},
+    {"match", "fit a design to measured or traced points: match POINTS [-o DESIGN]", cli::RunMatchCommand, true},
 };
 
 int Usage(FILE* to) {

@@ -1,0 +1,128 @@
+// Nearest point on the half outline. The squared distance f(t) is scanned at 181 angles; its
+// minimum is then bracketed between the best sample and the neighbour toward which f falls, and f'
+// is driven to zero by Newton steps kept inside the bracket (bisection when a step leaves it). At
+// the ends the outline meets the centreline at right angles, so f' there is -y r(0)/S: a point off
+// the centreline never settles on an end, one on it settles there exactly.
+#include "match/nearest_point.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr int kSamples = 180;  // intervals of one degree
+constexpr double kPi = 3.141592653589793;
+
+double SampleAngle(int k) {
+  return k == kSamples ? kPi : k * (kPi / kSamples);
+}
+
+}  // namespace
+
+NearestPointFinder::NearestPointFinder(const OutlineModel& model) : m_model(model) {
+  m_x.resize(kSamples + 1);
+  m_y.resize(kSamples + 1);
+  CurvePoint c;
+  for (int k = 0; k <= kSamples; ++k) {
+    EvaluateCurve(model, SampleAngle(k), &c);
+    m_x[k] = c.x;
+    m_y[k] = c.y;
+  }
+}
+
+// f'(t)/1 = (c - p) . c'; c is left evaluated at t.
+double NearestPointFinder::Slope(double t, double px, double py, CurvePoint* c) const {
+  EvaluateCurve(m_model, t, c);
+  return (c->x - px) * c->dx + (c->y - py) * c->dy;
+}
+
+double NearestPointFinder::Refine(double lo, double hi, double t, double px, double py) const {
+  CurvePoint c;
+  for (int i = 0; i < 100; ++i) {
+    const double slope = Slope(t, px, py, &c);
+    if (slope == 0.0) return t;
+    if (slope < 0.0)
+      lo = t;
+    else
+      hi = t;
+    const double curvature = c.dx * c.dx + c.dy * c.dy + (c.x - px) * c.ddx + (c.y - py) * c.ddy;
+    double next = curvature > 0.0 ? t - slope / curvature : 0.5 * (lo + hi);
+    if (!(next > lo && next < hi)) next = 0.5 * (lo + hi);
+    if (next == t || next <= lo || next >= hi) return t;  // the bracket is down to rounding
+    const double step = std::fabs(next - t);
+    t = next;
+    if (step <= 1e-16) return t;
+  }
+  return t;
+}
+
+double NearestPointFinder::GoldenSection(double lo, double hi, double px, double py) const {
+  const double ratio = 0.6180339887498949;
+  CurvePoint c;
+  const auto f = [&](double t) {
+    EvaluateCurve(m_model, t, &c);
+    return (c.x - px) * (c.x - px) + (c.y - py) * (c.y - py);
+  };
+  double a = hi - ratio * (hi - lo), b = lo + ratio * (hi - lo);
+  double fa = f(a), fb = f(b);
+  for (int i = 0; i < 80 && hi - lo > 1e-15; ++i) {
+    if (fa < fb) {
+      hi = b;
+      b = a;
+      fb = fa;
+      a = hi - ratio * (hi - lo);
+      fa = f(a);
+    } else {
+      lo = a;
+      a = b;
+      fa = fb;
+      b = lo + ratio * (hi - lo);
+      fb = f(b);
+    }
+  }
+  return 0.5 * (lo + hi);
+}
+
+NearestPoint NearestPointFinder::Find(double px, double py) const {
+  int best = 0;
+  double bestD2 = INFINITY;
+  for (int k = 0; k <= kSamples; ++k) {
+    const double dx = m_x[k] - px, dy = m_y[k] - py;
+    const double d2 = dx * dx + dy * dy;
+    if (d2 < bestD2) {
+      bestD2 = d2;
+      best = k;
+    }
+  }
+  double t = SampleAngle(best);
+  CurvePoint c;
+  const double slope = Slope(t, px, py, &c);
+  if (slope < 0.0 && best < kSamples) {
+    const double hi = SampleAngle(best + 1);
+    CurvePoint h;
+    t = Slope(hi, px, py, &h) > 0.0 ? Refine(t, hi, t, px, py) : GoldenSection(t, hi, px, py);
+  } else if (slope > 0.0 && best > 0) {
+    const double lo = SampleAngle(best - 1);
+    CurvePoint l;
+    t = Slope(lo, px, py, &l) < 0.0 ? Refine(lo, t, t, px, py) : GoldenSection(lo, t, px, py);
+  }
+
+  NearestPoint n;
+  n.t = t;
+  EvaluateCurve(m_model, t, &n.foot);
+  const double ex = px - n.foot.x, ey = py - n.foot.y;
+  const double tangent = std::hypot(n.foot.dx, n.foot.dy);
+  // Outward normal: the half outline runs anticlockwise from the tail end to the neck end.
+  const double nx = tangent > 0.0 ? n.foot.dy / tangent : 1.0;
+  const double ny = tangent > 0.0 ? -n.foot.dx / tangent : 0.0;
+  const double length = std::hypot(ex, ey);
+  if (length > 0.0) {
+    const double sign = ex * nx + ey * ny < 0.0 ? -1.0 : 1.0;
+    n.distance = sign * length;
+    n.dirX = sign * ex / length;
+    n.dirY = sign * ey / length;
+  } else {
+    n.dirX = nx;
+    n.dirY = ny;
+  }
+  return n;
+}
