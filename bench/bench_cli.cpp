@@ -23,7 +23,9 @@ void RunCli(benchmark::State& state, const std::vector<std::string>& args) {
   }
 }
 
-void BM_Info(benchmark::State& state) { RunCli(state, {"info", kDesign}); }
+void BM_Info(benchmark::State& state) {
+  RunCli(state, {"info", kDesign});
+}
 BENCHMARK(BM_Info)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_ExportSvg(benchmark::State& state) {
@@ -36,6 +38,13 @@ void BM_ExportDxf(benchmark::State& state) {
                  std::to_string(state.range(0))});
 }
 BENCHMARK(BM_ExportDxf)->ArgName("version")->Arg(12)->Arg(2000)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A mould template: the outline with three exact parallel curves (mould, sides, binding ledge).
+void BM_ExportDxfWithOffsets(benchmark::State& state) {
+  RunCli(state, {"export", kDesign, "-o", "@OUT", "--format", "dxf", "--fingerboard", "--offset", "MOULD=25",
+                 "--offset", "SIDES=-2.2", "--offset", "BINDING=-6.5"});
+}
+BENCHMARK(BM_ExportDxfWithOffsets)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_ExportPdf(benchmark::State& state) {
   RunCli(state, {"export", kDesign, "-o", "@OUT", "--format", "pdf", "--fingerboard"});

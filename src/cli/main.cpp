@@ -10,6 +10,7 @@
 #include "cli/cmd_convert.h"
 #include "cli/cmd_export.h"
 #include "cli/cmd_fit.h"
+#include "cli/cmd_frets.h"
 #include "cli/cmd_info.h"
 #include "cli/cmd_match.h"
 #include "cli/cmd_new.h"
@@ -25,6 +26,7 @@ const cli::Command kCommands[] = {
     {"render", "paint a design into a PNG", cli::RunRenderCommand, true},
     {"export", "write a true-scale SVG, DXF or tiled PDF template", cli::RunExportCommand, true},
     {"match", "fit a design to measured or traced points: match POINTS [-o DESIGN]", cli::RunMatchCommand, true},
+    {"frets", "the whole fretboard: fret table, or a fret-slot template with -o", cli::RunFretsCommand, true},
 };
 
 int Usage(FILE* to) {

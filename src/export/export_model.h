@@ -1,49 +1,65 @@
-// What a template draws, layer by layer, in model units at true size, built from a document and the
-// fitted outline in the shape state. Every writer (SVG, DXF, PDF) draws from this and nothing else.
+// What a template draws, as named layers in model units at true size. Every writer (SVG, DXF, PDF)
+// draws from this and nothing else, layer by layer in order, so any command can build its own
+// model (the body template, a fret-slot template, ...) and hand it to the same writers.
 #pragma once
 
 #include <QString>
 #include <QStringList>
-#include <optional>
 #include <vector>
 
 #include "export/drawing_primitives.h"
+#include "export/export_layers.h"
 #include "export/export_units.h"
-#include "export/outline_polyline.h"
-
-class CVeskDoc;
-
-struct ExportContent {
-  ExportUnit unit = ExportUnit::Cm;
-  OutlineExtent extent = OutlineExtent::Whole;
-  bool soundhole = true;      // when the design has one
-  bool fingerboard = false;
-  QString fileName;           // for the title block
-};
 
 struct TextLine {
   Point2 baselineLeft;
   QString text;
+  double height = 0.0;  // 0: the model's text height
+};
+
+// One named layer: OUTLINE, MOULD, FRETS, ... Its part says what it is for (and so whether --parts
+// keeps it); its style how it is drawn. Writers draw polylines, then circles, segments and texts.
+struct DrawingLayer {
+  QString name;
+  Part part = Part::Outline;
+  LayerStyle style;
+  std::vector<Polyline> polylines;
+  std::vector<Circle> circles;
+  std::vector<Segment> segments;
+  std::vector<TextLine> texts;
 };
 
 struct ExportModel {
   ExportUnit unit = ExportUnit::Cm;
-  double toleranceUnits = 0.0;   // the outline's chord tolerance
-  double strokeUnits = 0.0;      // 0.1 mm: thin enough for a laser
+  double toleranceUnits = 0.0;  // the chord tolerance of sampled curves
+  double strokeUnits = 0.0;     // 0.1 mm: thin enough for a laser
   double textHeight = 0.0;
 
-  Polyline outline;                     // OUTLINE, always closed
-  std::vector<Segment> centreline;      // CENTRELINE
-  std::optional<Circle> soundhole;      // SOUNDHOLE: the circle and its centre cross
-  std::vector<Segment> soundholeCross;
-  std::vector<Segment> frets;           // FRETS: frets, saddle line, edges
-  Polyline checkSquare;                 // CHECK
-  std::vector<TextLine> title;          // TITLE
-  QStringList titleLines;
+  std::vector<DrawingLayer> layers;  // in drawing order
+  QStringList titleLines;            // the title block, also printed on a PDF's first page
+  PartSet parts = PartSet::All();    // what the writers draw; the rest stays in the model
 
-  Bounds drawing;  // outline, centreline, soundhole and frets
-  Bounds all;      // the drawing with the check square and the title block
+  // The drawing proper (every layer but CHECK and TITLE). A PDF lays out its pages from this, so
+  // the pages do not depend on which parts are shown.
+  Bounds drawing;
+
+  // A new, empty layer at the end, in the part's default style.
+  DrawingLayer& AddLayer(const QString& name, Part part);
+  const DrawingLayer* Find(const QString& name) const;
+  bool Shows(const DrawingLayer& layer) const { return parts.Has(layer.part); }
+  // Everything the writers draw: the shown layers, text by its estimated box.
+  Bounds ShownBounds() const;
 };
+
+// Units, tolerance, stroke and text height for a model in the given unit.
+ExportModel NewExportModel(ExportUnit unit);
+
+// Sets the drawing bounds, then adds the CHECK square at the drawing's lower left, one gap below
+// it, and the TITLE block to its right.
+void FinishExportModel(ExportModel& model, const QStringList& titleLines);
+
+// The box of one layer's shapes (text by its estimated box, textHeight being the model's).
+Bounds LayerBounds(const DrawingLayer& layer, double textHeight);
 
 enum class BuildStatus { Ok, FitFailed, Refused };
 
@@ -57,5 +73,5 @@ struct BuildResult {
 // A drawing larger than this in either direction is refused as absurd.
 inline constexpr double kMaxDrawingMm = 100000.0;
 
-// Reads the document's fields and the shape state (which must hold the document's own fit).
-BuildResult BuildExportModel(const CVeskDoc& doc, const ExportContent& content);
+// Empty when the box is finite and within kMaxDrawingMm, else one line saying why not.
+QString SizeProblem(const Bounds& box, ExportUnit unit);

@@ -1,4 +1,5 @@
-// The outline polyline: adaptive samples of the half, mirrored for the whole body.
+// The outline polyline (and curves that follow it): adaptive samples of the half, mirrored for the
+// whole body.
 #include "export/outline_polyline.h"
 
 #include <algorithm>
@@ -35,7 +36,11 @@ void DropRepeats(Polyline& line) {
 }  // namespace
 
 std::optional<Polyline> SampleOutline(OutlineExtent extent, double tolerance) {
-  const auto curve = [](double t) { return Point2{OutlineX(t), OutlineY(t)}; };
+  return SampleHalfCurve([](double t) { return Point2{OutlineX(t), OutlineY(t)}; }, extent, tolerance);
+}
+
+std::optional<Polyline> SampleHalfCurve(const std::function<Point2(double)>& curve, OutlineExtent extent,
+                                        double tolerance) {
   const auto samples = SampleCurve(curve, OutlineBreaks(), tolerance);
   if (!samples) return std::nullopt;
 

@@ -1,6 +1,7 @@
 // The fitted outline of the shape state as one closed polyline in model units.
 #pragma once
 
+#include <functional>
 #include <optional>
 
 #include "export/drawing_primitives.h"
@@ -12,3 +13,8 @@ enum class OutlineExtent { Whole, Half };
 // the half in the centreline; Half closes along the centreline. nullopt when the curve is not
 // finite or needs more vertices than a template can sensibly carry.
 std::optional<Polyline> SampleOutline(OutlineExtent extent, double tolerance);
+
+// The same for any curve over t = 0..180 that starts and ends on the centreline and is mirrored in
+// it (a parallel curve of the outline): the same breaks, tolerance and closing.
+std::optional<Polyline> SampleHalfCurve(const std::function<Point2(double)>& curve, OutlineExtent extent,
+                                        double tolerance);

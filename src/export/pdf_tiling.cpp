@@ -30,7 +30,7 @@ TilePlan Orient(double drawingW, double drawingH, QSizeF paperMm, bool landscape
   p.pageWidthMm = landscape ? paperMm.height() : paperMm.width();
   p.pageHeightMm = landscape ? paperMm.width() : paperMm.height();
   p.frameWidthMm = p.pageWidthMm - 2 * kPageMarginMm;
-  p.frameHeightMm = p.pageHeightMm - 2 * kPageMarginMm;
+  p.frameHeightMm = p.pageHeightMm - 2 * kPageMarginMm - kFurnitureBandMm;
   p.overlapMm = overlap;
   const double cols = TilesAlong(drawingW, p.frameWidthMm, overlap);
   const double rows = TilesAlong(drawingH, p.frameHeightMm, overlap);
@@ -49,8 +49,9 @@ TilePlan Orient(double drawingW, double drawingH, QSizeF paperMm, bool landscape
 
 TilePlanResult PlanTiles(double drawingWidthMm, double drawingHeightMm, Paper paper, double overlapMm) {
   TilePlanResult result;
-  const QSizeF paperMm = QPageSize(paper == Paper::A4 ? QPageSize::A4 : QPageSize::Letter).size(QPageSize::Millimeter);
-  const double smallestFrame = paperMm.width() - 2 * kPageMarginMm;
+  const QSizeF paperMm =
+      QPageSize(paper == Paper::A4 ? QPageSize::A4 : QPageSize::Letter).size(QPageSize::Millimeter);
+  const double smallestFrame = paperMm.width() - 2 * kPageMarginMm - kFurnitureBandMm;
   if (!std::isfinite(overlapMm) || overlapMm < 0.0 || !(overlapMm < smallestFrame / 2)) {
     result.error = QStringLiteral("the overlap must be from 0 to less than %1 mm").arg(smallestFrame / 2);
     return result;
@@ -63,11 +64,10 @@ TilePlanResult PlanTiles(double drawingWidthMm, double drawingHeightMm, Paper pa
   const TilePlan landscape = Orient(drawingWidthMm, drawingHeightMm, paperMm, true, overlapMm);
   const bool portraitFits = portrait.rows > 0, landscapeFits = landscape.rows > 0;
   if (!portraitFits && !landscapeFits) {
-    const double fewest = std::fmin(
-        TilesAlong(drawingWidthMm, portrait.frameWidthMm, overlapMm) *
-            TilesAlong(drawingHeightMm, portrait.frameHeightMm, overlapMm),
-        TilesAlong(drawingWidthMm, landscape.frameWidthMm, overlapMm) *
-            TilesAlong(drawingHeightMm, landscape.frameHeightMm, overlapMm));
+    const double fewest = std::fmin(TilesAlong(drawingWidthMm, portrait.frameWidthMm, overlapMm) *
+                                        TilesAlong(drawingHeightMm, portrait.frameHeightMm, overlapMm),
+                                    TilesAlong(drawingWidthMm, landscape.frameWidthMm, overlapMm) *
+                                        TilesAlong(drawingHeightMm, landscape.frameHeightMm, overlapMm));
     result.error = QStringLiteral("the template would need %1 pages; at most %2 are printed")
                        .arg(fewest, 0, 'g', 6)
                        .arg(kMaxPages);

@@ -10,18 +10,21 @@ bool ParsePaper(const QString& text, Paper* paper);
 
 // Every page keeps this much white all round, where printers cannot print; tiles meet inside it.
 inline constexpr double kPageMarginMm = 10.0;
+// Below each tile, inside the margin, a band of the page that no drawing reaches: the page's label,
+// its check mark and the assembly map go there, so they never lie over the drawing.
+inline constexpr double kFurnitureBandMm = 24.0;
 inline constexpr int kMaxPages = 1000;
 
 struct TilePlan {
   bool landscape = false;
-  double pageWidthMm = 0.0, pageHeightMm = 0.0;  // as printed, after orientation
-  double frameWidthMm = 0.0, frameHeightMm = 0.0;  // the printed frame inside the margin
+  double pageWidthMm = 0.0, pageHeightMm = 0.0;    // as printed, after orientation
+  double frameWidthMm = 0.0, frameHeightMm = 0.0;  // the tile: the page inside the margin, above the band
   double overlapMm = 0.0;
   int rows = 0, cols = 0;
   // The drawing's top-left corner in the tiled strip (mm), which centres it on the pages.
   double drawingLeftMm = 0.0, drawingTopMm = 0.0;
 
-  int PageCount() const { return rows * cols; }
+  int PageCount() const { return rows * cols; }  // tiles; the title page comes after them
   double StepXMm() const { return frameWidthMm - overlapMm; }
   double StepYMm() const { return frameHeightMm - overlapMm; }
   // The strip's top-left corner shown by tile (row, col), both from 0.

@@ -8,7 +8,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 
-#include "export/export_layers.h"
 #include "export/export_model.h"
 #include "export/pdf_page_furniture.h"
 #include "export/pdf_tiling.h"
@@ -35,8 +34,8 @@ class StripMapping {
   double m_k, m_minX, m_maxY, m_left, m_top;
 };
 
-QPen LayerPen(Layer layer) {
-  const LayerStyle& s = StyleOf(layer);
+QPen LayerPen(const DrawingLayer& layer) {
+  const LayerStyle& s = layer.style;
   return QPen(QColor(s.red, s.green, s.blue), kDrawingPenMm, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
 }
 
@@ -46,41 +45,76 @@ QPolygonF ToStrip(const Polyline& line, const StripMapping& map) {
   return poly;
 }
 
-void DrawLines(QPainter& painter, const std::vector<Segment>& lines, Layer layer, const StripMapping& map) {
+bool IsFurniture(const DrawingLayer& layer) {
+  return layer.part == Part::Check || layer.part == Part::Title;
+}
+
+void DrawLayer(QPainter& painter, const ExportModel& m, const DrawingLayer& layer, const StripMapping& map) {
   painter.setPen(LayerPen(layer));
-  for (const Segment& s : lines) painter.drawLine(map(s.a), map(s.b));
-}
-
-// The drawing in strip millimetres; the caller has shifted the painter to the tile.
-void DrawDrawing(QPainter& painter, const ExportModel& m, const StripMapping& map, const QPolygonF& outline) {
   painter.setBrush(Qt::NoBrush);
-  DrawLines(painter, m.centreline, Layer::Centreline, map);
-  DrawLines(painter, m.frets, Layer::Frets, map);
-  painter.setPen(LayerPen(Layer::Soundhole));
-  if (m.soundhole) {
-    const double r = map.Length(m.soundhole->radius);
-    painter.drawEllipse(map(m.soundhole->centre), r, r);
+  for (const Polyline& line : layer.polylines) {
+    const QPolygonF poly = ToStrip(line, map);
+    if (line.closed)
+      painter.drawPolygon(poly);
+    else
+      painter.drawPolyline(poly);
   }
-  DrawLines(painter, m.soundholeCross, Layer::Soundhole, map);
-  painter.setPen(LayerPen(Layer::Outline));
-  painter.drawPolygon(outline);
+  for (const Circle& c : layer.circles) {
+    const double r = map.Length(c.radius);
+    painter.drawEllipse(map(c.centre), r, r);
+  }
+  for (const Segment& s : layer.segments) painter.drawLine(map(s.a), map(s.b));
+  const QColor colour(layer.style.red, layer.style.green, layer.style.blue);
+  for (const TextLine& t : layer.texts)
+    DrawTextMm(painter, map(t.baselineLeft), map.Length(t.height > 0.0 ? t.height : m.textHeight), t.text,
+               colour);
 }
 
-void DrawPage(QPainter& painter, const ExportModel& m, const TilePlan& plan, int row, int col,
-              const QPolygonF& outline, const StripMapping& map) {
-  const QRectF frame(kPageMarginMm, kPageMarginMm, plan.frameWidthMm, plan.frameHeightMm);
+// The drawing in strip millimetres; the caller has shifted the painter to the tile. Check square and
+// title block are page furniture here. Outlines go last, on top of the marks.
+void DrawDrawing(QPainter& painter, const ExportModel& m, const StripMapping& map) {
+  for (const bool outlines : {false, true})
+    for (const DrawingLayer& layer : m.layers)
+      if (m.Shows(layer) && !IsFurniture(layer) && (layer.part == Part::Outline) == outlines)
+        DrawLayer(painter, m, layer, map);
+}
+
+// The first outline, in miniature on the assembly map.
+QPolygonF MapOutline(const ExportModel& m, const StripMapping& map) {
+  for (const DrawingLayer& layer : m.layers)
+    if (layer.part == Part::Outline && !layer.polylines.empty()) return ToStrip(layer.polylines.front(), map);
+  return {};
+}
+
+void DrawTilePage(QPainter& painter, const ExportModel& m, const TilePlan& plan, int row, int col,
+                  const QPolygonF& mapOutline, const StripMapping& map) {
+  const QRectF tile(kPageMarginMm, kPageMarginMm, plan.frameWidthMm, plan.frameHeightMm);
   painter.save();
-  painter.setClipRect(frame);
-  painter.translate(frame.left() - plan.TileLeftMm(col), frame.top() - plan.TileTopMm(row));
-  DrawDrawing(painter, m, map, outline);
+  painter.setClipRect(tile);
+  painter.translate(tile.left() - plan.TileLeftMm(col), tile.top() - plan.TileTopMm(row));
+  DrawDrawing(painter, m, map);
   painter.restore();
 
-  DrawTapingMarks(painter, frame, plan, row, col);
-  DrawTileHeading(painter, frame, TileLabel(row, col));
-  DrawCheckSquare(painter, frame, CheckSquareSideUnits(m.unit) * MillimetresPerUnit(m.unit),
-                  CheckSquareLabel(m.unit));
-  DrawAssemblyMap(painter, frame, plan, row, col, outline);
-  if (row == 0 && col == 0) DrawTitleBlock(painter, frame, m.titleLines);
+  DrawTapingMarks(painter, tile, &plan, row, col);
+  const QRectF band = BandBelow(tile);
+  if (m.parts.Has(Part::Title)) {
+    DrawTileLabel(painter, band, TileLabel(row, col));
+    DrawAssemblyMap(painter, band, plan, row, col, mapOutline);
+  }
+  if (m.parts.Has(Part::Check))
+    DrawCheckBar(painter, band, CheckSquareSideUnits(m.unit) * MillimetresPerUnit(m.unit),
+                 CheckSquareLabel(m.unit));
+}
+
+// After the tiles, whatever the parts, so that the pages are the same for every choice of parts.
+void DrawTitlePage(QPainter& painter, const ExportModel& m, const TilePlan& plan,
+                   const QPolygonF& mapOutline) {
+  const QRectF frame(kPageMarginMm, kPageMarginMm, plan.frameWidthMm, plan.frameHeightMm + kFurnitureBandMm);
+  DrawTapingMarks(painter, frame, nullptr, 0, 0);
+  const bool title = m.parts.Has(Part::Title), check = m.parts.Has(Part::Check);
+  DrawTitlePage(painter, frame, title ? m.titleLines : QStringList{},
+                check ? CheckSquareSideUnits(m.unit) * MillimetresPerUnit(m.unit) : 0.0,
+                CheckSquareLabel(m.unit), title ? &plan : nullptr, mapOutline);
 }
 
 }  // namespace
@@ -105,15 +139,20 @@ QByteArray WritePdf(const ExportModel& m, const TilePlan& plan, Paper paper, QSt
   painter.setRenderHint(QPainter::Antialiasing);
   painter.scale(kResolutionDpi / 25.4, kResolutionDpi / 25.4);
   const StripMapping map(m, plan);
-  const QPolygonF outline = ToStrip(m.outline, map);
+  const QPolygonF mapOutline = MapOutline(m, map);
   for (int row = 0; row < plan.rows; ++row)
     for (int col = 0; col < plan.cols; ++col) {
       if ((row != 0 || col != 0) && !writer.newPage()) {
         if (error) *error = QStringLiteral("the PDF could not add page %1").arg(TileLabel(row, col));
         return {};
       }
-      DrawPage(painter, m, plan, row, col, outline, map);
+      DrawTilePage(painter, m, plan, row, col, mapOutline, map);
     }
+  if (!writer.newPage()) {
+    if (error) *error = QStringLiteral("the PDF could not add its title page");
+    return {};
+  }
+  DrawTitlePage(painter, m, plan, mapOutline);
   painter.end();
   buffer.close();
   if (bytes.isEmpty() && error) *error = QStringLiteral("the PDF came out empty");

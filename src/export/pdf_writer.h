@@ -1,5 +1,5 @@
 // Tiled PDF template at true scale: the drawing spread over the pages of a tile plan, each page with
-// its furniture, the title block on the first.
+// its furniture in a band below the tile, then a title page with the title block and check square.
 #pragma once
 
 #include <QByteArray>

@@ -1,4 +1,4 @@
-// Title block text.
+// Title block text: lengths as a workshop reads them, numbers of the file format as they read back.
 #include "export/title_block.h"
 
 #include "geometry/number_text.h"
@@ -8,16 +8,26 @@ QString ShortestNumber(double value) {
   return QString::fromStdString(ShortestRoundTrip(value == 0.0 ? 0.0 : value));
 }
 
+QString RoundedLength(double value) {
+  // 0.001 cm is 0.01 mm; 0.001 in is the inch shop's finest mark.
+  QString text = QString::number(value, 'f', 3);
+  if (text.contains(QLatin1Char('.'))) {
+    while (text.endsWith(QLatin1Char('0'))) text.chop(1);
+    if (text.endsWith(QLatin1Char('.'))) text.chop(1);
+  }
+  return text == QLatin1String("-0") ? QStringLiteral("0") : text;
+}
+
 QStringList TitleLines(const TitleInput& in) {
   const QString u = UnitName(in.unit);
-  const auto len = [&](double v) { return ShortestNumber(v) + ' ' + u; };
+  const auto len = [&](double v) { return RoundedLength(v) + ' ' + u; };
   return {
       QStringLiteral("vesk design: %1").arg(in.fileName),
       QStringLiteral("Length %1").arg(len(in.length)),
       QStringLiteral("Lower bout %1, waist %2, upper bout %3 (half-widths)")
           .arg(len(in.lowerBout), len(in.waist), len(in.upperBout)),
       QStringLiteral("a3 %1, a4 %2, a5 %3, a6 %4")
-          .arg(ShortestNumber(in.a3), ShortestNumber(in.a4), ShortestNumber(in.a5), ShortestNumber(in.a6)),
+          .arg(RoundedLength(in.a3), RoundedLength(in.a4), RoundedLength(in.a5), RoundedLength(in.a6)),
       QStringLiteral("Side length %1").arg(len(in.sideLength)),
       QStringLiteral("Unit: %1").arg(u),
       QStringLiteral("Outline chord tolerance %1 mm").arg(ShortestNumber(kChordToleranceMm)),

@@ -14,8 +14,12 @@ struct TitleInput {
   ExportUnit unit;
 };
 
-// One line per entry, in reading order; numbers in shortest round-trip form.
+// One line per entry, in reading order; lengths rounded by RoundedLength.
 QStringList TitleLines(const TitleInput& in);
+
+// A length in the design's unit rounded to 0.001 of it (0.01 mm in centimetres, 0.001 in in inches),
+// without trailing zeros: "72.245", "49".
+QString RoundedLength(double value);
 
 // A number as it reads back bit for bit.
 QString ShortestNumber(double value);

@@ -1,7 +1,12 @@
 """Reads a vesk DXF template with ezdxf and checks it against the design it was made from.
 
 Usage: check_dxf.py FILE --version AC1009|AC1015 --unit cm|in --length L --half-width H
-                    [--half] [--hole X R] [--frets N] [--tol T]
+                    [--dxf-unit mm|in] [--half] [--hole X R] [--frets N] [--tol T]
+                    [--curve A0 .. A6 S --offset NAME MM [--offset ...]] [--parts LIST]
+Lengths are in the design's unit (--unit); the file is expected in --dxf-unit (mm by default).
+With --curve (the fitted coefficients and vertical scale), each offset layer is checked against the
+curve itself: one closed polyline whose vertices lie |d| from the curve, enclosing the area that
+Steiner's formula A + L d + pi d^2 gives for the curve's own area A and perimeter L.
 Prints one line per failed check and exits 1 if any failed.
 """
 import argparse
@@ -9,10 +14,47 @@ import math
 import sys
 
 import ezdxf
+import numpy as np
 from ezdxf import bbox as ezbbox
 
-LAYERS = ['OUTLINE', 'CENTRELINE', 'SOUNDHOLE', 'FRETS', 'CHECK', 'TITLE']
+LAYERS = ['OUTLINE', 'CENTRELINE', 'SOUNDHOLE', 'FRETS', 'STATIONS', 'CHECK', 'TITLE']
+PART_LAYERS = {'outline': ['OUTLINE'], 'centreline': ['CENTRELINE'], 'soundhole': ['SOUNDHOLE'], 'frets': ['FRETS'],
+               'stations': ['STATIONS'], 'check': ['CHECK'], 'title': ['TITLE'], 'offsets': []}
 problems = []
+
+
+def curve(coeff, scale, t_degrees):
+    """The fitted outline at angles t (degrees), in the design's unit."""
+    u = np.asarray(t_degrees) * math.pi / 180.0
+    r = sum(coeff[k] * np.cos(k * u) for k in range(7))
+    shift = sum(coeff[k] * (-1) ** k for k in range(7))
+    return np.cos(u) * r + shift, np.sin(u) * r / scale
+
+
+def area_and_perimeter(coeff, scale):
+    """The closed curve's area and perimeter from fine chords, Richardson-extrapolated (error ~ h^4)."""
+    def chords(n):
+        x, y = curve(coeff, scale, np.linspace(0.0, 360.0, n + 1))
+        area = 0.5 * np.sum(x[:-1] * y[1:] - x[1:] * y[:-1])
+        return area, np.sum(np.hypot(np.diff(x), np.diff(y)))
+    (a1, l1), (a2, l2) = chords(20000), chords(40000)
+    return (4 * a2 - a1) / 3, (4 * l2 - l1) / 3
+
+
+def distances_to_curve(points, coeff, scale):
+    """Distance of each point (mirrored into the upper half) to the curve, by a 0.005 degree grid."""
+    gx, gy = curve(coeff, scale, np.linspace(0.0, 180.0, 36001))
+    out = []
+    for chunk in np.array_split(np.asarray(points), max(1, len(points) // 100)):
+        dx = chunk[:, :1] - gx[None, :]
+        dy = np.abs(chunk[:, 1:2]) - gy[None, :]
+        out.extend(np.sqrt(dx * dx + dy * dy).min(axis=1))
+    return np.array(out)
+
+
+def shoelace(points):
+    p = np.asarray(points)
+    return 0.5 * abs(np.sum(p[:, 0] * np.roll(p[:, 1], -1) - np.roll(p[:, 0], -1) * p[:, 1]))
 
 
 def check(ok, text):
@@ -36,31 +78,46 @@ def main():
     ap.add_argument('--half', action='store_true')
     ap.add_argument('--hole', type=float, nargs=2)
     ap.add_argument('--frets', type=int)
-    ap.add_argument('--tol', type=float, help='0.01 mm in the unit by default')
+    ap.add_argument('--dxf-unit', default='mm', choices=['mm', 'in'])
+    ap.add_argument('--curve', type=float, nargs=8)
+    ap.add_argument('--offset', nargs=2, action='append', default=[], metavar=('NAME', 'MM'))
+    ap.add_argument('--parts', default=','.join(PART_LAYERS))
+    ap.add_argument('--tol', type=float, help='0.01 mm in the file\'s unit by default')
     a = ap.parse_args()
-    mm = 10.0 if a.unit == 'cm' else 25.4
-    tol = a.tol if a.tol is not None else 0.01 / mm
+    # Everything below is in the file's unit.
+    file_mm = 1.0 if a.dxf_unit == 'mm' else 25.4
+    k = (10.0 if a.unit == 'cm' else 25.4) / file_mm
+    a.length *= k
+    a.half_width *= k
+    if a.hole:
+        a.hole = [v * k for v in a.hole]
+    tol = a.tol if a.tol is not None else 0.01 / file_mm
 
     doc = ezdxf.readfile(a.file)
     auditor = doc.audit()
     check(not auditor.has_errors, 'audit errors: %s' % [e.message for e in auditor.errors])
+    check(not auditor.has_fixes, 'audit fixes: %s' % [e.message for e in auditor.fixes])
     check(doc.dxfversion == a.version, 'version %s, expected %s' % (doc.dxfversion, a.version))
     check(doc.header.get('$ACADVER') == a.version, '$ACADVER is %s' % doc.header.get('$ACADVER'))
-    check(doc.header.get('$INSUNITS') == (5 if a.unit == 'cm' else 1), '$INSUNITS is %s' % doc.header.get('$INSUNITS'))
-    check(doc.header.get('$MEASUREMENT') == (1 if a.unit == 'cm' else 0),
+    check(doc.header.get('$INSUNITS') == (4 if a.dxf_unit == 'mm' else 1), '$INSUNITS is %s' % doc.header.get('$INSUNITS'))
+    check(doc.header.get('$MEASUREMENT') == (1 if a.dxf_unit == 'mm' else 0),
           '$MEASUREMENT is %s' % doc.header.get('$MEASUREMENT'))
-    for name in LAYERS:
-        check(doc.layers.has_entry(name), 'no layer %s' % name)
+    parts = a.parts.split(',')
+    shown = [n for part in parts for n in PART_LAYERS[part]] + ([o[0] for o in a.offset] if 'offsets' in parts else [])
+    for name in LAYERS + [o[0] for o in a.offset]:
+        check(doc.layers.has_entry(name) == (name in shown), 'layer %s %s' % (name, 'missing' if name in shown else 'not chosen'))
 
     msp = doc.modelspace()
-    by_layer = {name: [e for e in msp if e.dxf.layer == name] for name in LAYERS}
+    by_layer = {name: [e for e in msp if e.dxf.layer == name] for name in LAYERS + [o[0] for o in a.offset]}
+    for e in msp:
+        check(e.dxf.layer in shown, '%s on layer %s, which was not chosen' % (e.dxftype(), e.dxf.layer))
     poly_type = 'POLYLINE' if a.version == 'AC1009' else 'LWPOLYLINE'
     check(len(msp.query('LWPOLYLINE' if poly_type == 'POLYLINE' else 'POLYLINE')) == 0,
           'polylines of the wrong kind for %s' % a.version)
     check(len(msp.query('SPLINE')) == 0, 'SPLINE entities present')
 
     outline = by_layer['OUTLINE']
-    check(len(outline) == 1 and outline[0].dxftype() == poly_type,
+    check('outline' not in parts or len(outline) == 1 and outline[0].dxftype() == poly_type,
           'OUTLINE holds %s, expected one %s' % ([e.dxftype() for e in outline], poly_type))
     if outline and outline[0].dxftype() == poly_type:
         e = outline[0]
@@ -82,10 +139,11 @@ def main():
         if holes:
             c = holes[0]
             check(math.isclose(c.dxf.radius, r, rel_tol=1e-12), 'soundhole radius %r, expected %r' % (c.dxf.radius, r))
-            check(math.isclose(c.dxf.center.x, x, rel_tol=1e-12) and abs(c.dxf.center.y) < 1e-12,
+            check(math.isclose(c.dxf.center.x, x, rel_tol=1e-12) and abs(c.dxf.center.y) < 1e-12 * k,
                   'soundhole centre %r, expected (%r, 0)' % (tuple(c.dxf.center), x))
         cross = [e for e in by_layer['SOUNDHOLE'] if e.dxftype() == 'LINE']
-        check(len(cross) == 2, 'the soundhole cross has %d lines' % len(cross))
+        # In a half template the closing edge stands for the arm along the centreline.
+        check(len(cross) == (1 if a.half else 2), 'the soundhole cross has %d lines' % len(cross))
     else:
         check(not holes, 'a soundhole that should not be there')
 
@@ -95,14 +153,42 @@ def main():
         check(len(lines) == a.frets + 3, 'FRETS holds %d lines, expected %d' % (len(lines), a.frets + 3))
 
     square = by_layer['CHECK']
-    side = 10.0 if a.unit == 'cm' else 4.0
-    check(len(square) == 1 and square[0].dxftype() == poly_type and square[0].is_closed, 'CHECK is not one closed polyline')
+    side = (10.0 if a.unit == 'cm' else 4.0) * k
+    check('check' not in parts or (len(square) == 1 and square[0].dxftype() == poly_type and square[0].is_closed),
+          'CHECK is not one closed polyline')
     if square:
         pts = polyline_points(square[0])
         w = max(p[0] for p in pts) - min(p[0] for p in pts)
         h = max(p[1] for p in pts) - min(p[1] for p in pts)
-        check(abs(w - side) < 1e-9 and abs(h - side) < 1e-9, 'check square %r x %r, expected %r' % (w, h, side))
-    check(len(by_layer['TITLE']) > 0, 'no title block')
+        check(abs(w - side) < 1e-9 * k and abs(h - side) < 1e-9 * k,
+              'check square %r x %r, expected %r' % (w, h, side))
+    check('title' not in parts or len(by_layer['TITLE']) > 0, 'no title block')
+    if a.half:
+        # The half closes along the centreline; nothing else may lie on that edge to be cut twice.
+        for e in msp.query('LINE'):
+            s, t = e.dxf.start, e.dxf.end
+            check(not (abs(s.y) < 1e-9 and abs(t.y) < 1e-9), 'a LINE on %s lies along the closing edge' % e.dxf.layer)
+
+    file_per_design = k  # file units per design unit
+    if a.curve:
+        coeff, scale = a.curve[:7], a.curve[7]
+        area, perimeter = area_and_perimeter(coeff, scale)
+        for name, mm in a.offset:
+            d = float(mm) / (10.0 if a.unit == 'cm' else 25.4)  # design units
+            found = by_layer[name]
+            check(len(found) == 1 and found[0].dxftype() == poly_type and found[0].is_closed,
+                  '%s holds %s, expected one closed %s' % (name, [e.dxftype() for e in found], poly_type))
+            if not found:
+                continue
+            pts = np.array(polyline_points(found[0])) / file_per_design
+            on_curve = pts if not a.half else pts[np.abs(pts[:, 1]) > 1e-12]
+            dist = distances_to_curve(on_curve, coeff, scale)
+            worst = np.max(np.abs(dist - abs(d))) * (10.0 if a.unit == 'cm' else 25.4)
+            check(worst <= 0.005, '%s: a vertex lies %.6f mm off the distance %s mm' % (name, worst, mm))
+            steiner = area + perimeter * d + math.pi * d * d
+            got = shoelace(pts) * (2.0 if a.half else 1.0)
+            check(abs(got - steiner) <= perimeter * 0.01 / (10.0 if a.unit == 'cm' else 25.4),
+                  '%s: area %.6f, Steiner gives %.6f (perimeter %.4f)' % (name, got, steiner, perimeter))
 
     seen = set()
     for e in msp.query('LINE'):

@@ -1,9 +1,13 @@
-"""Checks a vesk tiled PDF template with poppler and qpdf: the page count the tiling predicts, the
-paper, the print-scaling preference, the text every page carries, the check square's size as
-rendered, and the outline's extent once the rendered tiles are put back together.
+"""Checks a vesk tiled PDF template with poppler and qpdf: the page count the tiling predicts (the
+tiles and a title page), the paper, the print-scaling preference, the text every page carries, the
+check marks' lengths as rendered, the outline's extent once the rendered tiles are put back
+together, and, given renders of the same template with only the drawing and only the furniture, that
+no furniture pixel lies on a drawing pixel.
 
-Usage: check_pdf.py FILE --paper a4|letter --overlap MM --width-mm W --height-mm H
-                    [--check-mm 100] [--dpi D]
+Usage: check_pdf.py FILE --paper a4|letter --overlap MM --layout-mm W H --outline-mm W H
+                    [--check-mm 100] [--dpi D] [--drawing-only PDF --furniture-only PDF]
+--layout-mm is the drawing's size that the pages are planned from (outline, marks and labels);
+--outline-mm the outline's own size, measured from the black pixels.
 Prints one line per failed check and exits 1 if any failed.
 """
 import argparse
@@ -21,6 +25,7 @@ import raster
 
 PAPER_MM = {'a4': (210.0, 297.0), 'letter': (215.9, 279.4)}
 MARGIN_MM = 10.0
+BAND_MM = 24.0
 PEN_MM = 0.3
 problems = []
 
@@ -40,7 +45,7 @@ def predict(width, height, paper, overlap):
     plans = []
     for landscape, (w, h) in ((False, (pw, ph)), (True, (ph, pw))):
         cols = tiles_along(width, w - 2 * MARGIN_MM, overlap)
-        rows = tiles_along(height, h - 2 * MARGIN_MM, overlap)
+        rows = tiles_along(height, h - 2 * MARGIN_MM - BAND_MM, overlap)
         plans.append((rows * cols, landscape, rows, cols, w, h))
     best = min(plans, key=lambda p: (p[0], p[1]))
     return best[1:]
@@ -58,28 +63,85 @@ def edge_centres(profile):
     return centre(runs[0]), centre(runs[-1])
 
 
+def render(pdf, dpi, folder, prefix, gray=False):
+    args = ['pdftoppm', '-r', str(dpi)] + (['-gray'] if gray else []) + [pdf, os.path.join(folder, prefix)]
+    subprocess.run(args, check=True)
+    return sorted(glob.glob(os.path.join(folder, prefix + '-*.p[gp]m')))
+
+
+def read_gray(path):
+    data = open(path, 'rb').read()
+    head = data.split(maxsplit=4)
+    assert head[0] == b'P5' and head[3] == b'255', 'unsupported PGM'
+    w, h = int(head[1]), int(head[2])
+    return np.frombuffer(data[len(data) - w * h:], dtype=np.uint8).reshape(h, w)
+
+
+def dilate(mask, r):
+    out = mask.copy()
+    for dy in range(-r, r + 1):
+        for dx in range(-r, r + 1):
+            out |= np.roll(np.roll(mask, dy, axis=0), dx, axis=1)
+    return out
+
+
+def tiling_marks(shape, ppmm, tile, overlap, title_page):
+    """Pixels within 0.6 mm of the lines the corner marks and overlap guides lie on."""
+    h, w = shape
+    mask = np.zeros(shape, dtype=bool)
+    l, t, r, b = tile
+    near = int(math.ceil(0.6 * ppmm))
+    xs = [l, r] + ([] if title_page else [r - overlap])
+    ys = [t, b] + ([] if title_page else [b - overlap])
+    for x in xs:
+        c = int(round(x * ppmm))
+        mask[:, max(0, c - near):min(w, c + near + 1)] = True
+    for y in ys:
+        c = int(round(y * ppmm))
+        mask[max(0, c - near):min(h, c + near + 1), :] = True
+    return mask
+
+
+def check_bar(img, ppmm, want_mm, where):
+    r, g, b = img[:, :, 0], img[:, :, 1], img[:, :, 2]
+    red = (r > 150) & (g < 110) & (b < 110)
+    if not red.any():
+        check(False, '%s: no check mark' % where)
+        return
+    x0, x1 = edge_centres(red.sum(axis=0))
+    check(abs((x1 - x0) / ppmm - want_mm) <= 0.2,
+          '%s: check mark %.3f mm long, expected %.1f' % (where, (x1 - x0) / ppmm, want_mm))
+    return red
+
+
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument('file')
     ap.add_argument('--paper', required=True, choices=sorted(PAPER_MM))
     ap.add_argument('--overlap', type=float, required=True)
-    ap.add_argument('--width-mm', type=float, required=True)
-    ap.add_argument('--height-mm', type=float, required=True)
+    ap.add_argument('--layout-mm', type=float, nargs=2, required=True)
+    ap.add_argument('--outline-mm', type=float, nargs=2, required=True)
     ap.add_argument('--check-mm', type=float, default=100.0)
-    ap.add_argument('--dpi', type=float, default=100.0)
+    ap.add_argument('--dpi', type=float, default=300.0)
+    ap.add_argument('--drawing-only')
+    ap.add_argument('--furniture-only')
     a = ap.parse_args()
     ppmm = a.dpi / 25.4
-    landscape, rows, cols, page_w, page_h = predict(a.width_mm, a.height_mm, a.paper, a.overlap)
+    landscape, rows, cols, page_w, page_h = predict(a.layout_mm[0], a.layout_mm[1], a.paper, a.overlap)
+    tiles = rows * cols
 
     info = tool('pdfinfo', a.file)
     pages = int(re.search(r'^Pages:\s+(\d+)', info, re.M).group(1))
-    check(pages == rows * cols, '%d pages, the tiling predicts %d (%d x %d)' % (pages, rows * cols, rows, cols))
+    check(pages == tiles + 1, '%d pages, the tiling predicts %d (%d x %d) and a title page' % (pages, tiles, rows, cols))
     size = re.search(r'^Page size:\s+([0-9.]+) x ([0-9.]+) pts', info, re.M)
     got = (float(size.group(1)), float(size.group(2)))
     want = (page_w * 72 / 25.4, page_h * 72 / 25.4)
     check(abs(got[0] - want[0]) <= 1 and abs(got[1] - want[1]) <= 1,
           'page size %r pt, expected %.1f x %.1f (%s %s)' % (got, want[0], want[1], a.paper,
                                                           'landscape' if landscape else 'portrait'))
+    frame_w, frame_h = page_w - 2 * MARGIN_MM, page_h - 2 * MARGIN_MM - BAND_MM
+    tile = (MARGIN_MM, MARGIN_MM, MARGIN_MM + frame_w, MARGIN_MM + frame_h)
+    title_frame = (MARGIN_MM, MARGIN_MM, page_w - MARGIN_MM, page_h - MARGIN_MM)
 
     with tempfile.TemporaryDirectory() as tmp:
         plain = os.path.join(tmp, 'plain.pdf')
@@ -90,30 +152,28 @@ def main():
 
         for page in range(1, pages + 1):
             text = tool('pdftotext', '-f', str(page), '-l', str(page), a.file, '-')
-            row, col = divmod(page - 1, cols)
-            label = chr(ord('A') + row) + str(col + 1) if row < 26 else None
             check('Print at 100% (actual size)' in text, 'page %d lacks the print note' % page)
-            check(label is None or re.search(r'\b%s\b' % label, text), 'page %d lacks its label %s' % (page, label))
-            check(('vesk design:' in text) == (page == 1), 'title block on page %d: %s' % (page, 'vesk design:' in text))
+            check(('vesk design:' in text) == (page == pages), 'title block on page %d: %s' % (page, 'vesk design:' in text))
+            if page <= tiles:
+                row, col = divmod(page - 1, cols)
+                label = chr(ord('A') + row) + str(col + 1) if row < 26 else None
+                check(label is None or re.search(r'\b%s\b' % label, text), 'page %d lacks its label %s' % (page, label))
 
-        subprocess.run(['pdftoppm', '-r', str(a.dpi), a.file, os.path.join(tmp, 'page')], check=True)
-        images = sorted(glob.glob(os.path.join(tmp, 'page-*.ppm')))
+        images = render(a.file, a.dpi, tmp, 'page')
         check(len(images) == pages, 'pdftoppm rendered %d pages' % len(images))
-        step_x = page_w - 2 * MARGIN_MM - a.overlap
-        step_y = page_h - 2 * MARGIN_MM - a.overlap
+        step_x = frame_w - a.overlap
+        step_y = frame_h - a.overlap
         lo, hi = [math.inf, math.inf], [-math.inf, -math.inf]
         for index, path in enumerate(images):
             img = raster.read_ppm(path).astype(np.int16)
-            r, g, b = img[:, :, 0], img[:, :, 1], img[:, :, 2]
-            red = (r > 150) & (g < 110) & (b < 110)
-            if red.any():
-                x0, x1 = edge_centres(red.sum(axis=0))
-                y0, y1 = edge_centres(red.sum(axis=1))
-                want_px = a.check_mm * ppmm
-                check(abs((x1 - x0) - want_px) <= 1 and abs((y1 - y0) - want_px) <= 1,
-                      'page %d: check square %.2f x %.2f px, expected %.2f' % (index + 1, x1 - x0, y1 - y0, want_px))
-            else:
-                check(False, 'page %d: no check square' % (index + 1))
+            if index == tiles:
+                red = check_bar(img, ppmm, a.check_mm, 'title page (square, across)')
+                if red is not None:
+                    y0, y1 = edge_centres(red.sum(axis=1))
+                    check(abs((y1 - y0) / ppmm - a.check_mm) <= 0.2,
+                          'title page: check square %.3f mm high, expected %.1f' % ((y1 - y0) / ppmm, a.check_mm))
+                continue
+            check_bar(img, ppmm, a.check_mm, 'page %d' % (index + 1))
             top, bottom = img.max(axis=2), img.min(axis=2)
             found = raster.bbox((top < 110) & (top - bottom < 40))
             if found is None:
@@ -124,11 +184,30 @@ def main():
             to_strip_y = lambda px: px / ppmm - MARGIN_MM + row * step_y
             lo = [min(lo[0], to_strip_x(left)), min(lo[1], to_strip_y(upper))]
             hi = [max(hi[0], to_strip_x(right + 1)), max(hi[1], to_strip_y(lower + 1))]
-    width, height = hi[0] - lo[0] - PEN_MM, hi[1] - lo[1] - PEN_MM
-    slack = 1.0 / ppmm + PEN_MM
-    check(abs(width - a.width_mm) <= slack and abs(height - a.height_mm) <= slack,
-          'the tiles put together show an outline of %.2f x %.2f mm, expected %.2f x %.2f' %
-          (width, height, a.width_mm, a.height_mm))
+        width, height = hi[0] - lo[0] - PEN_MM, hi[1] - lo[1] - PEN_MM
+        slack = 1.0 / ppmm + PEN_MM
+        check(abs(width - a.outline_mm[0]) <= slack and abs(height - a.outline_mm[1]) <= slack,
+              'the tiles put together show an outline of %.2f x %.2f mm, expected %.2f x %.2f' %
+              (width, height, a.outline_mm[0], a.outline_mm[1]))
+
+        if a.drawing_only and a.furniture_only:
+            drawing = render(a.drawing_only, a.dpi, tmp, 'drawing', gray=True)
+            furniture = render(a.furniture_only, a.dpi, tmp, 'furniture', gray=True)
+            check(len(drawing) == pages and len(furniture) == pages,
+                  'the parts change the pages: %d, %d and %d' % (pages, len(drawing), len(furniture)))
+            drawn = False
+            for index, (dp, fp) in enumerate(zip(drawing, furniture)):
+                d, f = read_gray(dp) < 200, read_gray(fp) < 200
+                title_page = index == tiles
+                marks = tiling_marks(d.shape, ppmm, title_frame if title_page else tile, a.overlap, title_page)
+                clash = d & dilate(f, 1) & ~marks
+                check(f.any(), 'page %d: no furniture drawn' % (index + 1))
+                drawn = drawn or (d & ~marks).any()
+                if clash.any():
+                    ys, xs = np.nonzero(clash)
+                    check(False, 'page %d: %d furniture pixels on the drawing, first at %.1f, %.1f mm' %
+                          (index + 1, len(xs), xs[0] / ppmm, ys[0] / ppmm))
+            check(drawn, 'the drawing-only template shows no drawing')
     for p in problems:
         print(p)
     return 1 if problems else 0

@@ -15,7 +15,9 @@ namespace {
 class ExportCliTest : public ::testing::Test {
  protected:
   QString Path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
-  QStringList Files() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot); }
+  QStringList Files() const {
+    return QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+  }
 
   // Runs export and expects the exit code and exactly one message line.
   void ExpectOneLine(const QStringList& args, int code, const QString& part) {
@@ -40,12 +42,40 @@ TEST_F(ExportCliTest, BadOptionsAreUsageErrors) {
   ExpectOneLine({"-o", out, "--unit", "mm"}, 2, "unknown unit 'mm'");
   ExpectOneLine({"-o", out, "--paper", "a3"}, 2, "unknown paper 'a3'");
   ExpectOneLine({"-o", out, "--dxf-version", "14"}, 2, "unknown DXF version");
+  ExpectOneLine({"-o", out, "--dxf-unit", "cm"}, 2, "unknown DXF unit 'cm'");
   ExpectOneLine({"-o", out, "--half", "--whole"}, 2, "exclude");
   ExpectOneLine({"-o", out, "--soundhole", "--no-soundhole"}, 2, "exclude");
   for (const char* overlap : {"abc", "nan", "inf", "-5", "95", "1e300"})
     ExpectOneLine({"-o", out, "--overlap", overlap}, 2, "overlap");
   ExpectOneLine({"-o", out, "a", "b"}, 2, "unexpected argument 'b'");
   ExpectOneLine({"-o", out, "--colour", "red"}, 2, "colour");
+  EXPECT_TRUE(Files().isEmpty()) << Files().join(' ').toStdString();
+}
+
+TEST_F(ExportCliTest, BadPartsAndOffsetsAreUsageErrorsAndWriteNothing) {
+  struct Bad {
+    QStringList args;
+    const char* part;  // of the one message line
+  };
+  const Bad bad[] = {
+      {{"--parts", "outline,mould"}, "unknown part 'mould'"},
+      {{"--parts", ""}, "unknown part ''"},
+      {{"--offset", "MOULD"}, "give NAME=MM"},
+      {{"--offset", "MOULD=wide"}, "give NAME=MM"},
+      {{"--offset", "=20"}, "give NAME=MM"},
+      {{"--offset", "MOULD=nan"}, "from -1000 to 1000"},
+      {{"--offset", "MOULD=inf"}, "from -1000 to 1000"},
+      {{"--offset", "MOULD=1000.001"}, "from -1000 to 1000"},
+      {{"--offset", "MOULD=-1e300"}, "from -1000 to 1000"},
+      {{"--offset", "MOULD=20", "--offset", "mould=30"}, "two offsets are named 'mould'"},
+      {{"--offset", "FRETS=5"}, "is a layer of the template already"},
+      {{"--offset", "MY MOULD=5"}, "letters, digits"},
+      {{"--offset", "DEEP=-200"}, "smallest radius of curvature on a convex stretch is 81.55 mm"},
+      {{"--offset", "WIDE=300"}, "smallest radius of curvature on the concave waist is"},
+  };
+  for (const char* format : {"svg", "dxf", "pdf"})
+    for (const Bad& b : bad)
+      ExpectOneLine(QStringList{"-o", Path("t"), "--format", format} + b.args, 2, b.part);
   EXPECT_TRUE(Files().isEmpty()) << Files().join(' ').toStdString();
 }
 
@@ -57,7 +87,8 @@ TEST_F(ExportCliTest, DesignThatDoesNotFitGivesOneLineAndKeepsTheOldFile) {
   for (const char* format : {"svg", "dxf", "pdf"}) {
     const ProcessResult r = RunCli({"export", design, "-o", out, "--format", format});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(ErrorLines(r), QStringList{"vesk-cli: the design does not fit: Matrix error"}) << r.err.toStdString();
+    EXPECT_EQ(ErrorLines(r), QStringList{"vesk-cli: the design does not fit: Matrix error"})
+        << r.err.toStdString();
   }
   EXPECT_EQ(QFile(out).size(), 0);
   EXPECT_EQ(Files(), (QStringList{"flat.vesk", "t.dxf"}));

@@ -1,0 +1,117 @@
+// The unit normal (y', -x') / |(x', y')| points out of the body: the half from t = 0 to 180 runs
+// anticlockwise round it. An offset folds over itself (grows a cusp and a loop) where it moves
+// towards a centre of curvature farther than the radius there, so the tightest bends decide.
+#include "export/offset_curve.h"
+
+#include <cmath>
+#include <limits>
+
+#include "geometry/outline.h"
+#include "geometry/outline_derivative.h"
+
+namespace {
+
+constexpr double kScanStepDegrees = 0.1;
+
+// Largest value of f on [a, b] near a single peak, by golden-section search.
+double PeakNear(const std::function<double(double)>& f, double a, double b, double* at) {
+  const double g = (std::sqrt(5.0) - 1.0) / 2.0;
+  double c = b - g * (b - a), d = a + g * (b - a);
+  double fc = f(c), fd = f(d);
+  for (int i = 0; i < 60; ++i) {
+    if (fc >= fd) {
+      b = d;
+      d = c;
+      fd = fc;
+      c = b - g * (b - a);
+      fc = f(c);
+    } else {
+      a = c;
+      c = d;
+      fc = fd;
+      d = a + g * (b - a);
+      fd = f(d);
+    }
+  }
+  *at = (a + b) / 2.0;
+  return f(*at);
+}
+
+// The peak of f over t = 0..180: the best point of a fine scan, refined between its neighbours.
+double Peak(const std::function<double(double)>& f, double* at) {
+  double best = -std::numeric_limits<double>::infinity(), bestAt = 0.0;
+  const int steps = static_cast<int>(180.0 / kScanStepDegrees);
+  for (int i = 0; i <= steps; ++i) {
+    const double t = i * kScanStepDegrees, v = f(t);
+    if (v > best) {
+      best = v;
+      bestAt = t;
+    }
+  }
+  const double lo = std::fmax(0.0, bestAt - kScanStepDegrees),
+               hi = std::fmin(180.0, bestAt + kScanStepDegrees);
+  double refinedAt = bestAt;
+  const double refined = PeakNear(f, lo, hi, &refinedAt);
+  if (refined > best) {
+    best = refined;
+    bestAt = refinedAt;
+  }
+  *at = bestAt;
+  return best;
+}
+
+double RadiusOf(double curvature) {
+  return curvature > 0.0 ? 1.0 / curvature : std::numeric_limits<double>::infinity();
+}
+
+QString Mm(double v) {
+  return QString::number(v, 'f', 2);
+}
+
+}  // namespace
+
+OutlineBends FindOutlineBends() {
+  OutlineBends b;
+  b.convexRadius = RadiusOf(Peak([](double t) { return OutlineCurvature(t); }, &b.convexAngle));
+  b.concaveRadius = RadiusOf(Peak([](double t) { return -OutlineCurvature(t); }, &b.concaveAngle));
+  return b;
+}
+
+Point2 OffsetPoint(double t, double d) {
+  const OutlineVector v = OutlineDerivative(t);
+  const double speed = std::hypot(v.x, v.y);
+  return Point2{OutlineX(t) + d * (v.y / speed), OutlineY(t) + d * (-v.x / speed)};
+}
+
+OffsetResult SampleOffset(double d, const OutlineBends& bends, double millimetresPerUnit,
+                          OutlineExtent extent, double tolerance) {
+  OffsetResult result;
+  const double dMm = d * millimetresPerUnit;
+  if (d < 0.0 && -d >= bends.convexRadius) {
+    result.why = QStringLiteral(
+                     "an inward offset of %1 mm would fold over itself: the outline's smallest radius "
+                     "of curvature on a convex stretch is %2 mm (%3 mm from the neck end)")
+                     .arg(Mm(-dMm), Mm(bends.convexRadius * millimetresPerUnit),
+                          Mm(OutlineX(bends.convexAngle) * millimetresPerUnit));
+    return result;
+  }
+  if (d > 0.0 && d >= bends.concaveRadius) {
+    result.why = QStringLiteral(
+                     "an outward offset of %1 mm would fold over itself: the outline's smallest radius "
+                     "of curvature on the concave waist is %2 mm (%3 mm from the neck end)")
+                     .arg(Mm(dMm), Mm(bends.concaveRadius * millimetresPerUnit),
+                          Mm(OutlineX(bends.concaveAngle) * millimetresPerUnit));
+    return result;
+  }
+  // Inward, the two halves must not cross: the upper half stays above the centreline.
+  const int steps = static_cast<int>(180.0 / kScanStepDegrees);
+  for (int i = 1; d < 0.0 && i < steps; ++i)
+    if (OffsetPoint(i * kScanStepDegrees, d).y < 0.0) {
+      result.why = QStringLiteral("an inward offset of %1 mm would cross the centreline").arg(Mm(-dMm));
+      return result;
+    }
+  result.line = SampleHalfCurve([d](double t) { return OffsetPoint(t, d); }, extent, tolerance);
+  if (!result.line)
+    result.why = QStringLiteral("the offset of %1 mm cannot be sampled within the tolerance").arg(Mm(dMm));
+  return result;
+}

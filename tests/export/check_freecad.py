@@ -1,0 +1,81 @@
+"""Imports vesk templates into FreeCAD (freecadcmd, in one run for all files, since FreeCAD starts
+slowly) and checks that the named layers (a DXF layer, or an SVG path whose id starts with the
+layer's name) each become one closed wire with the expected extents in millimetres.
+
+Usage: check_freecad.py --expect FILE LAYER XMIN YMIN XMAX YMAX [--expect ...] [--tol MM]
+Prints one line per failed check and exits 1 if any failed; a missing freecadcmd is a failure.
+"""
+import argparse
+import json
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+problems = []
+
+
+def check(ok, text):
+    if not ok:
+        problems.append(text)
+
+
+def object_for(objects, layer, svg):
+    """The DXF layer's object, or the SVG path named LAYER_<n> (FreeCAD turns '-' into '_')."""
+    if svg:
+        pattern = re.compile(r'^%s_\d+$' % re.escape(layer))
+        found = [o for o in objects if pattern.match(o['name']) or pattern.match(o['label'])]
+    else:
+        found = [o for o in objects if o['name'] == layer or o['label'] == layer]
+    return found
+
+
+def main():
+    ap = argparse.ArgumentParser()
+    ap.add_argument('--expect', nargs=6, action='append', required=True,
+                    metavar=('FILE', 'LAYER', 'XMIN', 'YMIN', 'XMAX', 'YMAX'))
+    ap.add_argument('--tol', type=float, default=0.01)
+    a = ap.parse_args()
+    freecad = shutil.which('freecadcmd')
+    if freecad is None:
+        print('freecadcmd is not installed (Debian package freecad)')
+        return 1
+    files = sorted({os.path.abspath(e[0]) for e in a.expect})
+    with tempfile.TemporaryDirectory() as tmp:
+        job = os.path.join(tmp, 'job.json')
+        result = os.path.join(tmp, 'result.json')
+        json.dump({'files': files, 'result': result}, open(job, 'w'))
+        env = dict(os.environ, VESK_FREECAD_JOB=job, HOME=tmp, QT_QPA_PLATFORM='offscreen')
+        run = subprocess.run([freecad, os.path.join(HERE, 'freecad_import.py')], env=env, cwd=tmp,
+                             capture_output=True, text=True, timeout=600)
+        if not os.path.exists(result):
+            print('freecadcmd wrote no result (exit %d): %s' % (run.returncode, run.stdout[-2000:] + run.stderr[-2000:]))
+            return 1
+        found = json.load(open(result))
+    for file, layer, *box in a.expect:
+        entry = found[os.path.abspath(file)]
+        if entry['error']:
+            check(False, '%s: FreeCAD could not import it: %s' % (file, entry['error']))
+            continue
+        svg = file.lower().endswith('.svg')
+        objects = object_for(entry['objects'], layer, svg)
+        where = '%s %s' % (os.path.basename(file), layer)
+        if len(objects) != 1:
+            check(False, '%s: %d objects, expected 1 (found %s)' % (where, len(objects), [o['name'] for o in entry['objects']]))
+            continue
+        o = objects[0]
+        check(o['wires'] == 1 and all(o['closed']), '%s: %d wires, closed %s; expected one closed wire' % (where, o['wires'], o['closed']))
+        want = [float(v) for v in box]
+        got = o['vertex_box']
+        check(all(abs(g - w) <= a.tol for g, w in zip(got, want)),
+              '%s: extents %s mm, expected %s' % (where, ['%.5f' % v for v in got], want))
+    for p in problems:
+        print(p)
+    return 1 if problems else 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())

@@ -1,0 +1,93 @@
+// The fret-slot template's model: its layers and parts, one piece per fret, slots and extensions.
+#include "export/fretboard_model.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+FretTable Board(double bass, double treble, int perpendicular) {
+  FretTableInput in;
+  in.bassScale = bass;
+  in.trebleScale = treble;
+  in.perpendicularFret = perpendicular;
+  in.fretCount = 19;
+  in.nutWidth = 5.2;
+  in.widthAtFret = 6.2;
+  return MakeFretTable(in);
+}
+
+double Cross(Point2 o, Point2 a, Point2 b) {
+  return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
+}
+
+}  // namespace
+
+TEST(FretboardModel, LayersInDrawingOrderWithTheirParts) {
+  FretboardDrawing d;
+  d.table = Board(65.0, 65.0, 0);
+  d.jointFret = 14;
+  const ExportModel m = BuildFretboardModel(d, ExportUnit::Cm, {"title"});
+  const struct {
+    const char* name;
+    Part part;
+  } expected[] = {{"BOARD", Part::Outline}, {"CENTRELINE", Part::Centreline},
+                  {"NUT", Part::Frets},     {"FRETS", Part::Frets},
+                  {"SADDLE", Part::Frets},  {"FRET_NUMBERS", Part::Frets},
+                  {"CHECK", Part::Check},   {"TITLE", Part::Title}};
+  ASSERT_EQ(m.layers.size(), std::size(expected));
+  for (std::size_t i = 0; i < m.layers.size(); ++i) {
+    EXPECT_EQ(m.layers[i].name.toStdString(), expected[i].name);
+    EXPECT_EQ(m.layers[i].part, expected[i].part) << expected[i].name;
+  }
+  const DrawingLayer* board = m.Find("BOARD");
+  ASSERT_EQ(board->polylines.size(), 1u);
+  EXPECT_TRUE(board->polylines[0].closed);
+  EXPECT_EQ(board->polylines[0].points.size(), 4u);
+  EXPECT_EQ(m.Find("FRETS")->segments.size(), 19u);
+  EXPECT_TRUE(m.Find("FRETS")->polylines.empty());
+  const std::vector<TextLine>& numbers = m.Find("FRET_NUMBERS")->texts;
+  ASSERT_EQ(numbers.size(), 19u);
+  EXPECT_EQ(numbers[13].text, "14 J");
+  EXPECT_EQ(numbers[12].text, "13");
+  // Numbers sit under the board, clear of it.
+  for (const TextLine& t : numbers) EXPECT_LT(t.baselineLeft.y, -3.1);
+  EXPECT_GE(m.drawing.maxX, 65.0);  // the saddle line is part of the drawing
+}
+
+TEST(FretboardModel, SlotsAreClosedRectanglesCentredOnTheFret) {
+  FretboardDrawing d;
+  d.table = Board(68.58, 64.77, 7);
+  d.slotWidth = 0.06;
+  d.extend = 0.5;
+  const ExportModel m = BuildFretboardModel(d, ExportUnit::Cm, {});
+  const DrawingLayer* frets = m.Find("FRETS");
+  ASSERT_EQ(frets->polylines.size(), 19u);
+  EXPECT_TRUE(frets->segments.empty());
+  for (std::size_t i = 0; i < 19; ++i) {
+    const Polyline& slot = frets->polylines[i];
+    const Segment fret = ExtendedFret(d.table.frets[i].line, d.extend);
+    ASSERT_TRUE(slot.closed);
+    ASSERT_EQ(slot.points.size(), 4u);
+    const double length = Distance(fret.a, fret.b);
+    for (const Point2& p : slot.points)
+      EXPECT_NEAR(std::fabs(Cross(fret.a, fret.b, p)) / length, 0.03, 1e-12) << "fret " << i + 1;
+    // The long sides are as long as the extended fret, the short ones as wide as the slot.
+    EXPECT_NEAR(Distance(slot.points[1], slot.points[2]), length, 1e-12);
+    EXPECT_NEAR(Distance(slot.points[0], slot.points[1]), 0.06, 1e-12);
+  }
+}
+
+TEST(FretboardModel, AnExtendedFretRunsOnAlongItsOwnLine) {
+  const BoardLine line{{10.0, 3.0}, {12.0, -3.0}};
+  const Segment s = ExtendedFret(line, 0.5);
+  EXPECT_NEAR(Distance(s.a, s.b), std::hypot(2.0, 6.0) + 1.0, 1e-12);
+  EXPECT_NEAR(Cross({10.0, 3.0}, {12.0, -3.0}, s.a), 0.0, 1e-12);
+  EXPECT_NEAR(Cross({10.0, 3.0}, {12.0, -3.0}, s.b), 0.0, 1e-12);
+  EXPECT_GT(s.a.y, 3.0);
+  EXPECT_LT(s.b.y, -3.0);
+  const Segment same = ExtendedFret(line, 0.0);
+  EXPECT_EQ(same.a.x, 10.0);
+  EXPECT_EQ(same.b.y, -3.0);
+}
