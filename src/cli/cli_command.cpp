@@ -40,15 +40,16 @@ bool HelpShown() {
 
 bool ParseOrReport(QCommandLineParser& parser, const QStringList& args) {
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-  const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                QStringLiteral("show this help"));
-  parser.addOption(help);
+  // A command that declares --help itself prints its own; the others get the generic one.
+  const bool ownHelp = parser.parse({args.value(0), QStringLiteral("--help")});
+  const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("show this help"));
+  if (!ownHelp) parser.addOption(help);
   if (g_command && g_command->name == args.value(0)) parser.setApplicationDescription(g_command->summary);
   if (!parser.parse(args)) {
     PrintError(args.value(0) + ": " + parser.errorText());
     return false;
   }
-  if (!parser.isSet(help)) return true;
+  if (ownHelp || !parser.isSet(help)) return true;
   PrintOut(CommandHelp(parser, args.value(0)));
   g_helpShown = true;
   return false;

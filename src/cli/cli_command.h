@@ -32,6 +32,7 @@ bool HelpShown();
 
 // Parses args; on a usage error prints one line and returns false. Every command takes -h/--help:
 // its help goes to stdout, HelpShown() becomes true, and the result is false so the command ends.
+// A parser that already has a "help" option is left to print its own.
 bool ParseOrReport(QCommandLineParser& parser, const QStringList& args);
 
 // The value of a numeric option, or fallback when it is absent; nullopt (after a one-line message)
