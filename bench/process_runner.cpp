@@ -3,6 +3,7 @@
 
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -13,7 +14,9 @@ extern char** environ;
 
 namespace {
 
-std::string NameOf(const std::string& entry) { return entry.substr(0, entry.find('=')); }
+std::string NameOf(const std::string& entry) {
+  return entry.substr(0, entry.find('='));
+}
 
 std::vector<char*> CStrings(const std::vector<std::string>& strings) {
   std::vector<char*> out;
@@ -36,7 +39,8 @@ std::vector<std::string> EnvironmentWith(const std::vector<std::string>& overrid
   return env;
 }
 
-int RunProcess(const std::vector<std::string>& argv, const std::vector<std::string>& environment) {
+int RunProcess(const std::vector<std::string>& argv, const std::vector<std::string>& environment,
+               double* cpuSeconds) {
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
@@ -48,7 +52,12 @@ int RunProcess(const std::vector<std::string>& argv, const std::vector<std::stri
   posix_spawn_file_actions_destroy(&actions);
   if (spawned != 0) return -1;
   int status = 0;
-  if (waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return -1;
+  struct rusage usage {};
+  if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status)) return -1;
+  if (cpuSeconds) {
+    auto seconds = [](const timeval& t) { return static_cast<double>(t.tv_sec) + t.tv_usec * 1e-6; };
+    *cpuSeconds = seconds(usage.ru_utime) + seconds(usage.ru_stime);
+  }
   return WEXITSTATUS(status);
 }
 

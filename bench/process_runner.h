@@ -9,8 +9,11 @@
 std::vector<std::string> EnvironmentWith(const std::vector<std::string>& overrides);
 
 // Runs argv[0] with its arguments and the environment, output discarded. Returns the exit code, or
-// -1 when the program could not be started or did not exit normally.
-int RunProcess(const std::vector<std::string>& argv, const std::vector<std::string>& environment);
+// -1 when the program could not be started or did not exit normally. cpuSeconds, when given,
+// receives the child's user and system processor time, which a busy machine disturbs far less
+// than the wall clock.
+int RunProcess(const std::vector<std::string>& argv, const std::vector<std::string>& environment,
+               double* cpuSeconds = nullptr);
 
 // A fresh folder under the system's temporary folder, for settings and output files; removed with
 // everything in it when the object goes.

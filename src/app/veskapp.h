@@ -1,3 +1,6 @@
+// vesk_app: the window program's shell (application object, main frame, About box, command table,
+// icons) over the view, the document and the framework's window part.
+//
 // CVeskApp: the application object. InitInstance sets up the settings store and the recent-file
 // list, registers the document template tying CVeskDoc, CMainFrame and CVeskView, and carries out
 // the command line; the application handles New, Open and About.

@@ -1,3 +1,6 @@
+// vesk_cli_lib: the vesk-cli commands over export, the headless paint (vesk_drawing) and the
+// document; no widgets, and a test checks the program links none.
+//
 // What every vesk-cli command shares: its arguments, exit codes and the way it reports errors.
 #pragma once
 

@@ -13,9 +13,9 @@
 #include "cli/cli_command.h"
 #include "cli/json_output.h"
 #include "document/veskdoc.h"
+#include "drawing/design_painter.h"
 #include "framework/atomic_file.h"
 #include "geometry/outline.h"
-#include "view/veskview.h"
 
 namespace cli {
 
@@ -29,17 +29,19 @@ std::optional<QSize> ParseSize(const QString& text) {
   static const QRegularExpression pattern(QStringLiteral("^(\\d{1,9})x(\\d{1,9})$"));
   const QRegularExpressionMatch match = pattern.match(text);
   if (!match.hasMatch()) {
-    PrintError(QStringLiteral("render: --size '%1' is not WIDTHxHEIGHT in whole pixels (e.g. 800x600)").arg(text));
+    PrintError(
+        QStringLiteral("render: --size '%1' is not WIDTHxHEIGHT in whole pixels (e.g. 800x600)").arg(text));
     return std::nullopt;
   }
   const int w = match.captured(1).toInt();
   const int h = match.captured(2).toInt();
   if (w > kMaxSide || h > kMaxSide || static_cast<long long>(w) * h > kMaxPixels) {
-    PrintError(QStringLiteral("render: --size %1x%2 is too large (at most %3 pixels a side and %4 pixels in all)")
-                   .arg(w)
-                   .arg(h)
-                   .arg(kMaxSide)
-                   .arg(kMaxPixels));
+    PrintError(
+        QStringLiteral("render: --size %1x%2 is too large (at most %3 pixels a side and %4 pixels in all)")
+            .arg(w)
+            .arg(h)
+            .arg(kMaxSide)
+            .arg(kMaxPixels));
     return std::nullopt;
   }
   return QSize(w, h);
@@ -60,10 +62,10 @@ bool SavePng(const QImage& image, const QString& path) {
   return false;
 }
 
-JsonObject LayoutJson(const CVeskView& view) {
+JsonObject LayoutJson(const ViewLayout& layout) {
   return JsonObject{
-      {"scale", view.m_scale},     {"offsetX", view.m_offsetX},
-      {"offsetY", view.m_offsetY}, {"angleStep", view.AngleStep(view.m_scale)},
+      {"scale", layout.scale},     {"offsetX", layout.offsetX},
+      {"offsetY", layout.offsetY}, {"angleStep", AngleStep(layout.scale)},
       {"fitValid", IsFitValid()},
   };
 }
@@ -72,7 +74,8 @@ JsonObject LayoutJson(const CVeskView& view) {
 
 int RunRenderCommand(const QStringList& args) {
   QCommandLineParser parser;
-  parser.addOption({{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("PNG file"), QStringLiteral("file")});
+  parser.addOption(
+      {{QStringLiteral("o"), QStringLiteral("output")}, QStringLiteral("PNG file"), QStringLiteral("file")});
   parser.addOption({QStringLiteral("size"), QStringLiteral("client area"), QStringLiteral("WxH")});
   parser.addOption({QStringLiteral("vertical"), QStringLiteral("whole body, standing")});
   parser.addOption({QStringLiteral("fingerboard"), QStringLiteral("show the fingerboard")});
@@ -92,7 +95,9 @@ int RunRenderCommand(const QStringList& args) {
   const auto size = ParseSize(parser.isSet("size") ? parser.value("size") : QStringLiteral("800x600"));
   if (!size) return kUsage;
   if (writePng && size->isEmpty()) {
-    PrintError(QStringLiteral("render: a %1x%2 image has no pixels to save as PNG").arg(size->width()).arg(size->height()));
+    PrintError(QStringLiteral("render: a %1x%2 image has no pixels to save as PNG")
+                   .arg(size->width())
+                   .arg(size->height()));
     return kUsage;
   }
 
@@ -106,23 +111,25 @@ int RunRenderCommand(const QStringList& args) {
     }
   }
 
-  CVeskView view;
-  view.SetDocument(&doc);
-  view.m_vertical = parser.isSet("vertical") ? 1 : 0;
-  view.m_showFingerboard = parser.isSet("fingerboard") ? 1 : 0;
-  view.m_showData = parser.isSet("data") ? 1 : 0;
+  ViewFlags flags;
+  flags.vertical = parser.isSet("vertical") ? 1 : 0;
+  flags.showFingerboard = parser.isSet("fingerboard") ? 1 : 0;
+  flags.showData = parser.isSet("data") ? 1 : 0;
 
   QImage image;
   if (!size->isEmpty()) {
     image = QImage(*size, QImage::Format_RGB32);
     if (image.isNull()) {
-      PrintError(QStringLiteral("render: not enough memory for a %1x%2 image").arg(size->width()).arg(size->height()));
+      PrintError(QStringLiteral("render: not enough memory for a %1x%2 image")
+                     .arg(size->width())
+                     .arg(size->height()));
       return kUsage;
     }
   }
-  view.PaintInto(&image);
+  ViewLayout layout;
+  PaintDesignInto(&image, &doc, flags, &layout);
 
-  if (parser.isSet("layout-json")) PrintOut(JsonText(LayoutJson(view)));
+  if (parser.isSet("layout-json")) PrintOut(JsonText(LayoutJson(layout)));
   if (writePng && !SavePng(image, parser.value("output"))) return kFileError;
   if (IsFitValid() == 0) {
     PrintError(QStringLiteral("render: the design does not fit; the picture shows no outline"));

@@ -1,7 +1,8 @@
-// vesk-cli: the command table and its dispatch. Commands that paint get a GUI application on the
-// offscreen platform (unless QT_QPA_PLATFORM names another), so vesk-cli never needs a display.
-#include <QApplication>
+// vesk-cli: the command table and its dispatch. Commands that paint get a GUI application (fonts,
+// no widgets) on the offscreen platform (unless QT_QPA_PLATFORM names another), so vesk-cli never
+// needs a display.
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -22,7 +23,8 @@ const cli::Command kCommands[] = {
     {"fit", "fit a design (options or FILE) and report the outline", cli::RunFitCommand},
     {"new", "write a new design: new -o FILE", cli::RunNewCommand},
     {"info", "show a saved design's fields and its fit: info FILE [--json]", cli::RunInfoCommand},
-    {"convert", "convert a design's units: convert FILE --in-to-cm|--cm-to-in [-o OUT]", cli::RunConvertCommand},
+    {"convert", "convert a design's units: convert FILE --in-to-cm|--cm-to-in [-o OUT]",
+     cli::RunConvertCommand},
     {"render", "paint a design into a PNG", cli::RunRenderCommand, true},
     {"export", "write a true-scale SVG, DXF or tiled PDF template", cli::RunExportCommand, true},
     {"match", "fit a design to measured or traced points: match POINTS [-o DESIGN]", cli::RunMatchCommand, true},
@@ -84,7 +86,7 @@ void FilterQtMessages(QtMsgType type, const QMessageLogContext& context, const Q
 std::unique_ptr<QCoreApplication> MakeApplication(const cli::Command* command, int& argc, char** argv) {
   if (command == nullptr || !command->paints) return std::make_unique<QCoreApplication>(argc, argv);
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  return std::make_unique<QApplication>(argc, argv);
+  return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 }  // namespace

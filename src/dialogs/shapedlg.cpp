@@ -3,7 +3,7 @@
 
 #include "dialogs/dialog_ids.h"
 #include "dialogs/dialog_templates.h"
-#include "dialogs/view_link.h"
+#include "dialogs/dialog_view_link.h"
 #include "document/veskdoc.h"
 #include "framework/data_exchange.h"
 #include "geometry/fit_shape.h"
@@ -75,7 +75,7 @@ void CShapeDlg::OnCalc() {
   m_pDoc->m_a5 = m_a5;
   m_pDoc->m_a6 = m_a6;
   m_pDoc->SetModifiedFlag(true);
-  InvalidateView(m_pView);
+  if (m_pView) m_pView->Invalidate();
 }
 
 // Calc's verdict does not keep the dialog open; only a field that cannot be read does.

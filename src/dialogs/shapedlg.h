@@ -1,3 +1,6 @@
+// vesk_dialogs: the Input Shape and Input Soundhole dialogs over the framework's dialog machinery;
+// they reach the view that runs them only through CDialogViewLink.
+//
 // CShapeDlg: the body's four measurements and the free coefficients a3..a6. Calc fits the typed
 // values and, only when the fit succeeds, copies them into the document and repaints the view.
 #pragma once
@@ -5,7 +8,7 @@
 #include "framework/dialog.h"
 
 class CVeskDoc;
-class CVeskView;
+class CDialogViewLink;
 
 class CShapeDlg : public CDialog {
  public:
@@ -26,7 +29,7 @@ class CShapeDlg : public CDialog {
   double m_a3;
   double m_a5;
   // Set by whoever runs the dialog, before every run.
-  CVeskView* m_pView = nullptr;
+  CDialogViewLink* m_pView = nullptr;
   CVeskDoc* m_pDoc = nullptr;
 
  protected:

@@ -5,7 +5,7 @@
 
 #include "dialogs/dialog_ids.h"
 #include "dialogs/dialog_templates.h"
-#include "dialogs/view_link.h"
+#include "dialogs/dialog_view_link.h"
 #include "document/veskdoc.h"
 #include "framework/data_exchange.h"
 #include "geometry/units.h"
@@ -103,9 +103,9 @@ void CSoundholeDlg::OnCalc() {
   m_pDoc->m_holeDefined = 1;
   const bool ready = m_pDoc->m_holeDefined != 0 && m_pDoc->m_jointFret > 0 && m_nutWidth > 0 &&
                      m_fret12Width > 0 && m_fret12Width > m_nutWidth;
-  SetFingerboardReady(m_pView, ready ? 1 : 0);
+  if (m_pView) m_pView->SetFingerboardReady(ready ? 1 : 0);
   m_pDoc->SetModifiedFlag(true);
-  InvalidateView(m_pView);
+  if (m_pView) m_pView->Invalidate();
 }
 
 // The diameter check's verdict does not keep the dialog open; only a field that cannot be read does.

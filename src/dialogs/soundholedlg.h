@@ -9,7 +9,7 @@
 #include "framework/dialog.h"
 
 class CVeskDoc;
-class CVeskView;
+class CDialogViewLink;
 
 class CSoundholeDlg : public CDialog {
  public:
@@ -29,7 +29,7 @@ class CSoundholeDlg : public CDialog {
   double m_fret19Width;
   int32_t m_placement;  // 0 "Fixed", 1 "Classical", -1 none checked
   // Set by whoever runs the dialog, before every run.
-  CVeskView* m_pView = nullptr;
+  CDialogViewLink* m_pView = nullptr;
   CVeskDoc* m_pDoc = nullptr;
 
  protected:

@@ -2,6 +2,7 @@
 #include "document/veskdoc.h"
 
 #include "document/design_defaults.h"
+#include "framework/vector_state.h"
 #include "geometry/fit_shape.h"
 #include "geometry/units.h"
 
@@ -28,14 +29,15 @@ bool CVeskDoc::OnNewDocument() {
 }
 
 void CVeskDoc::Refit() {
+  ClearUpperVectorState();
   m_fitValid = FitShape(m_length, m_lowerBout, m_waist, m_upperBout, m_a3, m_a4, m_a5, m_a6) == 0 ? 1 : 0;
   if (m_fitValid == 1) UpdateAllViews(nullptr, 0, nullptr);
 }
 
 std::array<double*, 14> CVeskDoc::Lengths() {
-  return {&m_length,      &m_lowerBout,    &m_waist,    &m_upperBout,   &m_a3,          &m_a4,
-          &m_a5,          &m_a6,           &m_scaleLength, &m_holeDiameter, &m_holePosition, &m_nutWidth,
-          &m_fret12Width, &m_fret19Width};
+  return {&m_length,       &m_lowerBout, &m_waist,       &m_upperBout,   &m_a3,
+          &m_a4,           &m_a5,        &m_a6,          &m_scaleLength, &m_holeDiameter,
+          &m_holePosition, &m_nutWidth,  &m_fret12Width, &m_fret19Width};
 }
 
 void CVeskDoc::OnInToCm() {

@@ -1,3 +1,6 @@
+// vesk_document: the design as a document: its fields, new-design values, file format and unit
+// commands, on geometry and the framework core.
+//
 // CVeskDoc: one guitar-body design. Its eight shape values are fitted into the process-wide shape
 // state whenever they are replaced (New, load, unit conversion); the soundhole and fingerboard
 // block is saved and drawn only while m_holeDefined is set.
@@ -9,6 +12,7 @@
 
 #include "document/design_defaults.h"
 #include "framework/document.h"
+#include "geometry/fret_layout.h"
 
 class CVeskDoc : public CDocument {
  public:
@@ -21,6 +25,12 @@ class CVeskDoc : public CDocument {
   void OnInToCm();
   void OnCmToIn();
   bool OnCmdMsg(int id, CmdMsg msg, CCmdUI* ui) override;  // veskdoc_commands.cpp
+
+  // The fingerboard fields as the fret layout takes them; the window and the templates both lay
+  // out their frets from this.
+  FretLayoutInput FretInput() const {
+    return {m_jointFret, m_scaleLength, m_holePosition, m_nutWidth, m_fret12Width};
+  }
 
   // Until New or a load sets them, the fields hold the new-design values (unfitted), so that a file
   // opened into a fresh document without a soundhole block gets New's soundhole values.

@@ -182,8 +182,7 @@ BuildResult BuildExportModel(const CVeskDoc& doc, const ExportContent& content) 
       result.notes << QStringLiteral(
           "no fingerboard drawn: the design has no soundhole and fingerboard data");
     } else {
-      const FingerboardResult f = LayOutFingerboard(
-          {doc.m_jointFret, doc.m_scaleLength, doc.m_holePosition, doc.m_nutWidth, doc.m_fret12Width});
+      const FingerboardResult f = LayOutFingerboard(doc.FretInput());
       if (f.why.isEmpty())
         AddFingerboard(f.lines, m.layers.back(), lines);
       else

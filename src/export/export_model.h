@@ -1,3 +1,6 @@
+// vesk_export: true-scale workshop templates (SVG, DXF, tiled PDF) built from the document and the
+// geometry, on QtCore and QtGui, without widgets.
+//
 // What a template draws, as named layers in model units at true size. Every writer (SVG, DXF, PDF)
 // draws from this and nothing else, layer by layer in order, so any command can build its own
 // model (the body template, a fret-slot template, ...) and hand it to the same writers.

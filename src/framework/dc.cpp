@@ -9,6 +9,21 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "framework/vector_state.h"
+
+namespace {
+
+// Qt's painting can leave the vector registers dirty (see vector_state.h); every call that reached
+// the painter cleans them before the caller's arithmetic goes on.
+struct CleanVectorStateOnReturn {
+  CleanVectorStateOnReturn() = default;
+  CleanVectorStateOnReturn(const CleanVectorStateOnReturn&) = delete;
+  CleanVectorStateOnReturn& operator=(const CleanVectorStateOnReturn&) = delete;
+  ~CleanVectorStateOnReturn() { ClearUpperVectorState(); }
+};
+
+}  // namespace
+
 QColor ToQColor(COLORREF color) {
   return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
                 static_cast<int>((color >> 16) & 0xFF));
@@ -29,16 +44,22 @@ CPen::CPen(int /*style: solid only*/, int width, COLORREF color) : m_width(width
 
 CDC::CDC(QPainter* painter, const CRect& client)
     : m_painter(painter), m_client(client), m_stockPen(PS_SOLID, 1, RGB(0, 0, 0)), m_pen(&m_stockPen) {
+  // A paint is mostly double arithmetic: start it with the vector registers clean.
+  const CleanVectorStateOnReturn clean;
   if (!CanPaint()) return;
   m_painter->setRenderHint(QPainter::Antialiasing, false);
   m_painter->setBrush(Qt::white);
   ApplyPen();
 }
 
-bool CDC::CanPaint() const { return m_painter != nullptr && m_painter->isActive(); }
+bool CDC::CanPaint() const {
+  return m_painter != nullptr && m_painter->isActive();
+}
 
 void CDC::ApplyPen() {
-  if (CanPaint()) m_painter->setPen(m_pen->Pen());
+  if (!CanPaint()) return;
+  const CleanVectorStateOnReturn clean;
+  m_painter->setPen(m_pen->Pen());
 }
 
 void CDC::FillPixels(long long left, long long top, long long right, long long bottom, const QColor& color) {
@@ -47,6 +68,7 @@ void CDC::FillPixels(long long left, long long top, long long right, long long b
   right = std::min<long long>(right, static_cast<long long>(m_client.right) - 1);
   bottom = std::min<long long>(bottom, static_cast<long long>(m_client.bottom) - 1);
   if (right < left || bottom < top) return;
+  const CleanVectorStateOnReturn clean;
   m_painter->fillRect(QRect(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left + 1),
                             static_cast<int>(bottom - top + 1)),
                       color);
@@ -58,6 +80,16 @@ void CDC::FillSolidRect(const CRect& rect, COLORREF color) {
 
 void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF color) {
   m_bkColor = color;
+  if (m_record)
+    m_record->push_back({DrawCall::Fill,
+                         x,
+                         y,
+                         static_cast<int>(static_cast<long long>(x) + cx),
+                         static_cast<int>(static_cast<long long>(y) + cy),
+                         color,
+                         0,
+                         0,
+                         {}});
   if (!CanPaint()) return;
   // 64-bit edges, so that no sum can overflow.
   FillPixels(x, y, static_cast<long long>(x) + cx - 1, static_cast<long long>(y) + cy - 1, ToQColor(color));
@@ -73,7 +105,10 @@ CPen* CDC::SelectObject(CPen* pen) {
 int CDC::SelectStockObject(int object) {
   const int previous = m_brush;
   m_brush = object == NULL_BRUSH ? NULL_BRUSH : WHITE_BRUSH;
-  if (CanPaint()) m_painter->setBrush(m_brush == NULL_BRUSH ? QBrush(Qt::NoBrush) : QBrush(Qt::white));
+  if (CanPaint()) {
+    const CleanVectorStateOnReturn clean;
+    m_painter->setBrush(m_brush == NULL_BRUSH ? QBrush(Qt::NoBrush) : QBrush(Qt::white));
+  }
   return previous;
 }
 
@@ -84,7 +119,12 @@ void CDC::MoveTo(int x, int y) {
 
 void CDC::LineTo(int x, int y) {
   ++m_lineCount;
-  if (CanPaint()) StrokeLine(m_x, m_y, x, y);
+  if (m_record) m_record->push_back({DrawCall::Line, m_x, m_y, x, y, m_pen->Color(), m_pen->Width(), 0, {}});
+  if (m_lineLog) m_lineLog->push_back({m_x, m_y, x, y});
+  if (CanPaint()) {
+    const CleanVectorStateOnReturn clean;
+    StrokeLine(m_x, m_y, x, y);
+  }
   m_x = x;
   m_y = y;
 }
@@ -115,9 +155,15 @@ void CDC::StrokeLine(int x1, int y1, int x2, int y2) {
   double left = std::min(x1, x2), right = std::max(x1, x2) + 1.0;
   double top = std::min(y1, y2), bottom = std::max(y1, y2) + 1.0;
   if (std::llabs(dx) >= std::llabs(dy)) {
-    if (dx > 0) right = x2; else left = x2 + 1.0;
+    if (dx > 0)
+      right = x2;
+    else
+      left = x2 + 1.0;
   } else {
-    if (dy > 0) bottom = y2; else top = y2 + 1.0;
+    if (dy > 0)
+      bottom = y2;
+    else
+      top = y2 + 1.0;
   }
   left = std::max(left, static_cast<double>(m_client.left));
   top = std::max(top, static_cast<double>(m_client.top));
@@ -130,7 +176,10 @@ void CDC::StrokeLine(int x1, int y1, int x2, int y2) {
 }
 
 void CDC::Ellipse(int x1, int y1, int x2, int y2) {
+  if (m_record)
+    m_record->push_back({DrawCall::Ellipse, x1, y1, x2, y2, m_pen->Color(), m_pen->Width(), m_brush, {}});
   if (!CanPaint()) return;
+  const CleanVectorStateOnReturn clean;
   const double left = std::min(x1, x2), right = std::max(x1, x2);
   const double top = std::min(y1, y2), bottom = std::max(y1, y2);
   if (right == left || bottom == top) return;
@@ -139,7 +188,9 @@ void CDC::Ellipse(int x1, int y1, int x2, int y2) {
 }
 
 void CDC::TextOut(int x, int y, const QString& text) {
+  if (m_record) m_record->push_back({DrawCall::Text, x, y, 0, 0, m_bkColor, 0, 0, text});
   if (!CanPaint()) return;
+  const CleanVectorStateOnReturn clean;
   const QFontMetrics metrics(m_painter->font());
   const double width = metrics.horizontalAdvance(text);
   const double height = metrics.height();

@@ -7,7 +7,9 @@
 #include <QPen>
 #include <QString>
 #include <cstdint>
+#include <vector>
 
+#include "framework/draw_call.h"
 #include "framework/rect.h"
 
 class QPainter;
@@ -70,6 +72,16 @@ class CDC {
   COLORREF GetBkColor() const { return m_bkColor; }
   // Number of LineTo calls so far (painted or not).
   long long LineCount() const { return m_lineCount; }
+  // From now on every fill, line, ellipse and text is also appended to calls (null stops it),
+  // painted or not: benchmarks replay a paint and tests compare two.
+  void RecordInto(DrawCalls* calls) { m_record = calls; }
+  // Every LineTo from now on, from the current position to its end, appended to log (null: none),
+  // so that a test can compare what two paints drew.
+  struct DrawnLine {
+    int x1, y1, x2, y2;
+    bool operator==(const DrawnLine& o) const { return x1 == o.x1 && y1 == o.y1 && x2 == o.x2 && y2 == o.y2; }
+  };
+  void LogLines(std::vector<DrawnLine>* log) { m_lineLog = log; }
 
  private:
   bool CanPaint() const;
@@ -88,4 +100,6 @@ class CDC {
   int m_x = 0;
   int m_y = 0;
   long long m_lineCount = 0;
+  DrawCalls* m_record = nullptr;
+  std::vector<DrawnLine>* m_lineLog = nullptr;
 };

@@ -6,8 +6,11 @@
 #include "framework/data_exchange.h"
 #include "framework/dialog_window.h"
 #include "framework/message_box.h"
+#include "framework/message_box_widgets.h"
 
-CDialog::CDialog(const DialogTemplate& tmpl, QWidget* parent) : m_template(tmpl), m_parent(parent) {}
+CDialog::CDialog(const DialogTemplate& tmpl, QWidget* parent) : m_template(tmpl), m_parent(parent) {
+  InstallWidgetMessageBoxes();
+}
 
 CDialog::~CDialog() {
   DestroyWindow();

@@ -49,7 +49,7 @@ void CSingleDocTemplate::DiscardCreated() {
 }
 
 void CSingleDocTemplate::InitialUpdateFrame() {
-  for (CView* view : m_document->Views()) view->OnInitialUpdate();
+  for (DocumentObserver* view : m_document->Views()) view->OnDocumentShown();
   m_frame->OnUpdateFrameTitle();
   m_frame->UpdateAllCmdUI();
 }

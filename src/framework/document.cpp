@@ -9,11 +9,10 @@
 
 #include "framework/archive.h"
 #include "framework/atomic_file.h"
-#include "framework/view.h"
 
 CDocument::~CDocument() {
-  const QList<CView*> views = m_views;
-  for (CView* v : views) v->SetDocument(nullptr);
+  const QList<DocumentObserver*> views = m_views;
+  for (DocumentObserver* v : views) v->OnDocumentGone();
 }
 
 bool CDocument::OnNewDocument() {
@@ -30,17 +29,17 @@ QString CDocument::GetTitle() const {
   return m_path.isEmpty() ? QStringLiteral("Untitled") : QFileInfo(m_path).fileName();
 }
 
-void CDocument::AddView(CView* view) {
+void CDocument::AddView(DocumentObserver* view) {
   if (!m_views.contains(view)) m_views.append(view);
 }
 
-void CDocument::RemoveView(CView* view) {
+void CDocument::RemoveView(DocumentObserver* view) {
   m_views.removeAll(view);
 }
 
-void CDocument::UpdateAllViews(CView* sender, long hint, void* hintObject) {
-  for (CView* v : m_views)
-    if (v != sender) v->OnUpdate(sender, hint, hintObject);
+void CDocument::UpdateAllViews(DocumentObserver* sender, long hint, void* hintObject) {
+  for (DocumentObserver* v : m_views)
+    if (v != sender) v->OnDocumentUpdate(sender, hint, hintObject);
 }
 
 namespace {

@@ -1,18 +1,21 @@
-// CDocument: a document's path, title and modified flag, its views, and opening and saving
-// through CArchive. Opening is all or nothing: a file that cannot be read or is not complete
-// leaves the document exactly as it was. As a command target it handles Save and Save As.
+// vesk_framework_core: the platform services the program calls (document, archive, command
+// targets, message service, settings, device context) over QtCore and QtGui, without widgets.
+//
+// CDocument: a document's path, title and modified flag, its views (as DocumentObservers), and
+// opening and saving through CArchive. Opening is all or nothing: a file that cannot be read or is
+// not complete leaves the document exactly as it was. As a command target it handles Save and Save
+// As, asking the program (DocumentHost) for the file name.
 #pragma once
 
 #include <QList>
 #include <QString>
 
-class QByteArray;
-class QIODevice;
-
 #include "framework/cmd_target.h"
+#include "framework/document_observer.h"
 
 class CArchive;
-class CView;
+class QByteArray;
+class QIODevice;
 
 class CDocument : public CCmdTarget {
  public:
@@ -41,11 +44,11 @@ class CDocument : public CCmdTarget {
   // The file's name, or "Untitled" while the document has no file.
   QString GetTitle() const;
 
-  void AddView(CView* view);
-  void RemoveView(CView* view);
-  const QList<CView*>& Views() const { return m_views; }
+  void AddView(DocumentObserver* view);
+  void RemoveView(DocumentObserver* view);
+  const QList<DocumentObserver*>& Views() const { return m_views; }
   // Tells every view but the sender to repaint.
-  void UpdateAllViews(CView* sender, long hint = 0, void* hintObject = nullptr);
+  void UpdateAllViews(DocumentObserver* sender, long hint = 0, void* hintObject = nullptr);
 
   // Bytes the last successful open read (never more than Serialize asked for) or save wrote.
   qint64 LastFileSize() const { return m_lastFileSize; }
@@ -63,7 +66,7 @@ class CDocument : public CCmdTarget {
   bool DoSave(const QString& path);
   // Saves to the document's own file, asking for one while it has none.
   bool DoFileSave();
-  // Every frame showing one of the views retitles itself.
+  // Every window showing one of the views retitles itself.
   void UpdateFrameTitles();
 
  protected:
@@ -80,6 +83,6 @@ class CDocument : public CCmdTarget {
 
   QString m_path;
   bool m_modified = false;
-  QList<CView*> m_views;
+  QList<DocumentObserver*> m_views;
   qint64 m_lastFileSize = 0;
 };

@@ -1,12 +1,26 @@
 // CDocument's framework commands: Save, Save As and the "save changes?" question. Failures are
-// reported here; the document itself is left as it was by a failed save.
+// reported here; the document itself is left as it was by a failed save. The file dialog and the
+// recent-file list belong to the program (DocumentHost), so none of this needs widgets.
 #include "framework/document.h"
-#include "framework/frame_wnd.h"
 #include "framework/framework_strings.h"
 #include "framework/message_box.h"
 #include "framework/standard_ids.h"
-#include "framework/view.h"
-#include "framework/win_app.h"
+
+namespace {
+DocumentHost* g_host = nullptr;
+
+QWidget* DialogParent() {
+  return g_host ? g_host->DialogParent() : nullptr;
+}
+}  // namespace
+
+DocumentHost* DocumentHost::Get() {
+  return g_host;
+}
+
+void DocumentHost::Set(DocumentHost* host) {
+  g_host = host;
+}
 
 bool CDocument::OnCmdMsg(int id, CmdMsg msg, CCmdUI* ui) {
   using Map = MessageMap<CDocument>;
@@ -17,13 +31,17 @@ bool CDocument::OnCmdMsg(int id, CmdMsg msg, CCmdUI* ui) {
   return map.Dispatch(this, id, msg, ui) || CCmdTarget::OnCmdMsg(id, msg, ui);
 }
 
-void CDocument::OnFileSave() { DoFileSave(); }
+void CDocument::OnFileSave() {
+  DoFileSave();
+}
 
-void CDocument::OnFileSaveAs() { DoSave(QString()); }
+void CDocument::OnFileSaveAs() {
+  DoSave(QString());
+}
 
 bool CDocument::SaveModified() {
   if (!IsModified()) return true;
-  switch (MessageBox(AfxGetVisibleMainWnd(), FrameworkStrings::SaveChangesPrompt(GetTitle()), QString(),
+  switch (MessageBox(DialogParent(), FrameworkStrings::SaveChangesPrompt(GetTitle()), QString(),
                      MB_YESNOCANCEL)) {
     case IDYES:
       return DoFileSave();
@@ -34,26 +52,26 @@ bool CDocument::SaveModified() {
   }
 }
 
-bool CDocument::DoFileSave() { return DoSave(GetPathName()); }
+bool CDocument::DoFileSave() {
+  return DoSave(GetPathName());
+}
 
 bool CDocument::DoSave(const QString& path) {
   QString target = path;
   if (target.isEmpty()) {
-    CWinApp* app = AfxGetApp();
     target = GetPathName().isEmpty() ? GetTitle() : GetPathName();
-    if (!app || !app->DoPromptFileName(target, false) || target.isEmpty()) return false;
+    if (!g_host || !g_host->PromptSaveFileName(target) || target.isEmpty()) return false;
   }
   QString error;
   if (!OnSaveDocument(target, &error)) {
-    MessageBox(AfxGetVisibleMainWnd(), FrameworkStrings::FailedToSave(error));
+    MessageBox(DialogParent(), FrameworkStrings::FailedToSave(error));
     return false;
   }
-  if (CWinApp* app = AfxGetApp()) app->AddToRecentFileList(GetPathName());
+  if (g_host) g_host->AddToRecentFileList(GetPathName());
   UpdateFrameTitles();
   return true;
 }
 
 void CDocument::UpdateFrameTitles() {
-  for (CView* view : Views())
-    if (auto* frame = dynamic_cast<CFrameWnd*>(view->window())) frame->OnUpdateFrameTitle();
+  for (DocumentObserver* view : Views()) view->OnDocumentRetitled();
 }

@@ -1,35 +1,37 @@
-// Message boxes through QMessageBox, or through the installed recorder.
+// The message service: the installed recorder, else the installed presenter, else stderr.
 #include "framework/message_box.h"
 
-#include <QMessageBox>
 #include <QStringList>
+#include <cstdio>
 
 namespace {
 MessageBoxRecorder* g_recorder = nullptr;
+MessageBoxPresenter g_presenter = nullptr;
+
+int DefaultAnswer(int style) {
+  return style == MB_YESNOCANCEL ? IDCANCEL : IDOK;
+}
+}  // namespace
+
+QString ApplicationTitle() {
+  return QStringLiteral("vesk");
 }
 
-QString ApplicationTitle() { return QStringLiteral("vesk"); }
+void SetMessageBoxPresenter(MessageBoxPresenter presenter) {
+  g_presenter = presenter;
+}
 
 int MessageBox(QWidget* parent, const QString& text, const QString& caption, int style) {
   const QString title = caption.isEmpty() ? ApplicationTitle() : caption;
   if (g_recorder) return g_recorder->Record(parent, text, title, style);
-  QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::NoButton, parent);
-  if (style == MB_YESNOCANCEL) {
-    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    box.setDefaultButton(QMessageBox::Yes);
-    box.setEscapeButton(QMessageBox::Cancel);
-    switch (box.exec()) {
-      case QMessageBox::Yes: return IDYES;
-      case QMessageBox::No: return IDNO;
-      default: return IDCANCEL;
-    }
-  }
-  box.setStandardButtons(QMessageBox::Ok);
-  box.exec();
-  return IDOK;
+  if (g_presenter) return g_presenter(parent, text, title, style);
+  std::fprintf(stderr, "%s: %s\n", qUtf8Printable(title), qUtf8Printable(text));
+  return DefaultAnswer(style);
 }
 
-MessageBoxRecorder::MessageBoxRecorder() : m_previous(g_recorder) { g_recorder = this; }
+MessageBoxRecorder::MessageBoxRecorder() : m_previous(g_recorder) {
+  g_recorder = this;
+}
 MessageBoxRecorder::~MessageBoxRecorder() {
   if (g_recorder == this) g_recorder = m_previous;
 }
@@ -43,5 +45,5 @@ QStringList MessageBoxRecorder::Texts() const {
 int MessageBoxRecorder::Record(QWidget* parent, const QString& text, const QString& caption, int style) {
   m_entries.append({text, caption, style, parent});
   if (!m_answers.isEmpty()) return m_answers.takeFirst();
-  return style == MB_YESNOCANCEL ? IDCANCEL : IDOK;
+  return DefaultAnswer(style);
 }

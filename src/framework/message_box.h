@@ -1,6 +1,7 @@
 // The program's one message service: text in a modal box titled "vesk" (or the given caption),
 // OK only unless the style asks for Yes/No/Cancel. Tests install a recorder that notes each box
-// and answers in the user's place, so nothing waits on a modal loop.
+// and answers in the user's place, so nothing waits on a modal loop. The boxes themselves are the
+// window part's (message_box_widgets.h); a program without it prints the text on stderr.
 #pragma once
 
 #include <QList>
@@ -15,6 +16,11 @@ int MessageBox(QWidget* parent, const QString& text, const QString& caption = QS
 inline int MessageBox(const QString& text, const QString& caption = QString(), int style = MB_OK) {
   return MessageBox(nullptr, text, caption, style);
 }
+
+// How a box is shown while no recorder is installed; null: the text goes to stderr and the box is
+// answered IDOK (IDCANCEL for Yes/No/Cancel questions).
+using MessageBoxPresenter = int (*)(QWidget* parent, const QString& text, const QString& caption, int style);
+void SetMessageBoxPresenter(MessageBoxPresenter presenter);
 
 // The caption of boxes that give none of their own.
 QString ApplicationTitle();

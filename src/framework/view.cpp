@@ -6,6 +6,12 @@
 
 #include "framework/dc.h"
 #include "framework/document.h"
+#include "framework/frame_wnd.h"
+#include "framework/message_box_widgets.h"
+
+CView::CView(QWidget* parent) : QWidget(parent) {
+  InstallWidgetMessageBoxes();
+}
 
 CView::~CView() {
   if (m_document) m_document->RemoveView(this);
@@ -18,9 +24,22 @@ void CView::SetDocument(CDocument* doc) {
   if (m_document) m_document->AddView(this);
 }
 
-void CView::OnUpdate(CView*, long, void*) { update(); }
+void CView::OnUpdate(CView*, long, void*) {
+  update();
+}
 
-void CView::OnInitialUpdate() { OnUpdate(nullptr, 0, nullptr); }
+void CView::OnInitialUpdate() {
+  OnUpdate(nullptr, 0, nullptr);
+}
+
+// Every observer of a document is a view, so the sender is one too (or null).
+void CView::OnDocumentUpdate(DocumentObserver* sender, long hint, void* hintObject) {
+  OnUpdate(dynamic_cast<CView*>(sender), hint, hintObject);
+}
+
+void CView::OnDocumentRetitled() {
+  if (auto* frame = dynamic_cast<CFrameWnd*>(window())) frame->OnUpdateFrameTitle();
+}
 
 void CView::OnDraw(CDC*) {}
 

@@ -1,19 +1,20 @@
 // CView: a widget that shows one document, repaints when the document says so, and paints through
 // OnDraw, on the screen or into an image. As a command target it is the first one a command is
-// offered to.
+// offered to; to its document it is a DocumentObserver.
 #pragma once
 
 #include <QWidget>
 
 #include "framework/cmd_target.h"
+#include "framework/document_observer.h"
 
 class CDC;
 class CDocument;
 class QImage;
 
-class CView : public QWidget, public CCmdTarget {
+class CView : public QWidget, public CCmdTarget, public DocumentObserver {
  public:
-  explicit CView(QWidget* parent = nullptr) : QWidget(parent) {}
+  explicit CView(QWidget* parent = nullptr);
   ~CView() override;
 
   CDocument* GetDocument() const { return m_document; }
@@ -24,6 +25,13 @@ class CView : public QWidget, public CCmdTarget {
   virtual void OnUpdate(CView* sender, long hint, void* hintObject);
   // Called once the document has been created or opened; the default is OnUpdate(nullptr, 0, nullptr).
   virtual void OnInitialUpdate();
+
+  // What the document calls (DocumentObserver): OnUpdate, OnInitialUpdate, the frame's title and
+  // detaching.
+  void OnDocumentUpdate(DocumentObserver* sender, long hint, void* hintObject) override;
+  void OnDocumentShown() override { OnInitialUpdate(); }
+  void OnDocumentRetitled() override;
+  void OnDocumentGone() override { SetDocument(nullptr); }
 
   // Paints the whole client area; the default paints nothing.
   virtual void OnDraw(CDC* pDC);

@@ -13,6 +13,7 @@
 #include "framework/frame_wnd.h"
 #include "framework/framework_strings.h"
 #include "framework/message_box.h"
+#include "framework/message_box_widgets.h"
 #include "framework/recent_file_list.h"
 #include "framework/standard_ids.h"
 #include "framework/startup_command_line.h"
@@ -21,20 +22,33 @@ namespace {
 CWinApp* g_app = nullptr;
 }
 
-CWinApp* AfxGetApp() { return g_app; }
+CWinApp* AfxGetApp() {
+  return g_app;
+}
 
-CFrameWnd* AfxGetMainWnd() { return g_app ? g_app->GetMainWnd() : nullptr; }
+CFrameWnd* AfxGetMainWnd() {
+  return g_app ? g_app->GetMainWnd() : nullptr;
+}
 
 QWidget* AfxGetVisibleMainWnd() {
   CFrameWnd* frame = AfxGetMainWnd();
   return frame && frame->isVisible() ? frame : nullptr;
 }
 
-CWinApp::CWinApp(const QString& appName) : m_appName(appName) { g_app = this; }
+CWinApp::CWinApp(const QString& appName) : m_appName(appName) {
+  g_app = this;
+  DocumentHost::Set(this);
+  InstallWidgetMessageBoxes();
+}
 
 CWinApp::~CWinApp() {
   m_docTemplate.reset();
   if (g_app == this) g_app = nullptr;
+  if (DocumentHost::Get() == this) DocumentHost::Set(nullptr);
+}
+
+QWidget* CWinApp::DialogParent() const {
+  return AfxGetVisibleMainWnd();
 }
 
 int CWinApp::ExitInstance() {
@@ -52,7 +66,9 @@ void CWinApp::LoadStdProfileSettings(int maxRecentFiles) {
   m_recentFiles->ReadList(*GetSettings());
 }
 
-void CWinApp::SaveStdProfileSettings() const { WriteRecentFileList(); }
+void CWinApp::SaveStdProfileSettings() const {
+  WriteRecentFileList();
+}
 
 void CWinApp::WriteRecentFileList() const {
   if (m_recentFiles) m_recentFiles->WriteList(*GetSettings());
@@ -62,7 +78,9 @@ void CWinApp::AddDocTemplate(std::unique_ptr<CSingleDocTemplate> docTemplate) {
   m_docTemplate = std::move(docTemplate);
 }
 
-void CWinApp::ParseCommandLine(CCommandLineInfo& info) const { info.Parse(m_arguments); }
+void CWinApp::ParseCommandLine(CCommandLineInfo& info) const {
+  info.Parse(m_arguments);
+}
 
 bool CWinApp::ProcessShellCommand(const CCommandLineInfo& info) {
   if (!m_docTemplate) return false;
@@ -78,7 +96,9 @@ bool CWinApp::ProcessShellCommand(const CCommandLineInfo& info) {
   return false;
 }
 
-CFrameWnd* CWinApp::GetMainWnd() const { return m_docTemplate ? m_docTemplate->GetFrame() : nullptr; }
+CFrameWnd* CWinApp::GetMainWnd() const {
+  return m_docTemplate ? m_docTemplate->GetFrame() : nullptr;
+}
 
 CDocument* CWinApp::OpenDocumentFile(const QString& path) {
   return m_docTemplate ? m_docTemplate->OpenDocumentFile(path) : nullptr;
@@ -93,10 +113,10 @@ void CWinApp::AddToRecentFileList(const QString& path) {
 
 bool CWinApp::DoPromptFileName(QString& fileName, bool open) {
   const QString chosen =
-      open ? QFileDialog::getOpenFileName(AfxGetVisibleMainWnd(), FrameworkStrings::OpenDialogTitle(), fileName,
-                                          FrameworkStrings::AllFilesFilter())
-           : QFileDialog::getSaveFileName(AfxGetVisibleMainWnd(), FrameworkStrings::SaveAsDialogTitle(), fileName,
-                                          FrameworkStrings::AllFilesFilter());
+      open ? QFileDialog::getOpenFileName(AfxGetVisibleMainWnd(), FrameworkStrings::OpenDialogTitle(),
+                                          fileName, FrameworkStrings::AllFilesFilter())
+           : QFileDialog::getSaveFileName(AfxGetVisibleMainWnd(), FrameworkStrings::SaveAsDialogTitle(),
+                                          fileName, FrameworkStrings::AllFilesFilter());
   if (chosen.isEmpty()) return false;
   fileName = chosen;
   return true;

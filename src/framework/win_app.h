@@ -1,3 +1,6 @@
+// vesk_framework: the platform's window part over Qt Widgets: application, frame, view widget,
+// dialogs and message boxes on screen; it implements the core's DocumentObserver and DocumentHost.
+//
 // CWinApp: the program's root object. It keeps the settings store and the recent-file list, owns
 // the document template, carries out the command line and handles the framework's application
 // commands (New, Open, the recent files, Exit). AfxWinMain runs it over a QApplication.
@@ -8,6 +11,7 @@
 #include <memory>
 
 #include "framework/cmd_target.h"
+#include "framework/document_observer.h"
 
 class CCommandLineInfo;
 class CDocument;
@@ -17,7 +21,7 @@ class CSingleDocTemplate;
 class QSettings;
 class QWidget;
 
-class CWinApp : public CCmdTarget {
+class CWinApp : public CCmdTarget, public DocumentHost {
  public:
   // appName names the settings and is the caption of message boxes without one.
   explicit CWinApp(const QString& appName);
@@ -46,11 +50,14 @@ class CWinApp : public CCmdTarget {
   bool ProcessShellCommand(const CCommandLineInfo& info);
 
   CDocument* OpenDocumentFile(const QString& path);
-  void AddToRecentFileList(const QString& path);
+  void AddToRecentFileList(const QString& path) override;
   const CRecentFileList* GetRecentFileList() const { return m_recentFiles.get(); }
   // Asks for a file to open or to save as; fileName proposes one and receives the choice. False
   // when the user cancelled.
   virtual bool DoPromptFileName(QString& fileName, bool open);
+  // The documents' side of Save As and their questions (DocumentHost).
+  QWidget* DialogParent() const override;
+  bool PromptSaveFileName(QString& fileName) override { return DoPromptFileName(fileName, false); }
 
   CFrameWnd* GetMainWnd() const;
   const QString& GetAppName() const { return m_appName; }

@@ -31,6 +31,13 @@ double OutlineY(double t) {
   return std::sin(ToRadians(t)) * OutlineRadius(t) / g_shapeState.verticalScale;
 }
 
+// The same operations in the same order as OutlineX and OutlineY; only r(t) is shared.
+void OutlineXY(double t, double* x, double* y) {
+  const double r = OutlineRadius(t);
+  *x = std::cos(ToRadians(t)) * r + NeckShift();
+  *y = std::sin(ToRadians(t)) * r / g_shapeState.verticalScale;
+}
+
 int IsFitValid() { return g_shapeState.fitValid; }
 
 int RelativelyEqual(double a, double b) {

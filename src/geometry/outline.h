@@ -5,6 +5,8 @@
 double OutlineRadius(double t);
 double OutlineX(double t);
 double OutlineY(double t);
+// OutlineX(t) and OutlineY(t) from one evaluation of the radius, equal to theirs bit for bit.
+void OutlineXY(double t, double* x, double* y);
 int IsFitValid();
 // 1 when |(a - b) / (a + b)| < 1e-12; a quotient that is not a number (a = b = 0) counts as equal.
 int RelativelyEqual(double a, double b);

@@ -1,54 +1,41 @@
-// CVeskView: construction and the paint sequence.
+// CVeskView: construction, the paint through DesignPainter, and what the dialogs ask of the view.
 #include "view/veskview.h"
 
 #include "document/veskdoc.h"
-#include "framework/dc.h"
-#include "geometry/outline.h"
-
-namespace {
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kGridGrey = RGB(192, 192, 192);
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-}  // namespace
+#include "drawing/design_painter.h"
 
 CVeskView::CVeskView(QWidget* parent) : CView(parent) {}
 
 CVeskView::~CVeskView() = default;
 
-CVeskDoc* CVeskView::GetDocument() const { return static_cast<CVeskDoc*>(CView::GetDocument()); }
+CVeskDoc* CVeskView::GetDocument() const {
+  return static_cast<CVeskDoc*>(CView::GetDocument());
+}
 
 void CVeskView::OnDraw(CDC* pDC) {
-  CRect client;
-  pDC->GetClientRect(&client);
-  pDC->FillSolidRect(client, kWhite);
-  CPen gridPen(PS_SOLID, 1, kGridGrey);
-  CPen outlinePen(PS_SOLID, 1, kBlack);
-  const int oldBrush = pDC->SelectStockObject(NULL_BRUSH);
-  DrawDesign(pDC, client, &gridPen, &outlinePen);
-  pDC->SelectStockObject(oldBrush);
+  ViewLayout layout = Layout();
+  PaintDesign(pDC, GetDocument(), Flags(), &layout);
+  m_scale = layout.scale;
+  m_offsetX = layout.offsetX;
+  m_offsetY = layout.offsetY;
 }
 
-void CVeskView::DrawDesign(CDC* pDC, const CRect& client, CPen* gridPen, CPen* outlinePen) {
-  const CVeskDoc* doc = GetDocument();
-  if (IsFitValid() == 0 || doc == nullptr) return;
-  if (!ChooseLayout(client, *doc)) return;
-  const double step = AngleStep(m_scale);
-
-  CPen* oldPen = pDC->SelectObject(gridPen);
-  DrawGrid(pDC, client);
-  pDC->SelectObject(outlinePen);
-  DrawOutline(pDC, step);
-  DrawCentreline(pDC);
-  if (doc->m_holeDefined != 0) {
-    DrawFingerboard(pDC, *doc);
-    DrawSoundhole(pDC, *doc);
-  }
-  DrawText(pDC, client, *doc);
-  // The pens die with this paint; the device context gets its own back first.
-  pDC->SelectObject(oldPen);
+void CVeskView::Invalidate() {
+  update();
 }
 
-void CVeskView::Line(CDC* pDC, QPoint from, QPoint to) {
-  pDC->MoveTo(from.x(), from.y());
-  pDC->LineTo(to.x(), to.y());
+int CVeskView::WindowX(double v) const {
+  return Layout().WindowX(v);
+}
+
+int CVeskView::WindowY(double v) const {
+  return Layout().WindowY(v);
+}
+
+double CVeskView::FretPosition(double n) const {
+  return DesignPainter(GetDocument(), Flags(), Layout()).FretPosition(n);
+}
+
+double CVeskView::FingerboardWidth(double d) const {
+  return DesignPainter(GetDocument(), Flags(), Layout()).FingerboardWidth(d);
 }

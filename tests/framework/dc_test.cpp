@@ -1,11 +1,12 @@
 // CDC: the device context's drawing rules, checked on the pixels of a QImage.
 #include "framework/dc.h"
 
+#include <gtest/gtest.h>
+
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <climits>
-#include <gtest/gtest.h>
 #include <random>
 #include <set>
 #include <utility>
@@ -82,7 +83,8 @@ TEST(CdcLineTo, AnyLineIsQtsLineWithoutItsEndPixel) {
   std::mt19937 random(20240601);
   std::uniform_int_distribution<int> coordinate(1, 62);
   for (int i = 0; i < 400; ++i) {
-    const int x1 = coordinate(random), y1 = coordinate(random), x2 = coordinate(random), y2 = coordinate(random);
+    const int x1 = coordinate(random), y1 = coordinate(random), x2 = coordinate(random),
+              y2 = coordinate(random);
     if (x1 == x2 && y1 == y2) continue;
     Pixels expected = QtLineWithBothEnds(x1, y1, x2, y2);
     expected.erase({x2, y2});
@@ -263,6 +265,42 @@ TEST(CdcWithoutPixels, KeepsItsStateAndPaintsNothing) {
   dc.Ellipse(0, 0, 5, 5);
   dc.TextOut(0, 0, QStringLiteral("x"));
   EXPECT_EQ(dc.LineCount(), 1);
+}
+
+// The record holds each call with the pen and brush in force, whether or not it paints.
+TEST(CdcRecording, NotesEveryCallWithItsPenAndBrushPaintedOrNot) {
+  for (const bool withPixels : {true, false}) {
+    QImage image = Canvas(32, 32);
+    QPainter painter(&image);
+    CDC dc(withPixels ? &painter : nullptr, CRect(0, 0, 32, 32));
+    DrawCalls calls;
+    dc.MoveTo(1, 1);
+    dc.LineTo(2, 2);  // before recording
+    dc.RecordInto(&calls);
+    dc.FillSolidRect(2, 3, 10, 20, RGB(9, 8, 7));
+    CPen grey(PS_SOLID, 1, RGB(192, 192, 192));
+    dc.SelectObject(&grey);
+    dc.MoveTo(4, 5);
+    dc.LineTo(6, 7);
+    dc.LineTo(-8, 9);
+    dc.SelectStockObject(NULL_BRUSH);
+    dc.Ellipse(10, 11, 0, 1);
+    dc.TextOut(3, 4, QStringLiteral("39"));
+    dc.RecordInto(nullptr);
+    dc.LineTo(0, 0);  // after recording
+
+    const COLORREF g = RGB(192, 192, 192);
+    const DrawCalls expected = {
+        {DrawCall::Fill, 2, 3, 12, 23, RGB(9, 8, 7), 0, 0, {}},
+        {DrawCall::Line, 4, 5, 6, 7, g, 1, 0, {}},
+        {DrawCall::Line, 6, 7, -8, 9, g, 1, 0, {}},
+        {DrawCall::Ellipse, 10, 11, 0, 1, g, 1, NULL_BRUSH, {}},
+        {DrawCall::Text, 3, 4, 0, 0, RGB(9, 8, 7), 0, 0, QStringLiteral("39")},
+    };
+    ASSERT_EQ(calls.size(), expected.size()) << withPixels;
+    for (size_t i = 0; i < expected.size(); ++i)
+      EXPECT_TRUE(calls[i] == expected[i]) << withPixels << " call " << i;
+  }
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
+#include <initializer_list>
 
 #include "geometry/outline.h"
 #include "shape_state_fixture.h"
@@ -57,4 +59,35 @@ TEST_F(OutlineTest, CircleOfRadiusOneStretchedByTheVerticalScale) {
   EXPECT_DOUBLE_EQ(OutlineX(90.0), 1.0);
   EXPECT_DOUBLE_EQ(OutlineY(90.0), 2.0);  // y = r sin t / S
   EXPECT_DOUBLE_EQ(OutlineRadius(33.0), 1.0);
+}
+
+// The paint takes both coordinates from OutlineXY: they must be the two functions' values to the
+// last bit (NaN where they give NaN), for fitted, odd and hostile outlines alike.
+TEST_F(OutlineTest, OutlineXYIsOutlineXAndOutlineYBitForBit) {
+  const double inf = INFINITY;
+  const struct {
+    const char* name;
+    std::initializer_list<double> coeff;
+    double verticalScale;
+  } outlines[] = {
+      {"initial record", {6.86, 1.2, 3.07, 0, 0, 0, -0.18}, 0.7692307692307692},
+      {"all seven terms", {7.1, -1.3, 2.9, 0.41, -0.27, 0.13, -0.05}, 1.37},
+      {"huge", {1e300, 1e299, -1e300, 0, 0, 0, 1e298}, 1e-5},
+      {"tiny scale", {1, 0.5, 0.25}, 1e-300},
+      {"zero scale", {1, 0.5, 0.25}, 0.0},
+      {"infinite term", {1, inf, 0.25}, 1.0},
+      {"NaN term", {1, 0.5, NAN}, 1.0},
+  };
+  auto same = [](double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0 || (a != a && b != b); };
+  for (const auto& o : outlines) {
+    SetOutline(o.coeff, o.verticalScale);
+    int checked = 0;
+    for (double t = 0.0; t <= 360.0; t += 0.0137, ++checked) {
+      double x = 0.0, y = 0.0;
+      OutlineXY(t, &x, &y);
+      ASSERT_TRUE(same(x, OutlineX(t))) << o.name << " x at t = " << t;
+      ASSERT_TRUE(same(y, OutlineY(t))) << o.name << " y at t = " << t;
+    }
+    EXPECT_GT(checked, 26000);
+  }
 }

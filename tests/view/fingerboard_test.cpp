@@ -2,14 +2,19 @@
 // the edges, the white-filled hole and the centre cross.
 #include <cmath>
 
+#include "geometry/fret_layout.h"
 #include "geometry/fretboard.h"
 #include "view_fixture.h"
 
 namespace {
 
 // The new design horizontally in 800 x 600: 16 pixels per unit, x 8.5 and y 448.5 at the origin.
-int X(double model) { return Pixel(model, 16, 8.5); }
-int Y(double model) { return Pixel(model, 16, 448.5); }
+int X(double model) {
+  return Pixel(model, 16, 8.5);
+}
+int Y(double model) {
+  return Pixel(model, 16, 448.5);
+}
 constexpr int kCentreY = 448;
 
 TEST_F(ViewTest, FretPositionsAndWidthsForJointFret12) {
@@ -57,9 +62,11 @@ TEST_F(FretCount, FretsFromTheJointFretUpToTheHole) {
   EXPECT_EQ(FretsDrawn(14, 12.0), 9);  // frets 15..23
 }
 
+// The shared fret layout's bounds: 36 frets past the joint fret at most, and a hole that is not a
+// number lies before every fret.
 TEST_F(FretCount, AHoleBeyondTheSaddleStopsTheWalkAfterAFixedNumberOfFrets) {
-  EXPECT_EQ(FretsDrawn(12, 1e6), CVeskView::kMaxFrets);
-  EXPECT_EQ(FretsDrawn(12, std::nan("")), CVeskView::kMaxFrets);
+  EXPECT_EQ(FretsDrawn(12, 1e6), kMaxFretsOverBody);
+  EXPECT_EQ(FretsDrawn(12, std::nan("")), 0);
 }
 
 // A small hole (diameter 0.5) keeps every fret in sight.
@@ -117,7 +124,8 @@ TEST_F(ViewTest, WithTheFingerboardTheWhiteHoleHidesWhatLiesInside) {
   for (int y = cy - inner; y <= cy + inner; ++y)
     for (int x = cx - inner; x <= cx + inner; ++x) {
       if ((x - cx) * (x - cx) + (y - cy) * (y - cy) > inner * inner) continue;
-      const bool onCross = (y == cy && x >= alongFrom && x <= alongTo) || (x == cx && y >= acrossFrom && y <= acrossTo);
+      const bool onCross =
+          (y == cy && x >= alongFrom && x <= alongTo) || (x == cx && y >= acrossFrom && y <= acrossTo);
       if (!onCross) {
         ASSERT_EQ(image.pixel(x, y), kWhite) << x << "," << y;
       }
@@ -134,9 +142,9 @@ TEST_F(ViewTest, WithTheFingerboardTheWhiteHoleHidesWhatLiesInside) {
 TEST_F(ViewTest, WithoutTheFingerboardTheHoleIsHollow) {
   DefineHole(12, 12.0, 8.8);
   const QImage image = Paint();
-  EXPECT_EQ(image.pixel(184, 470), kGrey);    // grid column inside the hole
-  EXPECT_EQ(image.pixel(215, 432), kGrey);    // grid row inside the hole
-  EXPECT_EQ(image.pixel(215, kCentreY), kBlack);  // the centreline
+  EXPECT_EQ(image.pixel(184, 470), kGrey);                          // grid column inside the hole
+  EXPECT_EQ(image.pixel(215, 432), kGrey);                          // grid row inside the hole
+  EXPECT_EQ(image.pixel(215, kCentreY), kBlack);                    // the centreline
   EXPECT_EQ(image.pixel(X(12.0 + 4.4) - 1, kCentreY - 1), kBlack);  // the rim
   // No frets: the fingerboard is off.
   EXPECT_NE(image.pixel(X(view.FretPosition(14)), kCentreY - 20), kBlack);
@@ -172,9 +180,9 @@ TEST_F(ViewTest, VerticallyFretsRunAcrossTheAxis) {
   EXPECT_EQ(image.pixel(420, y13), kBlack);
   const int holeY = Pixel(12.0, 12, 6.5);
   EXPECT_EQ(image.pixel(Pixel(-4.4, 12, 400.5), holeY), kBlack);  // the rim
-  EXPECT_EQ(image.pixel(370, holeY + 10), kWhite);                 // inside, over the grid
-  EXPECT_EQ(image.pixel(398, holeY), kBlack);                      // the cross across the axis
-  EXPECT_EQ(image.pixel(400, holeY + 20), kWhite);                 // the centreline is hidden
+  EXPECT_EQ(image.pixel(370, holeY + 10), kWhite);                // inside, over the grid
+  EXPECT_EQ(image.pixel(398, holeY), kBlack);                     // the cross across the axis
+  EXPECT_EQ(image.pixel(400, holeY + 20), kWhite);                // the centreline is hidden
 }
 
 }  // namespace

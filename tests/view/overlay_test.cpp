@@ -1,4 +1,6 @@
 // The data overlay: the texts as C's printf formats them, and where they stand in the picture.
+#include <locale.h>
+
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
@@ -7,11 +9,10 @@
 #include <cmath>
 #include <cstdio>
 #include <limits>
-#include <locale.h>
 
+#include "drawing/overlay_text.h"
 #include "framework/dc.h"
 #include "geometry/side_length.h"
-#include "view/overlay_text.h"
 #include "view_fixture.h"
 
 namespace {
@@ -38,8 +39,9 @@ TEST(OverlayText, DataLinesHaveTheirLabelsAndCsGFormat) {
 
 TEST(OverlayText, FormatGMatchesPrintf) {
   const double inf = std::numeric_limits<double>::infinity();
-  for (double v : {0.0, -0.0, 1.0, 49.0, 18.5, 72.24501, 123456.0, 999999.0, 999999.5, 1e6, 1234567.0, 0.0001,
-                   0.00012345678, 0.00001, 1e-300, 5e-324, 1e300, -2.54, 1.0 / 3.0, 100000.0, 0.5e-4, inf, -inf})
+  for (double v : {0.0,      -0.0,  1.0,       49.0,     18.5,          72.24501, 123456.0, 999999.0,
+                   999999.5, 1e6,   1234567.0, 0.0001,   0.00012345678, 0.00001,  1e-300,   5e-324,
+                   1e300,    -2.54, 1.0 / 3.0, 100000.0, 0.5e-4,        inf,      -inf})
     EXPECT_EQ(FormatG(v), PrintfG(v)) << v;
   EXPECT_EQ(FormatG(std::nan("")), "nan");
 }

@@ -1,9 +1,9 @@
 // Overlay texts through std::to_chars, which formats exactly as printf in the C locale.
-#include "view/overlay_text.h"
+#include "drawing/overlay_text.h"
 
 #include <charconv>
 
-#include "view/saturate.h"
+#include "drawing/saturate.h"
 
 std::string FormatG(double value) {
   char buffer[32];
@@ -11,7 +11,9 @@ std::string FormatG(double value) {
   return std::string(buffer, result.ptr);
 }
 
-QString ScaleText(double scale) { return QString::number(TruncateToInt(scale)); }
+QString ScaleText(double scale) {
+  return QString::number(TruncateToInt(scale));
+}
 
 std::array<QString, 5> DataLines(double length, double lowerBout, double waist, double upperBout,
                                  double sideLength) {

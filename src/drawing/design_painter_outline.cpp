@@ -1,20 +1,24 @@
-// CVeskView: the grey one-unit grid through the neck end of the body, the black outline polyline
+// DesignPainter: the grey one-unit grid through the neck end of the body, the black outline polyline
 // and its centreline.
+#include "drawing/design_painter.h"
 #include "framework/dc.h"
 #include "geometry/outline.h"
-#include "view/veskview.h"
 
-QPoint CVeskView::OutlinePoint(double t) const {
-  if (m_vertical == 0) return QPoint(WindowX(OutlineX(t)), WindowY(-OutlineY(t)));
-  return QPoint(WindowX(OutlineY(t)), WindowY(OutlineX(t)));
+QPoint DesignPainter::OutlinePoint(double t) const {
+  double x, y;
+  OutlineXY(t, &x, &y);
+  if (m_flags.vertical == 0) return QPoint(m_layout.WindowX(x), m_layout.WindowY(-y));
+  return QPoint(m_layout.WindowX(y), m_layout.WindowY(x));
 }
 
-QPoint CVeskView::AxisPoint(double along, double across) const {
-  if (m_vertical == 0) return QPoint(WindowX(along), WindowY(across));
-  return QPoint(WindowX(across), WindowY(along));
+QPoint DesignPainter::AxisPoint(double along, double across) const {
+  if (m_flags.vertical == 0) return QPoint(m_layout.WindowX(along), m_layout.WindowY(across));
+  return QPoint(m_layout.WindowX(across), m_layout.WindowY(along));
 }
 
-void CVeskView::DrawGrid(CDC* pDC, const CRect& r) const {
+void DesignPainter::DrawGrid(CDC* pDC, const CRect& r) const {
+  auto WindowX = [this](double v) { return m_layout.WindowX(v); };
+  auto WindowY = [this](double v) { return m_layout.WindowY(v); };
   // With a scale of at least 1 each family leaves the client area within its extent plus two
   // lines; the bound only guards the walk against values no layout produces.
   const int columns = r.Width() + 3;
@@ -26,7 +30,7 @@ void CVeskView::DrawGrid(CDC* pDC, const CRect& r) const {
   for (double k = 1.0; WindowX(k) < r.right && n < columns; k += 1.0, ++n) column(WindowX(k));
   n = 0;
   for (double k = 0.0; WindowX(k) > r.left && n < columns; k -= 1.0, ++n) column(WindowX(k));
-  if (m_vertical == 0) {
+  if (m_flags.vertical == 0) {
     n = 0;
     for (double k = 1.0; WindowY(-k) > r.top && n < rows; k += 1.0, ++n) row(WindowY(-k));
     n = 0;
@@ -39,8 +43,8 @@ void CVeskView::DrawGrid(CDC* pDC, const CRect& r) const {
   }
 }
 
-void CVeskView::DrawOutline(CDC* pDC, double step) const {
-  const double limit = m_vertical == 0 ? 180.0 : 360.0;
+void DesignPainter::DrawOutline(CDC* pDC, double step) const {
+  const double limit = m_flags.vertical == 0 ? 180.0 : 360.0;
   // A step finer than any screen needs (a scale far beyond the client area) is widened so that the
   // walk ends; a step that is not a number ends it after the first point.
   const double walkStep = step < kMinOutlineStep ? kMinOutlineStep : step;
@@ -53,4 +57,6 @@ void CVeskView::DrawOutline(CDC* pDC, double step) const {
   }
 }
 
-void CVeskView::DrawCentreline(CDC* pDC) const { Line(pDC, OutlinePoint(0.0), OutlinePoint(180.0)); }
+void DesignPainter::DrawCentreline(CDC* pDC) const {
+  Line(pDC, OutlinePoint(0.0), OutlinePoint(180.0));
+}

@@ -1,0 +1,2 @@
+// The headless paint, which the command line may use.
+#pragma once

@@ -1,0 +1,5 @@
+// Export with a widget.
+#include <QImage>
+#include <QWidget>
+
+#include "document/up.h"

@@ -1,0 +1,3 @@
+// Geometry with a Qt header.
+#include <QString>
+#include <cmath>

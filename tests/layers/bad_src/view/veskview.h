@@ -1,0 +1,5 @@
+// The view widget.
+#pragma once
+#include <QWidget>
+
+#include "drawing/painter.h"
