@@ -42,7 +42,8 @@ bool ParseOrReport(QCommandLineParser& parser, const QStringList& args) {
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   // A command that declares --help itself prints its own; the others get the generic one.
   const bool ownHelp = parser.parse({args.value(0), QStringLiteral("--help")});
-  const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("show this help"));
+  const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                QStringLiteral("show this help"));
   if (!ownHelp) parser.addOption(help);
   if (g_command && g_command->name == args.value(0)) parser.setApplicationDescription(g_command->summary);
   if (!parser.parse(args)) {

@@ -5,7 +5,9 @@
 #include <cstddef>
 #include <utility>
 
-int IsNonZero(double x) { return (x < 0.0 || x > 0.0) ? 1 : 0; }
+int IsNonZero(double x) {
+  return (x < 0.0 || x > 0.0) ? 1 : 0;
+}
 
 namespace {
 

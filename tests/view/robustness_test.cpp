@@ -97,7 +97,8 @@ TEST_F(ViewTest, AScaleBelowOnePaintsOnlyTheWhiteArea) {
   for (const QSize& size : {QSize(8, 8), QSize(56, 600), QSize(1, 1)}) {
     const QImage image = Paint(size.width(), size.height());
     EXPECT_LT(view.m_scale, 1.0);
-    EXPECT_EQ(CountColour(image, kWhite), size.width() * size.height()) << size.width() << "x" << size.height();
+    EXPECT_EQ(CountColour(image, kWhite), size.width() * size.height())
+        << size.width() << "x" << size.height();
   }
   doc.m_length = kNan;
   EXPECT_EQ(CountColour(Paint(), kWhite), 800 * 600);
@@ -117,8 +118,8 @@ TEST_F(ViewTest, WithoutJointFretOrScaleTheFingerboardIsLeftOut) {
   const QImage withBoard = Paint();
   EXPECT_NE(withBoard, hollow);
   const std::function<void(CVeskDoc&)> changes[] = {
-      [](CVeskDoc& d) { d.m_jointFret = 0; },           [](CVeskDoc& d) { d.m_jointFret = -5; },
-      [](CVeskDoc& d) { d.m_scaleLength = 0.0; },       [](CVeskDoc& d) { d.m_scaleLength = kNan; },
+      [](CVeskDoc& d) { d.m_jointFret = 0; },       [](CVeskDoc& d) { d.m_jointFret = -5; },
+      [](CVeskDoc& d) { d.m_scaleLength = 0.0; },   [](CVeskDoc& d) { d.m_scaleLength = kNan; },
       [](CVeskDoc& d) { d.m_scaleLength = -kInf; },
   };
   for (const auto& change : changes) {
