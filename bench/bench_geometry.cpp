@@ -12,7 +12,9 @@
 
 namespace {
 
-void FitDefault() { FitShape(49, 18.5, 12, 14, 0, -0.25, 0, -0.5); }
+void FitDefault() {
+  FitShape(49, 18.5, 12, 14, 0, -0.25, 0, -0.5);
+}
 void FitDefaultInInches() {
   FitShape(49 / 2.54, 18.5 / 2.54, 12 / 2.54, 14 / 2.54, 0, -0.25 / 2.54, 0, -0.5 / 2.54);
 }

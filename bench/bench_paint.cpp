@@ -35,7 +35,8 @@ void BM_LoadFitPaint(benchmark::State& state) {
   const QByteArray bytes = Design();
   Window w(static_cast<int>(state.range(0)));
   for (auto _ : state) {
-    if (!w.doc.LoadFromBytes(bytes, QStringLiteral("design-120"), nullptr)) state.SkipWithError("load failed");
+    if (!w.doc.LoadFromBytes(bytes, QStringLiteral("design-120"), nullptr))
+      state.SkipWithError("load failed");
     w.view.PaintInto(&w.image);
   }
 }

@@ -60,5 +60,17 @@ function(vesk_test name)
     # Qt's font and platform plugins keep process-lifetime caches that LeakSanitizer reports.
     list(APPEND env "ASAN_OPTIONS=detect_leaks=0")
   endif()
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ENVIRONMENT "${env}")
+  # CTest names leave out gtest's print of a parameter (the test's own name suffix names it), so they
+  # stay short and the same from run to run.
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 NO_PRETTY_VALUES PROPERTIES ENVIRONMENT "${env}")
+  set_property(GLOBAL APPEND PROPERTY VESK_TEST_EXECUTABLES ${name})
+endfunction()
+
+# The tests of a suite that need file permissions enforced, run once more through
+# tests/run_unprivileged.sh: as root (CI) they skip in the suite's own run and really run here.
+# count is how many tests filter selects; all must run and pass.
+function(vesk_unprivileged_test suite count filter)
+  add_test(NAME ${suite}_unprivileged
+    COMMAND ${PROJECT_SOURCE_DIR}/tests/run_unprivileged.sh ${count} $<TARGET_FILE:${suite}> ${filter})
+  set_tests_properties(${suite}_unprivileged PROPERTIES ENVIRONMENT "ASAN_OPTIONS=detect_leaks=0")
 endfunction()

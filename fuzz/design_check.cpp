@@ -26,9 +26,13 @@ double DoubleAt(const QByteArray& b, int offset) {
   return v;
 }
 
-int32_t IntAt(const QByteArray& b, int offset) { return qFromLittleEndian<qint32>(b.constData() + offset); }
+int32_t IntAt(const QByteArray& b, int offset) {
+  return qFromLittleEndian<qint32>(b.constData() + offset);
+}
 
-bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+bool SameBits(double a, double b) {
+  return std::memcmp(&a, &b, sizeof a) == 0;
+}
 
 bool IsComplete(const QByteArray& b) {
   if (b.size() < kShapeBytes) return false;
@@ -44,13 +48,15 @@ std::string CheckRefused(const DesignState& before, const CVeskDoc& doc, const L
 
 std::string CheckFields(const QByteArray& bytes, const DesignState& before, const DesignState& after) {
   for (int i = 0; i < 8; ++i)
-    if (!SameBits(after.lengths[i], DoubleAt(bytes, i * 8))) return "shape value " + std::to_string(i) + " not as read";
+    if (!SameBits(after.lengths[i], DoubleAt(bytes, i * 8)))
+      return "shape value " + std::to_string(i) + " not as read";
   if (after.holeDefined != IntAt(bytes, kHoleFlagOffset)) return "m_holeDefined not as read";
   const bool second = after.holeDefined != 0;
   for (int k = 0; k < 6; ++k) {
     const int field = kSecondBlockFields[k];
     const double expected = second ? DoubleAt(bytes, kShapeBytes + k * 8) : before.lengths[field];
-    if (!SameBits(after.lengths[field], expected)) return "soundhole field " + std::to_string(field) + " wrong";
+    if (!SameBits(after.lengths[field], expected))
+      return "soundhole field " + std::to_string(field) + " wrong";
   }
   const int32_t joint = second ? IntAt(bytes, kJointFretOffset) : before.jointFret;
   if (after.jointFret != joint) return "m_jointFret wrong";
@@ -62,14 +68,17 @@ std::string CheckFit(const DesignState& after) {
   if (after.fitValid != (s.fitValid == 1 ? 1 : 0) || (s.fitValid != 0 && s.fitValid != 1))
     return "m_fitValid disagrees with the shape state";
   for (int k = 3; k <= 6; ++k)
-    if (!SameBits(s.coeff[k], after.lengths[k + 1])) return "free coefficient not copied into the shape state";
+    if (!SameBits(s.coeff[k], after.lengths[k + 1]))
+      return "free coefficient not copied into the shape state";
   if (s.fitValid == 0) {
-    if (s.errorText != kMatrixError && s.errorText != kIterationLimitError) return "failed fit without its error text";
+    if (s.errorText != kMatrixError && s.errorText != kIterationLimitError)
+      return "failed fit without its error text";
     return {};
   }
   for (double c : s.coeff)
     if (!std::isfinite(c)) return "valid fit with a coefficient that is not finite";
-  if (!std::isfinite(s.verticalScale) || s.verticalScale == 0.0) return "valid fit with an unusable vertical scale";
+  if (!std::isfinite(s.verticalScale) || s.verticalScale == 0.0)
+    return "valid fit with an unusable vertical scale";
   return {};
 }
 

@@ -34,7 +34,8 @@ std::string PaintBothOrientations(CVeskView& view, QImage& image) {
     image.fill(kUnpainted);
     view.PaintInto(&image);
     if (!CoversTheImage(image))
-      return vertical ? "the vertical paint left pixels unpainted" : "the horizontal paint left pixels unpainted";
+      return vertical ? "the vertical paint left pixels unpainted"
+                      : "the horizontal paint left pixels unpainted";
   }
   const std::string changed = DesignStateDifference(before, CaptureDesignState(doc));
   return changed.empty() ? std::string() : "a paint changed the " + changed;

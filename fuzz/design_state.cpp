@@ -7,7 +7,9 @@
 
 namespace {
 
-bool SameBits(double a, double b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+bool SameBits(double a, double b) {
+  return std::memcmp(&a, &b, sizeof a) == 0;
+}
 
 std::string ShapeDifference(const ShapeState& a, const ShapeState& b) {
   for (int i = 0; i < 7; ++i)
@@ -28,10 +30,9 @@ std::string ShapeDifference(const ShapeState& a, const ShapeState& b) {
 
 DesignState CaptureDesignState(const CVeskDoc& doc) {
   DesignState s;
-  s.lengths = {doc.m_length,       doc.m_lowerBout,    doc.m_waist,        doc.m_upperBout, doc.m_a3,
-               doc.m_a4,           doc.m_a5,           doc.m_a6,           doc.m_holeDiameter,
-               doc.m_holePosition, doc.m_scaleLength,  doc.m_nutWidth,     doc.m_fret12Width,
-               doc.m_fret19Width};
+  s.lengths = {doc.m_length,      doc.m_lowerBout, doc.m_waist,       doc.m_upperBout,    doc.m_a3,
+               doc.m_a4,          doc.m_a5,        doc.m_a6,          doc.m_holeDiameter, doc.m_holePosition,
+               doc.m_scaleLength, doc.m_nutWidth,  doc.m_fret12Width, doc.m_fret19Width};
   s.fitValid = doc.m_fitValid;
   s.holeDefined = doc.m_holeDefined;
   s.jointFret = doc.m_jointFret;

@@ -17,7 +17,9 @@ const QString kView = QStringLiteral("View");
 const QString kHelp = QStringLiteral("&Help");
 const QString kNoMenu;
 
-QKeySequence Key(QKeyCombination combination) { return QKeySequence(combination); }
+QKeySequence Key(QKeyCombination combination) {
+  return QKeySequence(combination);
+}
 
 }  // namespace
 

@@ -1,6 +1,7 @@
 // vesk: the window program. The application object lives for the whole process.
 #include <QGuiApplication>
 
+#include "app/strings.h"
 #include "app/veskapp.h"
 
 namespace {
@@ -11,5 +12,6 @@ int main(int argc, char** argv) {
   // Ties the window to vesk.desktop and its icon.
   QGuiApplication::setDesktopFileName(QStringLiteral("vesk"));
   QCoreApplication::setApplicationVersion(QStringLiteral(VESK_FILE_VERSION));
+  theApp.SetCommandLineDescription(VeskStrings::CommandLineDescription());
   return AfxWinMain(theApp, argc, argv);
 }

@@ -20,9 +20,9 @@ CVeskApp::CVeskApp() : CWinApp(VeskStrings::AppTitle()) {}
 bool CVeskApp::InitInstance() {
   SetRegistryKey(VeskStrings::RegistryKey());
   LoadStdProfileSettings(4);
-  AddDocTemplate(std::make_unique<CSingleDocTemplate>(IDR_MAINFRAME, VeskStrings::DocString(), MainFrameResource(),
-                                                      RuntimeClass<CVeskDoc>(), RuntimeClass<CMainFrame>(),
-                                                      RuntimeClass<CVeskView>()));
+  AddDocTemplate(std::make_unique<CSingleDocTemplate>(IDR_MAINFRAME, VeskStrings::DocString(),
+                                                      MainFrameResource(), RuntimeClass<CVeskDoc>(),
+                                                      RuntimeClass<CMainFrame>(), RuntimeClass<CVeskView>()));
   CCommandLineInfo cmdInfo;
   ParseCommandLine(cmdInfo);
   if (!ProcessShellCommand(cmdInfo)) return false;

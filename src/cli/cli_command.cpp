@@ -1,6 +1,7 @@
 // Shared helpers of the vesk-cli commands.
 #include "cli/cli_command.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <cstdio>
 
@@ -15,10 +16,43 @@ void PrintOut(const QString& text) {
   std::fflush(stdout);
 }
 
+namespace {
+const Command* g_command = nullptr;
+bool g_helpShown = false;
+
+// QCommandLineParser's help opens with "Usage: <program path>"; ours names the command.
+QString CommandHelp(const QCommandLineParser& parser, const QString& name) {
+  QString text = parser.helpText();
+  const QString program = QStringLiteral("Usage: ") + QCoreApplication::arguments().value(0);
+  if (text.startsWith(program)) text.replace(0, program.size(), QStringLiteral("Usage: vesk-cli ") + name);
+  return text;
+}
+}  // namespace
+
+void BeginCommand(const Command& command) {
+  g_command = &command;
+  g_helpShown = false;
+}
+
+bool HelpShown() {
+  return g_helpShown;
+}
+
 bool ParseOrReport(QCommandLineParser& parser, const QStringList& args) {
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-  if (parser.parse(args)) return true;
-  PrintError(args.value(0) + ": " + parser.errorText());
+  // A command that declares --help itself prints its own; the others get the generic one.
+  const bool ownHelp = parser.parse({args.value(0), QStringLiteral("--help")});
+  const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                QStringLiteral("show this help"));
+  if (!ownHelp) parser.addOption(help);
+  if (g_command && g_command->name == args.value(0)) parser.setApplicationDescription(g_command->summary);
+  if (!parser.parse(args)) {
+    PrintError(args.value(0) + ": " + parser.errorText());
+    return false;
+  }
+  if (ownHelp || !parser.isSet(help)) return true;
+  PrintOut(CommandHelp(parser, args.value(0)));
+  g_helpShown = true;
   return false;
 }
 

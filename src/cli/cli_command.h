@@ -27,7 +27,15 @@ struct Command {
 void PrintError(const QString& line);
 void PrintOut(const QString& text);
 
-// Parses args; on a usage error prints one line and returns false.
+// The command about to run, for its --help.
+void BeginCommand(const Command& command);
+// Whether the running command was asked for --help (and printed it): its run then counts as a
+// success, whatever it returned.
+bool HelpShown();
+
+// Parses args; on a usage error prints one line and returns false. Every command takes -h/--help:
+// its help goes to stdout, HelpShown() becomes true, and the result is false so the command ends.
+// A parser that already has a "help" option is left to print its own.
 bool ParseOrReport(QCommandLineParser& parser, const QStringList& args);
 
 // The value of a numeric option, or fallback when it is absent; nullopt (after a one-line message)

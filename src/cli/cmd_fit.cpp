@@ -5,8 +5,8 @@
 #include <optional>
 
 #include "cli/cli_command.h"
-#include "cli/fit_report.h"
 #include "cli/design_file.h"
+#include "cli/fit_report.h"
 #include "cli/json_output.h"
 #include "document/veskdoc.h"
 

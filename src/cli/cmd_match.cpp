@@ -39,7 +39,7 @@ struct MatchArguments {
 // --fix NAME=VALUE: one of the eight values, a finite number, each name at most once.
 bool ParseFixes(const QStringList& fixes, MatchOptions* options) {
   for (const QString& fix : fixes) {
-    const int eq = fix.indexOf('=');
+    const qsizetype eq = fix.indexOf('=');
     const QString name = fix.left(eq).trimmed();
     const int index = eq < 0 ? -1 : DesignValueIndex(name.toStdString());
     if (index < 0) {

@@ -15,13 +15,20 @@ struct LengthField {
 };
 
 constexpr LengthField kLengths[] = {
-    {"length", &CVeskDoc::m_length},           {"lowerBout", &CVeskDoc::m_lowerBout},
-    {"waist", &CVeskDoc::m_waist},             {"upperBout", &CVeskDoc::m_upperBout},
-    {"a3", &CVeskDoc::m_a3},                   {"a4", &CVeskDoc::m_a4},
-    {"a5", &CVeskDoc::m_a5},                   {"a6", &CVeskDoc::m_a6},
-    {"holeDiameter", &CVeskDoc::m_holeDiameter}, {"holePosition", &CVeskDoc::m_holePosition},
-    {"scaleLength", &CVeskDoc::m_scaleLength}, {"nutWidth", &CVeskDoc::m_nutWidth},
-    {"fret12Width", &CVeskDoc::m_fret12Width}, {"fret19Width", &CVeskDoc::m_fret19Width},
+    {"length", &CVeskDoc::m_length},
+    {"lowerBout", &CVeskDoc::m_lowerBout},
+    {"waist", &CVeskDoc::m_waist},
+    {"upperBout", &CVeskDoc::m_upperBout},
+    {"a3", &CVeskDoc::m_a3},
+    {"a4", &CVeskDoc::m_a4},
+    {"a5", &CVeskDoc::m_a5},
+    {"a6", &CVeskDoc::m_a6},
+    {"holeDiameter", &CVeskDoc::m_holeDiameter},
+    {"holePosition", &CVeskDoc::m_holePosition},
+    {"scaleLength", &CVeskDoc::m_scaleLength},
+    {"nutWidth", &CVeskDoc::m_nutWidth},
+    {"fret12Width", &CVeskDoc::m_fret12Width},
+    {"fret19Width", &CVeskDoc::m_fret19Width},
 };
 
 struct IntField {
@@ -49,7 +56,8 @@ QString DocumentSummary(const CVeskDoc& doc) {
   for (const LengthField& f : kLengths)
     text += QStringLiteral("%1 = %2\n")
                 .arg(QLatin1String(f.key), QString::fromStdString(ShortestRoundTrip(doc.*f.member)));
-  for (const IntField& f : kInts) text += QStringLiteral("%1 = %2\n").arg(QLatin1String(f.key)).arg(doc.*f.member);
+  for (const IntField& f : kInts)
+    text += QStringLiteral("%1 = %2\n").arg(QLatin1String(f.key)).arg(doc.*f.member);
   return text;
 }
 

@@ -62,14 +62,14 @@ void WriteBlock(const Entries& entries, char open, char close, int depth, QStrin
     out += QLatin1Char(close);
     return;
   }
-  const QString inner(2 * (depth + 1), QLatin1Char(' '));
+  const QString inner(qsizetype{2} * (depth + 1), QLatin1Char(' '));
   out += QLatin1Char('\n');
   for (std::size_t i = 0; i < entries.size(); ++i) {
     out += inner;
     writeEntry(entries[i]);
     out += i + 1 < entries.size() ? QLatin1String(",\n") : QLatin1String("\n");
   }
-  out += QString(2 * depth, QLatin1Char(' ')) + QLatin1Char(close);
+  out += QString(qsizetype{2} * depth, QLatin1Char(' ')) + QLatin1Char(close);
 }
 
 void Write(const JsonValue& v, int depth, QString& out) {

@@ -27,12 +27,15 @@ const cli::Command kCommands[] = {
      cli::RunConvertCommand},
     {"render", "paint a design into a PNG", cli::RunRenderCommand, true},
     {"export", "write a true-scale SVG, DXF or tiled PDF template", cli::RunExportCommand, true},
-    {"match", "fit a design to measured or traced points: match POINTS [-o DESIGN]", cli::RunMatchCommand, true},
+    {"match", "fit a design to measured or traced points: match POINTS [-o DESIGN]", cli::RunMatchCommand,
+     true},
     {"frets", "the whole fretboard: fret table, or a fret-slot template with -o", cli::RunFretsCommand, true},
 };
 
 int Usage(FILE* to) {
-  std::fprintf(to, "usage: vesk-cli COMMAND [ARGS]\ncommands:\n");
+  std::fprintf(to,
+               "usage: vesk-cli COMMAND [ARGS]\n       vesk-cli help COMMAND | COMMAND --help | --version\n"
+               "commands:\n");
   for (const cli::Command& c : kCommands) std::fprintf(to, "  %-8s %s\n", c.name, c.summary);
   return to == stdout ? cli::kOk : cli::kUsage;
 }
@@ -43,13 +46,41 @@ const cli::Command* FindCommand(const char* name) {
   return nullptr;
 }
 
-// Qt warns on stderr that XDG_RUNTIME_DIR is unset whenever a GUI application starts as root
-// without a session. vesk-cli uses no runtime folder, and its stderr carries only its own one-line
-// errors, so that one notice is dropped; every other message goes on as usual.
+int Version() {
+  cli::PrintOut(QStringLiteral("vesk-cli " VESK_VERSION "\n"));
+  return cli::kOk;
+}
+
+// A command that printed its --help has succeeded, whatever it returned after.
+int Run(const cli::Command& command, const QStringList& args) {
+  cli::BeginCommand(command);
+  const int code = command.run(args);
+  return cli::HelpShown() ? cli::kOk : code;
+}
+
+// help COMMAND: the command's own --help.
+int Help(const QStringList& rest) {
+  if (rest.isEmpty()) return Usage(stdout);
+  const cli::Command* command = FindCommand(rest[0].toLocal8Bit().constData());
+  if (command) return Run(*command, {rest[0], QStringLiteral("--help")});
+  cli::PrintError(QStringLiteral("help: unknown command '%1'").arg(rest[0]));
+  return cli::kUsage;
+}
+
+// vesk-cli's stderr carries only its own one-line errors, so two notices of Qt's are dropped: that
+// XDG_RUNTIME_DIR is unset (a GUI application started as root without a session; vesk-cli uses no
+// runtime folder) and that the offscreen platform cannot pass a window's size hints on (it has no
+// window manager to pass them to). Every other message goes on as usual.
 QtMessageHandler g_defaultHandler = nullptr;
 
+bool IsQtNotice(QtMsgType type, const QString& message) {
+  if (type != QtWarningMsg && type != QtInfoMsg && type != QtDebugMsg) return false;
+  return message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")) ||
+         message == QLatin1String("This plugin does not support propagateSizeHints()");
+}
+
 void FilterQtMessages(QtMsgType type, const QMessageLogContext& context, const QString& message) {
-  if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR"))) return;
+  if (IsQtNotice(type, message)) return;
   g_defaultHandler(type, context, message);
 }
 
@@ -67,8 +98,10 @@ int main(int argc, char** argv) {
   const auto app = MakeApplication(command, argc, argv);
   const QStringList args = QCoreApplication::arguments().mid(1);
   if (args.isEmpty()) return Usage(stderr);
-  if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") return Usage(stdout);
-  if (command) return command->run(args);
+  if (args[0] == "--help" || args[0] == "-h") return Usage(stdout);
+  if (args[0] == "--version" || args[0] == "-v") return Version();
+  if (args[0] == "help") return Help(args.mid(1));
+  if (command) return Run(*command, args);
   cli::PrintError(QStringLiteral("unknown command '%1'").arg(args[0]));
   return Usage(stderr);
 }

@@ -17,7 +17,8 @@ constexpr int kWithSoundholeBytes = 120;
   if (got == 0)
     text = QStringLiteral("the file is empty");
   else if (soundholeFlag)
-    text = QStringLiteral("too short for its soundhole flag: %1 of %2 bytes").arg(got).arg(kWithSoundholeBytes);
+    text =
+        QStringLiteral("too short for its soundhole flag: %1 of %2 bytes").arg(got).arg(kWithSoundholeBytes);
   else
     text = QStringLiteral("too short: %1 of at least %2 bytes").arg(got).arg(kShapeBlockBytes);
   throw CArchiveException(text.toStdString());
@@ -40,8 +41,8 @@ void CVeskDoc::Serialize(CArchive& ar) {
   }
   if (m_holeDefined != 0) {
     try {
-      ar >> m_scaleLength >> m_holeDiameter >> m_holePosition >> m_nutWidth >> m_fret12Width >> m_fret19Width >>
-          m_jointFret;
+      ar >> m_scaleLength >> m_holeDiameter >> m_holePosition >> m_nutWidth >> m_fret12Width >>
+          m_fret19Width >> m_jointFret;
     } catch (const CArchiveException&) {
       ThrowIncomplete(ar, true);
     }

@@ -14,9 +14,9 @@ struct CurveSample {
 };
 
 struct SamplerLimits {
-  double initialStep = 1.0;     // parameter width of the first, uniform pieces
-  int probesPerPiece = 3;       // interior points at which a chord is measured
-  int maxDepth = 40;            // halvings of one piece
+  double initialStep = 1.0;  // parameter width of the first, uniform pieces
+  int probesPerPiece = 3;    // interior points at which a chord is measured
+  int maxDepth = 40;         // halvings of one piece
   std::size_t maxSamples = 2000000;
 };
 

@@ -101,7 +101,7 @@ QString AddOffsets(const ExportContent& content, ExportModel& m) {
   const OutlineBends bends = FindOutlineBends();
   std::vector<OffsetRequest> done;
   for (const OffsetRequest& o : content.offsets) {
-    if (const QString why = OffsetNameProblem(o, done); !why.isEmpty()) return why;
+    if (QString why = OffsetNameProblem(o, done); !why.isEmpty()) return why;
     const OffsetResult r = SampleOffset(UnitsFromMillimetres(o.mm, m.unit), bends, MillimetresPerUnit(m.unit),
                                         content.extent, m.toleranceUnits);
     if (!r.line) return QStringLiteral("offset %1: %2").arg(o.name, r.why);

@@ -28,7 +28,9 @@ bool Bounds::IsFinite() const {
          std::isfinite(maxX - minX) && std::isfinite(maxY - minY);
 }
 
-double Distance(Point2 a, Point2 b) { return std::hypot(b.x - a.x, b.y - a.y); }
+double Distance(Point2 a, Point2 b) {
+  return std::hypot(b.x - a.x, b.y - a.y);
+}
 
 double DistanceToSegment(Point2 p, Point2 a, Point2 b) {
   const double dx = b.x - a.x, dy = b.y - a.y;
@@ -38,4 +40,6 @@ double DistanceToSegment(Point2 p, Point2 a, Point2 b) {
   return Distance(p, Point2{a.x + s * dx, a.y + s * dy});
 }
 
-bool IsFinite(Point2 p) { return std::isfinite(p.x) && std::isfinite(p.y); }
+bool IsFinite(Point2 p) {
+  return std::isfinite(p.x) && std::isfinite(p.y);
+}

@@ -15,15 +15,21 @@ bool ParseExportUnit(const QString& text, ExportUnit* unit) {
   return false;
 }
 
-QString UnitName(ExportUnit unit) { return unit == ExportUnit::Cm ? QStringLiteral("cm") : QStringLiteral("in"); }
+QString UnitName(ExportUnit unit) {
+  return unit == ExportUnit::Cm ? QStringLiteral("cm") : QStringLiteral("in");
+}
 
 double MillimetresPerUnit(ExportUnit unit) {
   return unit == ExportUnit::Cm ? kMmPerCm : kMmPerInch;
 }
 
-double UnitsFromMillimetres(double mm, ExportUnit unit) { return mm / MillimetresPerUnit(unit); }
+double UnitsFromMillimetres(double mm, ExportUnit unit) {
+  return mm / MillimetresPerUnit(unit);
+}
 
-double CheckSquareSideUnits(ExportUnit unit) { return unit == ExportUnit::Cm ? 10.0 : 4.0; }
+double CheckSquareSideUnits(ExportUnit unit) {
+  return unit == ExportUnit::Cm ? 10.0 : 4.0;
+}
 
 QString CheckSquareLabel(ExportUnit unit) {
   return unit == ExportUnit::Cm ? QStringLiteral("100 mm") : QStringLiteral("4 in");

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPen>
 #include <algorithm>
+#include <cmath>
 
 #include "export/export_layers.h"
 #include "export/pdf_tiling.h"
@@ -68,7 +69,7 @@ void DrawTextMm(QPainter& painter, QPointF pos, double heightMm, const QString& 
   const double pixelsPerMm = toDevice.m11();
   painter.resetTransform();
   QFont font(QStringLiteral("DejaVu Sans"));
-  font.setPixelSize(std::max(1, static_cast<int>(heightMm * pixelsPerMm + 0.5)));
+  font.setPixelSize(std::max(1, static_cast<int>(std::lround(heightMm * pixelsPerMm))));
   painter.setFont(font);
   painter.setPen(colour);
   painter.drawText(toDevice.map(pos), text);

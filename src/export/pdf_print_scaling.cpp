@@ -22,9 +22,11 @@ QByteArray SetPrintScalingNone(const QByteArray& pdf, QString* error) {
     writer.setOutputMemory();
     writer.write();
     const std::shared_ptr<Buffer> out = writer.getBufferSharedPointer();
-    return QByteArray(reinterpret_cast<const char*>(out->getBuffer()), static_cast<qsizetype>(out->getSize()));
+    return QByteArray(reinterpret_cast<const char*>(out->getBuffer()),
+                      static_cast<qsizetype>(out->getSize()));
   } catch (const std::exception& e) {
-    if (error) *error = QStringLiteral("the PDF could not be finished: %1").arg(QString::fromLocal8Bit(e.what()));
+    if (error)
+      *error = QStringLiteral("the PDF could not be finished: %1").arg(QString::fromLocal8Bit(e.what()));
     return {};
   }
 }

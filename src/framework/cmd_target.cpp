@@ -1,4 +1,6 @@
 // CCmdTarget: the end of every handler chain.
 #include "framework/cmd_target.h"
 
-bool CCmdTarget::OnCmdMsg(int, CmdMsg, CCmdUI*) { return false; }
+bool CCmdTarget::OnCmdMsg(int, CmdMsg, CCmdUI*) {
+  return false;
+}

@@ -50,6 +50,9 @@ void DDX_Text(CDataExchange* pDX, int id, double& value) {
   }
   if (!pDX->m_bSaveAndValidate) {
     edit->setText(FormatNumber(value));
+    // setText leaves the cursor after the last digit, and a field narrower than its number would
+    // then scroll to the end; the sign and the integer part are what the user reads first.
+    edit->setCursorPosition(0);
     return;
   }
   if (!ReadNumber(edit->text(), &value)) {

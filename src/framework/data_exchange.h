@@ -24,9 +24,10 @@ class CDataExchange {
   bool m_failed = false;
 };
 
-// An edit and a double. Shown with 15 significant digits ("%.15g"); read back as a decimal number in
-// the C locale, and refused with kEnterNumberPrompt unless it is finite (text, "nan", "inf", an empty
-// field and values beyond the double range are refused).
+// An edit and a double. Shown with 15 significant digits ("%.15g") from its first character on (the
+// cursor at the start, so a long number shows its sign and integer part); read back as a decimal
+// number in the C locale, and refused with kEnterNumberPrompt unless it is finite (text, "nan",
+// "inf", an empty field and values beyond the double range are refused).
 void DDX_Text(CDataExchange* pDX, int id, double& value);
 
 // The radio group starting at id and the index of its checked button, -1 for none.

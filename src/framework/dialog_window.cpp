@@ -17,7 +17,7 @@ namespace {
 
 // A label's '&' marks a mnemonic unless the label says otherwise; "&&" stands for '&' itself.
 QString LabelText(const DialogItem& item) {
-  const QString text = QString::fromUtf8(item.text);
+  QString text = QString::fromUtf8(item.text);
   if (item.style & kNoPrefix) return text;
   QString shown;
   for (int i = 0; i < text.size(); ++i) {

@@ -26,10 +26,18 @@ class CSingleDocTemplate {
 
   // docString holds seven fields separated by "\n": window title, document name, file-new type
   // name, filter name, filter extension, file-type id, file-type name.
-  enum DocStringIndex { windowTitle, docName, fileNewName, filterName, filterExt, regFileTypeId, regFileTypeName };
+  enum DocStringIndex {
+    windowTitle,
+    docName,
+    fileNewName,
+    filterName,
+    filterExt,
+    regFileTypeId,
+    regFileTypeName
+  };
 
-  CSingleDocTemplate(int resourceId, const QString& docString, FrameResource resource, DocumentFactory document,
-                     FrameFactory frame, ViewFactory view);
+  CSingleDocTemplate(int resourceId, const QString& docString, FrameResource resource,
+                     DocumentFactory document, FrameFactory frame, ViewFactory view);
   ~CSingleDocTemplate();
   CSingleDocTemplate(const CSingleDocTemplate&) = delete;
   CSingleDocTemplate& operator=(const CSingleDocTemplate&) = delete;

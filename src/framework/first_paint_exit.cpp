@@ -16,8 +16,8 @@ class FirstPaintWatcher : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (!m_seen && event->type() == QEvent::Paint && IsCentralWidget(watched)) {
       m_seen = true;
-      QMetaObject::invokeMethod(QCoreApplication::instance(), [] { QCoreApplication::exit(0); },
-                                Qt::QueuedConnection);
+      QMetaObject::invokeMethod(
+          QCoreApplication::instance(), [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
     }
     return false;
   }

@@ -22,7 +22,9 @@ constexpr int kDefaultWidth = 800;
 constexpr int kDefaultHeight = 600;
 
 // Qt reads "[*]" in a window title as the modified marker; a file name may contain it literally.
-QString EscapeTitle(QString title) { return title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]")); }
+QString EscapeTitle(QString title) {
+  return title.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+}
 
 }  // namespace
 
@@ -104,7 +106,9 @@ void CFrameWnd::SetActiveView(CView* view) {
   setCentralWidget(view);
 }
 
-CDocument* CFrameWnd::GetActiveDocument() const { return m_view ? m_view->GetDocument() : nullptr; }
+CDocument* CFrameWnd::GetActiveDocument() const {
+  return m_view ? m_view->GetDocument() : nullptr;
+}
 
 void CFrameWnd::OnUpdateFrameTitle() {
   const CDocument* doc = GetActiveDocument();

@@ -7,7 +7,9 @@
 
 namespace {
 const QString kSection = QStringLiteral("Recent File List");
-QString Key(int i) { return QStringLiteral("File%1").arg(i + 1); }
+QString Key(int i) {
+  return QStringLiteral("File%1").arg(i + 1);
+}
 }  // namespace
 
 CRecentFileList::CRecentFileList(int size) : m_size(size < 0 ? 0 : size) {}

@@ -12,7 +12,8 @@ struct CRect {
 
   CRect() = default;
   CRect(int l, int t, int r, int b) : left(l), top(t), right(r), bottom(b) {}
-  explicit CRect(const QRect& r) : left(r.x()), top(r.y()), right(r.x() + r.width()), bottom(r.y() + r.height()) {}
+  explicit CRect(const QRect& r)
+      : left(r.x()), top(r.y()), right(r.x() + r.width()), bottom(r.y() + r.height()) {}
 
   int Width() const { return right - left; }
   int Height() const { return bottom - top; }

@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QSettings>
+#include <cstdio>
+#include <vector>
 
 #include "framework/command_line_info.h"
 #include "framework/doc_template.h"
@@ -14,6 +16,7 @@
 #include "framework/message_box_widgets.h"
 #include "framework/recent_file_list.h"
 #include "framework/standard_ids.h"
+#include "framework/startup_command_line.h"
 
 namespace {
 CWinApp* g_app = nullptr;
@@ -171,10 +174,38 @@ void CWinApp::OnUpdateRecentFileMenu(CCmdUI* ui) {
   ui->Enable(index < count);
 }
 
-int AfxWinMain(CWinApp& app, int argc, char** argv) {
-  QApplication qapp(argc, argv);
+namespace {
+
+// Reads the command line under a bare QCoreApplication, which needs no display.
+StartupCommandLine ReadCommandLine(const CWinApp& app, int argc, char** argv) {
+  QCoreApplication core(argc, argv);
   QCoreApplication::setApplicationName(app.GetAppName());
-  app.SetCommandLine(QCoreApplication::arguments().mid(1));
+  return ParseStartupCommandLine(QCoreApplication::arguments(), app.GetCommandLineDescription());
+}
+
+}  // namespace
+
+int AfxWinMain(CWinApp& app, int argc, char** argv) {
+  const StartupCommandLine commandLine = ReadCommandLine(app, argc, argv);
+  if (commandLine.outcome == StartupCommandLine::Outcome::PrintAndExit) {
+    std::FILE* out = commandLine.exitCode == 0 ? stdout : stderr;
+    std::fputs(commandLine.message.toLocal8Bit().constData(), out);
+    if (!commandLine.message.endsWith(QLatin1Char('\n'))) std::fputc('\n', out);
+    return commandLine.exitCode;
+  }
+  // The GUI application sees only the program path and Qt's own options, so that no file name can
+  // pass for one of them. It keeps argc and argv for its whole life.
+  std::vector<QByteArray> guiBytes;
+  for (const QString& a : commandLine.guiArguments) guiBytes.push_back(a.toLocal8Bit());
+  std::vector<char*> guiArgv;
+  guiArgv.reserve(guiBytes.size() + 1);
+  for (QByteArray& b : guiBytes) guiArgv.push_back(b.data());
+  guiArgv.push_back(nullptr);
+  int guiArgc = static_cast<int>(guiBytes.size());
+
+  QApplication qapp(guiArgc, guiArgv.data());
+  QCoreApplication::setApplicationName(app.GetAppName());
+  app.SetCommandLine(commandLine.files);
   if (!app.InitInstance()) {
     app.ExitInstance();
     return 1;

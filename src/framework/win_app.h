@@ -33,6 +33,9 @@ class CWinApp : public CCmdTarget, public DocumentHost {
 
   // The arguments after the program name.
   void SetCommandLine(const QStringList& arguments) { m_arguments = arguments; }
+  // The line under "Usage:" in --help.
+  void SetCommandLineDescription(const QString& text) { m_commandLineDescription = text; }
+  const QString& GetCommandLineDescription() const { return m_commandLineDescription; }
   void SetRegistryKey(const QString& key) { m_registryKey = key; }
   // Reads the recent-file list, keeping at most maxRecentFiles entries.
   void LoadStdProfileSettings(int maxRecentFiles = 4);
@@ -74,6 +77,7 @@ class CWinApp : public CCmdTarget, public DocumentHost {
   QString m_appName;
   QString m_registryKey;
   QStringList m_arguments;
+  QString m_commandLineDescription;
   std::unique_ptr<CRecentFileList> m_recentFiles;
   std::unique_ptr<CSingleDocTemplate> m_docTemplate;
 };
@@ -85,6 +89,8 @@ CFrameWnd* AfxGetMainWnd();
 // window is shown (a failed start) the boxes stand alone.
 QWidget* AfxGetVisibleMainWnd();
 
-// Creates the QApplication, runs InitInstance and the event loop, then ExitInstance. A failed
-// InitInstance ends at once with exit code 1.
+// Reads the command line first, without a display: --help and --version print and end with exit
+// code 0, a usage error prints one line on stderr and ends with 2. Then creates the QApplication,
+// runs InitInstance and the event loop, then ExitInstance. A failed InitInstance ends at once with
+// exit code 1.
 int AfxWinMain(CWinApp& app, int argc, char** argv);

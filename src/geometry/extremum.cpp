@@ -38,8 +38,10 @@ void ScanExtrema(AngleFunction f, int maxCount, ExtremumRecord* out, double star
   double s2 = f(t2);
   while (t2 <= end) {
     int kind = -1;
-    if (s0 > s1 && s2 > s1) kind = 0;
-    else if (s0 < s1 && s2 < s1) kind = 1;
+    if (s0 > s1 && s2 > s1)
+      kind = 0;
+    else if (s0 < s1 && s2 < s1)
+      kind = 1;
     if (kind >= 0) {
       out[n].angle = FindExtremum(f, t0, t1, t2, kind);
       out[n].kind = kind;

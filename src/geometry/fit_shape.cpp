@@ -27,7 +27,8 @@ void FillBoutRow(double* row, double theta, double width) {
 }
 
 void FillSystem(double length, const double widths[3]) {
-  for (int i = 0; i < 3; ++i) FillBoutRow(g_shapeState.fitSystem[i], g_shapeState.extrema[i].angle, widths[i]);
+  for (int i = 0; i < 3; ++i)
+    FillBoutRow(g_shapeState.fitSystem[i], g_shapeState.extrema[i].angle, widths[i]);
   double* last = g_shapeState.fitSystem[3];
   const double* a = g_shapeState.coeff;
   last[0] = 2.0;
@@ -68,7 +69,9 @@ int Fail(const char* text, int passes) {
 
 }  // namespace
 
-int LastFitPassCount() { return g_lastPassCount; }
+int LastFitPassCount() {
+  return g_lastPassCount;
+}
 
 int FitShape(double length, double lowerBout, double waist, double upperBout, double a3, double a4, double a5,
              double a6) {

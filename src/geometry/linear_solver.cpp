@@ -2,9 +2,12 @@
 // every row update runs over all n + 1 columns.
 #include "linear_solver.h"
 
+#include <cstddef>
 #include <utility>
 
-int IsNonZero(double x) { return (x < 0.0 || x > 0.0) ? 1 : 0; }
+int IsNonZero(double x) {
+  return (x < 0.0 || x > 0.0) ? 1 : 0;
+}
 
 namespace {
 
@@ -17,7 +20,7 @@ void SubtractMultiple(double* target, const double* pivotRow, int columns, doubl
 int SolveLinearSystem(int n, double* matrix) {
   if (n < 1) return -1;
   const int columns = n + 1;
-  auto row = [matrix, columns](int r) { return matrix + r * columns; };
+  auto row = [matrix, columns](int r) { return matrix + static_cast<std::ptrdiff_t>(r) * columns; };
 
   for (int p = 0; p <= n - 2; ++p) {
     if (!IsNonZero(row(p)[p])) {

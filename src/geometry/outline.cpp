@@ -7,7 +7,9 @@
 
 namespace {
 
-double ToRadians(double t) { return t * 3.141592653589793 / 180.0; }
+double ToRadians(double t) {
+  return t * 3.141592653589793 / 180.0;
+}
 
 // D = a0 - a1 + a2 - a3 + a4 - a5 + a6 = r(180), summed left to right.
 double NeckShift() {
@@ -25,7 +27,9 @@ double OutlineRadius(double t) {
   return r;
 }
 
-double OutlineX(double t) { return std::cos(ToRadians(t)) * OutlineRadius(t) + NeckShift(); }
+double OutlineX(double t) {
+  return std::cos(ToRadians(t)) * OutlineRadius(t) + NeckShift();
+}
 
 double OutlineY(double t) {
   return std::sin(ToRadians(t)) * OutlineRadius(t) / g_shapeState.verticalScale;
@@ -38,7 +42,9 @@ void OutlineXY(double t, double* x, double* y) {
   *y = std::sin(ToRadians(t)) * r / g_shapeState.verticalScale;
 }
 
-int IsFitValid() { return g_shapeState.fitValid; }
+int IsFitValid() {
+  return g_shapeState.fitValid;
+}
 
 int RelativelyEqual(double a, double b) {
   const double q = std::fabs((a - b) / (a + b));

@@ -179,7 +179,7 @@ void DescribeStop(Eigen::LevenbergMarquardtSpace::Status status, MatchResult* r)
 }
 
 double PointSpread(const std::vector<MatchPoint>& points) {
-  double xmin = INFINITY, xmax = -INFINITY, ymin = INFINITY, ymax = -INFINITY;
+  double xmin = HUGE_VAL, xmax = -HUGE_VAL, ymin = HUGE_VAL, ymax = -HUGE_VAL;
   for (const MatchPoint& p : points) {
     xmin = std::fmin(xmin, p.x);
     xmax = std::fmax(xmax, p.x);

@@ -47,7 +47,7 @@ RigidMotion InitialAlignment(const std::vector<MatchPoint>& points) {
   double ux = 1.0, uy = 0.0, cx = 0.0, cy = 0.0;
   PrincipalAxis(points, &ux, &uy, &cx, &cy);
   std::size_t lo = 0, hi = 0;
-  double sLo = INFINITY, sHi = -INFINITY;
+  double sLo = HUGE_VAL, sHi = -HUGE_VAL;
   for (std::size_t i = 0; i < points.size(); ++i) {
     const double s = (points[i].x - cx) * ux + (points[i].y - cy) * uy;
     if (s < sLo) sLo = s, lo = i;
@@ -80,7 +80,7 @@ RigidMotion InitialAlignment(const std::vector<MatchPoint>& points) {
 }
 
 DesignValues StartValues(const std::vector<MatchPoint>& pts, const MatchOptions& options, bool aligned) {
-  double xmin = INFINITY, xmax = -INFINITY;
+  double xmin = HUGE_VAL, xmax = -HUGE_VAL;
   for (const MatchPoint& p : pts) {
     xmin = std::min(xmin, p.x);
     xmax = std::max(xmax, p.x);
@@ -89,7 +89,7 @@ DesignValues StartValues(const std::vector<MatchPoint>& pts, const MatchOptions&
   const double length = aligned ? xmax - xmin : xmax - std::min(xmin, 0.0);
   double widths[2], at[2];
   BoutWidths(pts, length, widths, at);
-  double waist = INFINITY;
+  double waist = HUGE_VAL;
   for (const MatchPoint& p : pts)
     if (p.x > at[1] && p.x < at[0]) waist = std::min(waist, std::fabs(p.y));
   const double narrower = std::min(widths[0], widths[1]);

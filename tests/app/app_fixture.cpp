@@ -52,11 +52,17 @@ bool AppTest::Restart(const QStringList& args) {
   return Start(args);
 }
 
-CFrameWnd* AppTest::Frame() const { return app ? app->GetMainWnd() : nullptr; }
+CFrameWnd* AppTest::Frame() const {
+  return app ? app->GetMainWnd() : nullptr;
+}
 
-CVeskDoc* AppTest::Doc() const { return Frame() ? static_cast<CVeskDoc*>(Frame()->GetActiveDocument()) : nullptr; }
+CVeskDoc* AppTest::Doc() const {
+  return Frame() ? static_cast<CVeskDoc*>(Frame()->GetActiveDocument()) : nullptr;
+}
 
-QAction* AppTest::Action(int id) const { return Frame()->CommandAction(id); }
+QAction* AppTest::Action(int id) const {
+  return Frame()->CommandAction(id);
+}
 
 QMenu* AppTest::Menu(const QString& title) const {
   for (QAction* top : Frame()->menuBar()->actions())
@@ -73,9 +79,13 @@ QStringList AppTest::MenuTexts(const QString& title) const {
   return texts;
 }
 
-bool AppTest::Click(int id) { return ui::ClickMenuItem(Frame(), Action(id)); }
+bool AppTest::Click(int id) {
+  return ui::ClickMenuItem(Frame(), Action(id));
+}
 
-void AppTest::Press(const QKeySequence& keys) { ui::PressKeys(Frame(), keys); }
+void AppTest::Press(const QKeySequence& keys) {
+  ui::PressKeys(Frame(), keys);
+}
 
 QString AppTest::WriteDesign(const QString& name, double length) {
   const QString path = dir.filePath(name);

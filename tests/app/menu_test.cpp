@@ -20,10 +20,11 @@ TEST_F(AppTest, MenuBarHasTheFourMenusWithExactCaptionsOrderAndSeparators) {
   QStringList titles;
   for (const QAction* top : Frame()->menuBar()->actions()) titles << top->text();
   EXPECT_EQ(titles, (QStringList{"&File", "&Edit", "View", "&Help"}));
-  EXPECT_EQ(MenuTexts("&File"), (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-",
-                                             "Recent File", "-", "E&xit"}));
-  EXPECT_EQ(MenuTexts("&Edit"), (QStringList{"&Undo\tCtrl+Z", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V",
-                                             "Input Shape", "Input Soundhole", "in->cm", "cm->in"}));
+  EXPECT_EQ(MenuTexts("&File"), (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S",
+                                             "Save &As...", "-", "Recent File", "-", "E&xit"}));
+  EXPECT_EQ(MenuTexts("&Edit"),
+            (QStringList{"&Undo\tCtrl+Z", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V",
+                         "Input Shape", "Input Soundhole", "in->cm", "cm->in"}));
   EXPECT_EQ(MenuTexts("View"), (QStringList{"Vertical", "Show Fingerboard", "Show Data", "Side Length"}));
   EXPECT_EQ(MenuTexts("&Help"), (QStringList{"&About vesk..."}));
 }
@@ -37,11 +38,13 @@ TEST_F(AppTest, FrameHasNoToolbarAndNoStatusBar) {
 TEST_F(AppTest, MenuItemsCarryTheirCommandNumbers) {
   ASSERT_TRUE(Start());
   const std::map<int, QString> items = {
-      {57600, "&New\tCtrl+N"},     {57601, "&Open...\tCtrl+O"}, {57603, "&Save\tCtrl+S"},  {57604, "Save &As..."},
-      {57616, "Recent File"},      {57665, "E&xit"},            {57643, "&Undo\tCtrl+Z"},  {57635, "Cu&t\tCtrl+X"},
-      {57634, "&Copy\tCtrl+C"},    {57637, "&Paste\tCtrl+V"},   {32773, "Input Shape"},    {32774, "Input Soundhole"},
-      {32775, "in->cm"},           {32776, "cm->in"},           {32772, "Vertical"},       {32779, "Show Fingerboard"},
-      {32778, "Show Data"},        {32777, "Side Length"},      {57664, "&About vesk..."},
+      {57600, "&New\tCtrl+N"},     {57601, "&Open...\tCtrl+O"}, {57603, "&Save\tCtrl+S"},
+      {57604, "Save &As..."},      {57616, "Recent File"},      {57665, "E&xit"},
+      {57643, "&Undo\tCtrl+Z"},    {57635, "Cu&t\tCtrl+X"},     {57634, "&Copy\tCtrl+C"},
+      {57637, "&Paste\tCtrl+V"},   {32773, "Input Shape"},      {32774, "Input Soundhole"},
+      {32775, "in->cm"},           {32776, "cm->in"},           {32772, "Vertical"},
+      {32779, "Show Fingerboard"}, {32778, "Show Data"},        {32777, "Side Length"},
+      {57664, "&About vesk..."},
   };
   for (const auto& [id, caption] : items) {
     ASSERT_NE(Action(id), nullptr) << id;
@@ -55,9 +58,9 @@ TEST_F(AppTest, ThirteenAcceleratorsWithTheirCommands) {
   for (const QShortcut* s : Frame()->findChildren<QShortcut*>())
     keys.emplace(s->property(kCommandIdProperty).toInt(), s->key().toString());
   const std::multimap<int, QString> expected = {
-      {57600, "Ctrl+N"},        {57601, "Ctrl+O"},       {57603, "Ctrl+S"},      {57643, "Ctrl+Z"},
-      {57635, "Ctrl+X"},        {57634, "Ctrl+C"},       {57637, "Ctrl+V"},      {57643, "Alt+Backspace"},
-      {57635, "Shift+Del"},     {57634, "Ctrl+Ins"},     {57637, "Shift+Ins"},   {57680, "F6"},
+      {57600, "Ctrl+N"},    {57601, "Ctrl+O"},   {57603, "Ctrl+S"},    {57643, "Ctrl+Z"},
+      {57635, "Ctrl+X"},    {57634, "Ctrl+C"},   {57637, "Ctrl+V"},    {57643, "Alt+Backspace"},
+      {57635, "Shift+Del"}, {57634, "Ctrl+Ins"}, {57637, "Shift+Ins"}, {57680, "F6"},
       {57681, "Shift+F6"},
   };
   EXPECT_EQ(keys, expected);
@@ -108,9 +111,10 @@ TEST_F(AppTest, EditKeysAndPaneKeysChangeNothing) {
   const Observed before = Observe(Doc(), Frame());
   const QByteArray bytes = Bytes(file);
   const QList<QKeySequence> keys = {
-      Qt::CTRL | Qt::Key_Z,      Qt::CTRL | Qt::Key_X,      Qt::CTRL | Qt::Key_C,   Qt::CTRL | Qt::Key_V,
-      Qt::ALT | Qt::Key_Backspace, Qt::SHIFT | Qt::Key_Delete, Qt::CTRL | Qt::Key_Insert, Qt::SHIFT | Qt::Key_Insert,
-      Qt::Key_F6,                Qt::SHIFT | Qt::Key_F6,
+      Qt::CTRL | Qt::Key_Z,      Qt::CTRL | Qt::Key_X,        Qt::CTRL | Qt::Key_C,
+      Qt::CTRL | Qt::Key_V,      Qt::ALT | Qt::Key_Backspace, Qt::SHIFT | Qt::Key_Delete,
+      Qt::CTRL | Qt::Key_Insert, Qt::SHIFT | Qt::Key_Insert,  Qt::Key_F6,
+      Qt::SHIFT | Qt::Key_F6,
   };
   for (const QKeySequence& key : keys) Press(key);
   for (int id : {57643, 57635, 57634, 57637}) EXPECT_FALSE(Click(id)) << id;

@@ -28,7 +28,8 @@ class RecentFiles : public AppTest {
     return texts.mid(first, texts.lastIndexOf("-") - first);
   }
   static QString Item(int number, const QString& path) {
-    return QStringLiteral("&%1 %2").arg(number).arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+    return QStringLiteral("&%1 %2").arg(number).arg(
+        QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
   }
   static QString Abs(const QString& path) { return QFileInfo(path).absoluteFilePath(); }
 };

@@ -52,7 +52,8 @@ class ViewCommands : public AppTest {
 
 TEST_F(ViewCommands, AtStartNothingIsCheckedAndEveryViewItemIsEnabled) {
   ASSERT_TRUE(Start());
-  for (int id : {ID_VIEW_VERTICAL, ID_VIEW_SHOWFINGERBOARD, ID_VIEW_SHOWDATA}) EXPECT_FALSE(CheckedInMenu(id)) << id;
+  for (int id : {ID_VIEW_VERTICAL, ID_VIEW_SHOWFINGERBOARD, ID_VIEW_SHOWDATA})
+    EXPECT_FALSE(CheckedInMenu(id)) << id;
   ASSERT_TRUE(ui::OpenMenu(Frame(), Menu("View")));
   for (int id : {ID_VIEW_VERTICAL, ID_VIEW_SHOWFINGERBOARD, ID_VIEW_SHOWDATA, ID_VIEW_SIDELENGTH})
     EXPECT_TRUE(Action(id)->isEnabled()) << id;
@@ -129,7 +130,8 @@ TEST_F(ViewCommands, FlagsKeepTheirValuesAcrossNewAndOpen) {
   EXPECT_EQ(view->m_showData, 1);
   EXPECT_EQ(view->m_showFingerboard, 1);
   EXPECT_EQ(view->m_fingerboardReady, 1);
-  for (int id : {ID_VIEW_VERTICAL, ID_VIEW_SHOWDATA, ID_VIEW_SHOWFINGERBOARD}) EXPECT_TRUE(CheckedInMenu(id)) << id;
+  for (int id : {ID_VIEW_VERTICAL, ID_VIEW_SHOWDATA, ID_VIEW_SHOWFINGERBOARD})
+    EXPECT_TRUE(CheckedInMenu(id)) << id;
 }
 
 TEST_F(ViewCommands, StartUpPaintsTheDefaultOutline) {
@@ -172,11 +174,11 @@ TEST_F(ViewCommands, EachCommandReachesTheClassMeantToHandleIt) {
   ASSERT_TRUE(Start());
   enum Who { kView, kDocument, kFrame, kApplication, kNobody };
   const std::vector<std::pair<int, Who>> expected = {
-      {32772, kView},           {32773, kView},        {32774, kView},        {32777, kView},
-      {32778, kView},           {32779, kView},        {32775, kDocument},    {32776, kDocument},
-      {57603, kDocument},       {57604, kDocument},    {57600, kApplication}, {57601, kApplication},
-      {57664, kApplication},    {57665, kApplication}, {57616, kApplication}, {57643, kNobody},
-      {57635, kNobody},         {57634, kNobody},      {57637, kNobody},      {57680, kNobody},
+      {32772, kView},        {32773, kView},        {32774, kView},        {32777, kView},
+      {32778, kView},        {32779, kView},        {32775, kDocument},    {32776, kDocument},
+      {57603, kDocument},    {57604, kDocument},    {57600, kApplication}, {57601, kApplication},
+      {57664, kApplication}, {57665, kApplication}, {57616, kApplication}, {57643, kNobody},
+      {57635, kNobody},      {57634, kNobody},      {57637, kNobody},      {57680, kNobody},
       {57681, kNobody},
   };
   const std::vector<CCmdTarget*> chain = {View(), Doc(), Frame(), app.get()};

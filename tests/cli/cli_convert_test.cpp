@@ -1,8 +1,9 @@
 // vesk-cli convert: the converted bytes, in place or to OUT, and failures that write nothing and
 // leave FILE byte for byte.
+#include <gtest/gtest.h>
+
 #include <QTemporaryDir>
 #include <cstring>
-#include <gtest/gtest.h>
 
 #include "common/design_bytes.h"
 #include "common/test_files.h"
@@ -10,7 +11,9 @@
 
 namespace {
 
-QString Fixture(const char* name) { return QStringLiteral(VESK_TEST_DATA_DIR "/") + name; }
+QString Fixture(const char* name) {
+  return QStringLiteral(VESK_TEST_DATA_DIR "/") + name;
+}
 
 // The soundhole fixture's values times 2.54, as IEEE doubles (worked out with Python).
 designbytes::Record SoundholeFixtureInCm() {
@@ -80,8 +83,8 @@ TEST_F(CliConvert, IncompleteFileWritesNothingAndStaysByteForByte) {
   const QByteArray cut = original.left(100);
   ASSERT_TRUE(testfiles::WriteBytes(file, cut));
   const QString out = dir.filePath("out");
-  for (const QStringList& args : {QStringList{"convert", file, "--in-to-cm"},
-                                  QStringList{"convert", file, "--cm-to-in", "-o", out}}) {
+  for (const QStringList& args :
+       {QStringList{"convert", file, "--in-to-cm"}, QStringList{"convert", file, "--cm-to-in", "-o", out}}) {
     const CliResult r = RunCli(args);
     EXPECT_EQ(r.exitCode, 3);
     EXPECT_TRUE(r.OneErrorLine());
@@ -118,8 +121,9 @@ TEST_F(CliConvert, DesignThatDoesNotFitIsStillConvertedAndExitsOne) {
 }
 
 TEST_F(CliConvert, DirectionMustBeGivenExactlyOnce) {
-  for (const QStringList& args : {QStringList{"convert", file}, QStringList{"convert", file, "--in-to-cm", "--cm-to-in"},
-                                  QStringList{"convert", "--in-to-cm"}}) {
+  for (const QStringList& args :
+       {QStringList{"convert", file}, QStringList{"convert", file, "--in-to-cm", "--cm-to-in"},
+        QStringList{"convert", "--in-to-cm"}}) {
     const CliResult r = RunCli(args);
     EXPECT_EQ(r.exitCode, 2) << args.join(' ').toStdString();
     EXPECT_TRUE(r.OneErrorLine());

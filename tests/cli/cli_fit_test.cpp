@@ -1,9 +1,10 @@
 // vesk-cli fit: usage errors, the default fit checked against its own printed coefficients, and
 // a saved design fitting exactly as the same values given as options.
+#include <gtest/gtest.h>
+
 #include <QJsonArray>
 #include <QTemporaryDir>
 #include <cmath>
-#include <gtest/gtest.h>
 
 #include "run_cli.h"
 
@@ -80,9 +81,9 @@ TEST(CliFit, DefaultFitMeetsItsMeasurementsAtItsOwnExtrema) {
 }
 
 TEST(CliFit, SavedDesignFitsAsTheSameValuesGivenAsOptions) {
-  const QStringList options = {"--length", "48.5",  "--lower-bout", "15.25",   "--waist", "10.5",
-                               "--upper-bout", "12", "--a3", "0.125", "--a4", "-0.375", "--a5",
-                               "0.0625", "--a6", "-0.4375"};
+  const QStringList options = {"--length",     "48.5",   "--lower-bout", "15.25",  "--waist", "10.5",
+                               "--upper-bout", "12",     "--a3",         "0.125",  "--a4",    "-0.375",
+                               "--a5",         "0.0625", "--a6",         "-0.4375"};
   for (const char* form : {"--json", ""}) {
     QStringList withOptions = QStringList{"fit"} + options;
     QStringList withFile = {"fit", VESK_TEST_DATA_DIR "/soundhole_design.bin"};

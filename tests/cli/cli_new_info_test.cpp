@@ -1,9 +1,10 @@
 // vesk-cli new and info: the bytes a new design is saved as, every field and the fit of a saved
 // design, and files that cannot be opened.
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QJsonArray>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <limits>
 
 #include "common/design_bytes.h"
@@ -12,7 +13,9 @@
 
 namespace {
 
-QString Fixture(const char* name) { return QStringLiteral(VESK_TEST_DATA_DIR "/") + name; }
+QString Fixture(const char* name) {
+  return QStringLiteral(VESK_TEST_DATA_DIR "/") + name;
+}
 
 class CliFiles : public ::testing::Test {
  protected:
@@ -34,10 +37,10 @@ class CliFiles : public ::testing::Test {
   QTemporaryDir dir;
 };
 
-const QStringList kDocumentKeys = {"length",       "lowerBout",    "waist",       "upperBout",  "a3",
-                                   "a4",           "a5",           "a6",          "holeDiameter", "holePosition",
-                                   "scaleLength",  "nutWidth",     "fret12Width", "fret19Width", "fitValid",
-                                   "holeDefined",  "jointFret"};
+const QStringList kDocumentKeys = {"length",      "lowerBout", "waist",       "upperBout",    "a3",
+                                   "a4",          "a5",        "a6",          "holeDiameter", "holePosition",
+                                   "scaleLength", "nutWidth",  "fret12Width", "fret19Width",  "fitValid",
+                                   "holeDefined", "jointFret"};
 
 QStringList Sorted(QStringList keys) {
   keys.sort();
@@ -87,10 +90,10 @@ TEST_F(CliFiles, InfoJsonHasEveryFieldOfTheFileAndTheFitThatLoadingRan) {
   EXPECT_EQ(Sorted(d.keys()), Sorted(kDocumentKeys));
   // The values tests/data/README.md lists for this file.
   const std::pair<const char*, double> expected[] = {
-      {"length", 48.5},        {"lowerBout", 15.25}, {"waist", 10.5},      {"upperBout", 12.0},
-      {"a3", 0.125},           {"a4", -0.375},       {"a5", 0.0625},       {"a6", -0.4375},
-      {"holeDiameter", 8.5},   {"holePosition", 14.5}, {"scaleLength", 64.0}, {"nutWidth", 5.0},
-      {"fret12Width", 6.0},    {"fret19Width", 6.5}, {"fitValid", 1},      {"holeDefined", 1},
+      {"length", 48.5},      {"lowerBout", 15.25},   {"waist", 10.5},       {"upperBout", 12.0},
+      {"a3", 0.125},         {"a4", -0.375},         {"a5", 0.0625},        {"a6", -0.4375},
+      {"holeDiameter", 8.5}, {"holePosition", 14.5}, {"scaleLength", 64.0}, {"nutWidth", 5.0},
+      {"fret12Width", 6.0},  {"fret19Width", 6.5},   {"fitValid", 1},       {"holeDefined", 1},
       {"jointFret", 14}};
   for (const auto& [key, value] : expected) EXPECT_EQ(d[key].toDouble(), value) << key;
 
@@ -102,7 +105,8 @@ TEST_F(CliFiles, InfoJsonHasEveryFieldOfTheFileAndTheFitThatLoadingRan) {
 TEST_F(CliFiles, InfoTextNamesEveryField) {
   const CliResult r = RunCli({"info", Fixture("soundhole_design.bin")});
   ASSERT_EQ(r.exitCode, 0);
-  for (const QString& key : kDocumentKeys) EXPECT_TRUE(r.out.contains((key + " = ").toUtf8())) << key.toStdString();
+  for (const QString& key : kDocumentKeys)
+    EXPECT_TRUE(r.out.contains((key + " = ").toUtf8())) << key.toStdString();
   EXPECT_TRUE(r.out.contains("jointFret = 14\n"));
 }
 

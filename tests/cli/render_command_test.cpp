@@ -1,5 +1,7 @@
 // vesk-cli render: the picture is the view's own paint, the layout JSON, and every bad argument
 // or file gets a message and its exit status.
+#include <gtest/gtest.h>
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -12,7 +14,6 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
-#include <gtest/gtest.h>
 
 #include "cli/cli_command.h"
 #include "cli/cmd_render.h"
@@ -69,11 +70,13 @@ TEST_F(RenderCommand, ANewDesignAt800By600IsTheViewsPaint) {
 }
 
 TEST_F(RenderCommand, AFileWithEveryDisplaySwitchedOn) {
-  ASSERT_EQ(Run({kClassical, "-o", Path("c.png"), "--size", "600x800", "--vertical", "--fingerboard", "--data"}),
-            cli::kOk)
+  ASSERT_EQ(
+      Run({kClassical, "-o", Path("c.png"), "--size", "600x800", "--vertical", "--fingerboard", "--data"}),
+      cli::kOk)
       << err.toStdString();
   const QImage png(Path("c.png"));
-  EXPECT_EQ(png.convertToFormat(QImage::Format_RGB32), PaintedByAView(kClassical, {600, 800}, true, true, true));
+  EXPECT_EQ(png.convertToFormat(QImage::Format_RGB32),
+            PaintedByAView(kClassical, {600, 800}, true, true, true));
   EXPECT_NE(png, PaintedByAView(kClassical, {600, 800}, true, false, true)) << "--fingerboard shows";
 }
 
@@ -105,8 +108,8 @@ TEST_F(RenderCommand, AnEmptyClientPaintsOnlyForTheLayout) {
 }
 
 TEST_F(RenderCommand, BadSizesAreUsageErrors) {
-  for (const char* size : {"-5x4", "5x-4", "abc", "800x", "x600", "800*600", " 800x600", "1e3x600", "800x600x2",
-                           "100000x100000", "16385x1", "10000x10000", "9999999999x1"}) {
+  for (const char* size : {"-5x4", "5x-4", "abc", "800x", "x600", "800*600", " 800x600", "1e3x600",
+                           "800x600x2", "100000x100000", "16385x1", "10000x10000", "9999999999x1"}) {
     EXPECT_EQ(Run({"--size", size, "-o", Path("bad.png")}), cli::kUsage) << size;
     EXPECT_TRUE(err.contains("--size")) << size << ": " << err.toStdString();
     EXPECT_FALSE(QFile::exists(Path("bad.png"))) << size;

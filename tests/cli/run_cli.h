@@ -1,12 +1,13 @@
 // Runs the built vesk-cli and collects its exit code and output; a crash or a hang fails the test.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QByteArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QStringList>
-#include <gtest/gtest.h>
 
 struct CliResult {
   int exitCode = -1;

@@ -26,7 +26,9 @@ inline void AppendDouble(QByteArray& out, double d) {
   AppendLittleEndian(out, bits, 8);
 }
 
-inline void AppendInt(QByteArray& out, int32_t i) { AppendLittleEndian(out, static_cast<uint32_t>(i), 4); }
+inline void AppendInt(QByteArray& out, int32_t i) {
+  AppendLittleEndian(out, static_cast<uint32_t>(i), 4);
+}
 
 // The shape block always; the soundhole block when withBlock (whatever the flag says).
 inline QByteArray Bytes(const Record& r, bool withBlock) {
@@ -38,7 +40,9 @@ inline QByteArray Bytes(const Record& r, bool withBlock) {
   AppendInt(out, r.jointFret);
   return out;
 }
-inline QByteArray Bytes(const Record& r) { return Bytes(r, r.holeDefined != 0); }
+inline QByteArray Bytes(const Record& r) {
+  return Bytes(r, r.holeDefined != 0);
+}
 
 inline uint64_t Bits(double d) {
   uint64_t b;
@@ -46,6 +50,8 @@ inline uint64_t Bits(double d) {
   return b;
 }
 
-inline bool SameBits(double a, double b) { return Bits(a) == Bits(b); }
+inline bool SameBits(double a, double b) {
+  return Bits(a) == Bits(b);
+}
 
 }  // namespace designbytes

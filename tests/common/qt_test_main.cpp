@@ -1,8 +1,9 @@
 // Test main for the Qt-based suites: an offscreen QApplication and a private settings folder,
 // both set before the first Qt object so that no test touches a display or the user's settings.
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -29,7 +29,8 @@ void CloseMenu(QMenu* menu) {
 
 QMenu* MenuOf(QMainWindow* window, const QAction* action) {
   for (QAction* top : window->menuBar()->actions())
-    if (QMenu* menu = top->menu(); menu && menu->actions().contains(const_cast<QAction*>(action))) return menu;
+    if (QMenu* menu = top->menu(); menu && menu->actions().contains(const_cast<QAction*>(action)))
+      return menu;
   return nullptr;
 }
 

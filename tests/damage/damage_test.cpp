@@ -59,9 +59,10 @@ class FileDamage : public ::testing::Test {
 
   // Puts the starting state back after a case that loaded, without another fit.
   void RestorePrevious() {
-    double* lengths[] = {&m_doc.m_length,       &m_doc.m_lowerBout,    &m_doc.m_waist,      &m_doc.m_upperBout,
-                         &m_doc.m_a3,           &m_doc.m_a4,           &m_doc.m_a5,         &m_doc.m_a6,
-                         &m_doc.m_holeDiameter, &m_doc.m_holePosition, &m_doc.m_scaleLength, &m_doc.m_nutWidth,
+    double* lengths[] = {&m_doc.m_length,       &m_doc.m_lowerBout,   &m_doc.m_waist,
+                         &m_doc.m_upperBout,    &m_doc.m_a3,          &m_doc.m_a4,
+                         &m_doc.m_a5,           &m_doc.m_a6,          &m_doc.m_holeDiameter,
+                         &m_doc.m_holePosition, &m_doc.m_scaleLength, &m_doc.m_nutWidth,
                          &m_doc.m_fret12Width,  &m_doc.m_fret19Width};
     for (size_t i = 0; i < m_previous.lengths.size(); ++i) *lengths[i] = m_previous.lengths[i];
     m_doc.m_fitValid = m_previous.fitValid;

@@ -7,11 +7,11 @@
 
 namespace {
 
-const DesignField kDoubles[] = {
-    {"m_length", 0},         {"m_lowerBout", 8},     {"m_waist", 16},         {"m_upperBout", 24},
-    {"m_a3", 32},            {"m_a4", 40},           {"m_a5", 48},            {"m_a6", 56},
-    {"m_scaleLength", 68},   {"m_holeDiameter", 76}, {"m_holePosition", 84},  {"m_nutWidth", 92},
-    {"m_fret12Width", 100},  {"m_fret19Width", 108}};
+const DesignField kDoubles[] = {{"m_length", 0},        {"m_lowerBout", 8},     {"m_waist", 16},
+                                {"m_upperBout", 24},    {"m_a3", 32},           {"m_a4", 40},
+                                {"m_a5", 48},           {"m_a6", 56},           {"m_scaleLength", 68},
+                                {"m_holeDiameter", 76}, {"m_holePosition", 84}, {"m_nutWidth", 92},
+                                {"m_fret12Width", 100}, {"m_fret19Width", 108}};
 const DesignField kInts[] = {{"m_holeDefined", 64}, {"m_jointFret", 116}};
 
 template <typename Field, size_t N>
@@ -42,12 +42,17 @@ QByteArray WithInt(QByteArray bytes, int offset, int32_t value) {
   return bytes;
 }
 
-std::vector<DesignField> DoubleFields(int fileSize) { return Present(kDoubles, fileSize, 8); }
-std::vector<DesignField> IntFields(int fileSize) { return Present(kInts, fileSize, 4); }
+std::vector<DesignField> DoubleFields(int fileSize) {
+  return Present(kDoubles, fileSize, 8);
+}
+std::vector<DesignField> IntFields(int fileSize) {
+  return Present(kInts, fileSize, 4);
+}
 
 std::vector<DesignVariant> Truncations(const QString& base, const QByteArray& bytes) {
   std::vector<DesignVariant> out;
-  for (int n = 0; n < bytes.size(); ++n) out.push_back({QStringLiteral("%1-first-%2-bytes").arg(base).arg(n), bytes.left(n)});
+  for (int n = 0; n < bytes.size(); ++n)
+    out.push_back({QStringLiteral("%1-first-%2-bytes").arg(base).arg(n), bytes.left(n)});
   return out;
 }
 
@@ -67,7 +72,8 @@ std::vector<DesignVariant> DoubleFieldValues(const QString& base, const QByteArr
   std::vector<DesignVariant> out;
   for (const DesignField& f : DoubleFields(bytes.size()))
     for (double v : values)
-      out.push_back({QStringLiteral("%1-%2=%3").arg(base, f.name, ValueName(v)), WithDouble(bytes, f.offset, v)});
+      out.push_back(
+          {QStringLiteral("%1-%2=%3").arg(base, f.name, ValueName(v)), WithDouble(bytes, f.offset, v)});
   return out;
 }
 

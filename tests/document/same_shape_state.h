@@ -15,9 +15,9 @@ inline bool SameShapeState(const ShapeState& a, const ShapeState& b) {
     for (int c = 0; c < 5; ++c)
       if (!SameBits(a.fitSystem[r][c], b.fitSystem[r][c])) return false;
   for (int i = 0; i < 8; ++i)
-    if (!SameBits(a.extrema[i].angle, b.extrema[i].angle) || a.extrema[i].kind != b.extrema[i].kind) return false;
+    if (!SameBits(a.extrema[i].angle, b.extrema[i].angle) || a.extrema[i].kind != b.extrema[i].kind)
+      return false;
   return a.errorText == b.errorText && a.fitValid == b.fitValid;
 }
-
 
 }  // namespace designbytes

@@ -1,6 +1,7 @@
 // Edit > in->cm and cm->in: every length scaled by 2.54 (a true division back), a refit, and the
 // integer fields and the modified flag left alone.
 #include <gtest/gtest.h>
+
 #include <limits>
 
 #include "counting_view.h"
@@ -9,17 +10,18 @@
 
 namespace {
 
-const std::array<double, 14> kDefaults = {49.0, 18.5, 12.0, 14.0, 0.0, -0.25, 0.0, -0.5, 8.8, 0.0, 65.0, 5.2, 6.2, 0.0};
+const std::array<double, 14> kDefaults = {49.0, 18.5, 12.0, 14.0, 0.0, -0.25, 0.0,
+                                          -0.5, 8.8,  0.0,  65.0, 5.2, 6.2,   0.0};
 
 // The defaults times 2.54 as IEEE doubles (worked out with Python, in declaration order): 124.46,
 // 46.99, 30.48, 35.56, a4 -0.635, a6 -1.27, diameter 22.352, scale 165.1, nut 13.208, 12th 15.748.
 const std::array<double, 14> kDefaultsInCm = {
-    124.46000000000001, 46.99, 30.48, 35.56, 0.0, -0.635, 0.0, -1.27, 22.352000000000004, 0.0,
-    165.1,              13.208, 15.748000000000001, 0.0};
+    124.46000000000001, 46.99, 30.48, 35.56, 0.0, -0.635, 0.0, -1.27, 22.352000000000004, 0.0, 165.1, 13.208,
+    15.748000000000001, 0.0};
 
 // Twice: 2.54 applied two times, each product rounded.
 const std::array<double, 14> kDefaultsInCmTwice = {
-    316.1284, 119.3546, 77.4192, 90.3224, 0.0, -1.6129, 0.0, -3.2258, 56.77408000000001, 0.0,
+    316.1284, 119.3546,           77.4192,  90.3224, 0.0, -1.6129, 0.0, -3.2258, 56.77408000000001, 0.0,
     419.354,  33.548320000000004, 39.99992, 0.0};
 
 CVeskDoc& NewDoc(CVeskDoc& doc) {

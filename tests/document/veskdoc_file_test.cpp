@@ -1,8 +1,9 @@
 // The design file: what New and a soundhole design save, files written by hand load field for
 // field, save then open is lossless, and every incomplete file is refused with nothing changed.
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <limits>
 
 #include "common/design_bytes.h"
@@ -15,7 +16,9 @@
 
 namespace {
 
-QString Fixture(const char* name) { return QStringLiteral(VESK_TEST_DATA_DIR "/") + name; }
+QString Fixture(const char* name) {
+  return QStringLiteral(VESK_TEST_DATA_DIR "/") + name;
+}
 
 class DesignFile : public ::testing::Test {
  protected:
@@ -36,7 +39,10 @@ class DesignFile : public ::testing::Test {
 
 // The values of tests/data/soundhole_design.bin, as its README lists them.
 DocFields SoundholeFixtureFields(int32_t fitValid) {
-  return {{48.5, 15.25, 10.5, 12.0, 0.125, -0.375, 0.0625, -0.4375, 8.5, 14.5, 64.0, 5.0, 6.0, 6.5}, fitValid, 1, 14};
+  return {{48.5, 15.25, 10.5, 12.0, 0.125, -0.375, 0.0625, -0.4375, 8.5, 14.5, 64.0, 5.0, 6.0, 6.5},
+          fitValid,
+          1,
+          14};
 }
 
 }  // namespace
@@ -89,8 +95,7 @@ TEST_F(DesignFile, HandWrittenFileLoadsFieldForFieldAndRefits) {
   view.SetDocument(&doc);
   QString error;
   ASSERT_TRUE(doc.OnOpenDocument(Fixture("soundhole_design.bin"), &error)) << error.toStdString();
-  const int expectedFit =
-      FitShape(48.5, 15.25, 10.5, 12.0, 0.125, -0.375, 0.0625, -0.4375) == 0 ? 1 : 0;
+  const int expectedFit = FitShape(48.5, 15.25, 10.5, 12.0, 0.125, -0.375, 0.0625, -0.4375) == 0 ? 1 : 0;
   EXPECT_EQ(expectedFit, 1);
   EXPECT_EQ(DocFields::Of(doc), SoundholeFixtureFields(expectedFit));
   EXPECT_EQ(doc.GetTitle(), "soundhole_design.bin");
@@ -101,8 +106,9 @@ TEST_F(DesignFile, HandWrittenFileLoadsFieldForFieldAndRefits) {
 
 TEST_F(DesignFile, SaveThenOpenGivesEveryFieldBackBitForBitAndRecomputesTheFit) {
   designbytes::Record r;
-  const double awkward[] = {-0.0, 5e-324, std::numeric_limits<double>::quiet_NaN(),
-                            -std::numeric_limits<double>::infinity(), 1e300, 0.1};
+  const double awkward[] = {
+      -0.0,  5e-324, std::numeric_limits<double>::quiet_NaN(), -std::numeric_limits<double>::infinity(),
+      1e300, 0.1};
   for (int i = 0; i < 6; ++i) r.block[i] = awkward[i];
   r.holeDefined = 1;
   r.jointFret = 14;
@@ -182,7 +188,9 @@ class RefusedOpen : public DesignFile {
   ShapeState state;
 };
 
-TEST_F(RefusedOpen, EmptyFile) { ExpectRefused(Write("empty", {}), "is not a complete design (the file is empty)"); }
+TEST_F(RefusedOpen, EmptyFile) {
+  ExpectRefused(Write("empty", {}), "is not a complete design (the file is empty)");
+}
 
 TEST_F(RefusedOpen, EveryLengthShorterThanTheShapeBlock) {
   designbytes::Record r;
@@ -203,9 +211,10 @@ TEST_F(RefusedOpen, FlagSetButEveryLengthShorterThanTheSoundholeBlock) {
   const QByteArray full = designbytes::Bytes(r);
   for (int n = 68; n < 120; ++n) {
     SCOPED_TRACE(n);
-    ExpectRefused(Write("cut", full.left(n)),
-                  QStringLiteral("is not a complete design (too short for its soundhole flag: %1 of 120 bytes)")
-                      .arg(n));
+    ExpectRefused(
+        Write("cut", full.left(n)),
+        QStringLiteral("is not a complete design (too short for its soundhole flag: %1 of 120 bytes)")
+            .arg(n));
   }
 }
 

@@ -1,9 +1,10 @@
 // Files holding values no dialog would accept: they load, then fit or fail cleanly, and save back
 // as they came. Under the sanitizer build any undefined behaviour on the way ends the test.
+#include <gtest/gtest.h>
+
 #include <QBuffer>
 #include <QTemporaryDir>
 #include <cmath>
-#include <gtest/gtest.h>
 #include <limits>
 #include <random>
 

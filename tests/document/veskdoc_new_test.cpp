@@ -18,7 +18,8 @@ TEST(VeskDocNew, HoldsExactlyTheNewDesignValuesAndFits) {
 
   ASSERT_TRUE(doc.OnNewDocument());
 
-  const DocFields expected{{49.0, 18.5, 12.0, 14.0, 0.0, -0.25, 0.0, -0.5, 8.8, 0.0, 65.0, 5.2, 6.2, 0.0}, 1, 0, 12};
+  const DocFields expected{
+      {49.0, 18.5, 12.0, 14.0, 0.0, -0.25, 0.0, -0.5, 8.8, 0.0, 65.0, 5.2, 6.2, 0.0}, 1, 0, 12};
   EXPECT_EQ(DocFields::Of(doc), expected);
   EXPECT_FALSE(doc.IsModified());
   EXPECT_EQ(doc.GetTitle(), "Untitled");
@@ -46,7 +47,8 @@ TEST(VeskDocNew, FitsTheDefaultsToTheirMeasurements) {
 TEST(VeskDocNew, FreshDocumentHoldsTheNewDesignValuesUnfitted) {
   // A document made for an open whose file has no soundhole block shows New's soundhole values.
   const CVeskDoc doc;
-  const DocFields expected{{49.0, 18.5, 12.0, 14.0, 0.0, -0.25, 0.0, -0.5, 8.8, 0.0, 65.0, 5.2, 6.2, 0.0}, 0, 0, 0};
+  const DocFields expected{
+      {49.0, 18.5, 12.0, 14.0, 0.0, -0.25, 0.0, -0.5, 8.8, 0.0, 65.0, 5.2, 6.2, 0.0}, 0, 0, 0};
   EXPECT_EQ(DocFields::Of(doc), expected);
   EXPECT_FALSE(doc.IsModified());
 }

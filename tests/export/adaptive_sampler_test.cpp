@@ -1,11 +1,12 @@
 // The adaptive sampler: every chord within tolerance of the curve, checked against a dense sampling
 // done here, with its own distance formula; breaks kept as vertices; failure on curves it cannot meet.
+#include "export/adaptive_sampler.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 
-#include "export/adaptive_sampler.h"
 #include "export/outline_polyline.h"
 #include "geometry/fit_shape.h"
 #include "geometry/outline.h"
@@ -35,7 +36,9 @@ double WorstChordError(const std::function<Point2(double)>& curve, const std::ve
   return worst;
 }
 
-Point2 Circle1000(double deg) { return {1000.0 * std::cos(deg * kPi / 180), 1000.0 * std::sin(deg * kPi / 180)}; }
+Point2 Circle1000(double deg) {
+  return {1000.0 * std::cos(deg * kPi / 180), 1000.0 * std::sin(deg * kPi / 180)};
+}
 
 class FittedDefault : public ::testing::Test {
  protected:
@@ -69,7 +72,8 @@ TEST(AdaptiveSampler, BreaksAndEndsAreVerticesInOrder) {
   ASSERT_TRUE(samples);
   EXPECT_EQ(samples->front().t, 0.0);
   EXPECT_EQ(samples->back().t, 90.0);
-  EXPECT_TRUE(std::any_of(samples->begin(), samples->end(), [](const CurveSample& s) { return s.t == 33.3; }));
+  EXPECT_TRUE(
+      std::any_of(samples->begin(), samples->end(), [](const CurveSample& s) { return s.t == 33.3; }));
   EXPECT_TRUE(std::is_sorted(samples->begin(), samples->end(),
                              [](const CurveSample& a, const CurveSample& b) { return a.t < b.t; }));
 }

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "common/test_files.h"
 #include "document/veskdoc.h"
 #include "export_test_support.h"
 
@@ -121,15 +122,17 @@ TEST_F(ExportCliTest, UnwritableOutputAndUnreadableInputAreFileErrors) {
   ExpectOneLine({"-o", Path("no/such/folder/t.svg")}, 3, "cannot write");
   ExpectOneLine({"-o", dir.path() + "/", "--format", "pdf"}, 3, "folder");
   ExpectOneLine({Path("missing.vesk"), "-o", Path("t.svg")}, 3, "missing.vesk");
-  if (geteuid() != 0) {
-    const QString locked = Path("locked");
-    ASSERT_TRUE(QDir(dir.path()).mkdir("locked"));
-    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    ExpectOneLine({"-o", locked + "/t.dxf"}, 3, "cannot write");
-    EXPECT_TRUE(QDir(locked).isEmpty());
-    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-  }
   EXPECT_FALSE(QFile::exists(Path("t.svg")));
+}
+
+TEST_F(ExportCliTest, ReadOnlyOutputFolderIsAFileError) {
+  if (!testfiles::PermissionsAreEnforced()) GTEST_SKIP() << testfiles::kNeedsPermissions;
+  const QString locked = Path("locked");
+  ASSERT_TRUE(QDir(dir.path()).mkdir("locked"));
+  QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+  ExpectOneLine({"-o", locked + "/t.dxf"}, 3, "cannot write");
+  EXPECT_TRUE(QDir(locked).isEmpty());
+  QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 TEST_F(ExportCliTest, FormatFromTheExtensionAndNotesForWhatIsLeftOut) {

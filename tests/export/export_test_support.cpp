@@ -1,8 +1,9 @@
 // Processes and design files for the export tests.
 #include "export_test_support.h"
 
-#include <QProcess>
 #include <gtest/gtest.h>
+
+#include <QProcess>
 
 #include "document/veskdoc.h"
 
@@ -24,10 +25,13 @@ ProcessResult Run(const QString& program, const QStringList& args) {
 
 }  // namespace
 
-ProcessResult RunCli(const QStringList& args) { return Run(QStringLiteral(VESK_CLI_PATH), args); }
+ProcessResult RunCli(const QStringList& args) {
+  return Run(QStringLiteral(VESK_CLI_PATH), args);
+}
 
 ProcessResult RunScript(const QString& script, const QStringList& args) {
-  return Run(QStringLiteral(VESK_PYTHON3), QStringList{QStringLiteral(VESK_EXPORT_SCRIPTS "/") + script} + args);
+  return Run(QStringLiteral(VESK_PYTHON3),
+             QStringList{QStringLiteral(VESK_EXPORT_SCRIPTS "/") + script} + args);
 }
 
 void SaveDesign(const QString& path, const std::function<void(CVeskDoc&)>& edit) {

@@ -1,14 +1,18 @@
 // The fret walk over the body: where frets stop, the saddle line, the edges, and the values for
 // which there is no fingerboard.
-#include <gtest/gtest.h>
-
 #include "export/fingerboard_lines.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
-FingerboardInput Classical(double holePosition) { return {12, 65.0, holePosition, 5.2, 6.2}; }
+FingerboardInput Classical(double holePosition) {
+  return {12, 65.0, holePosition, 5.2, 6.2};
+}
 
-double Width(const Segment& s) { return s.a.y - s.b.y; }
+double Width(const Segment& s) {
+  return s.a.y - s.b.y;
+}
 
 }  // namespace
 

@@ -1,5 +1,7 @@
 // The first-paint exit that bench_startup relies on: the loop ends after the central widget's first
 // paint has finished, not before and not for another widget, and the real vesk honours it.
+#include "framework/first_paint_exit.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -9,8 +11,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <memory>
-
-#include "framework/first_paint_exit.h"
 
 namespace {
 

@@ -1,11 +1,12 @@
 // CArchive: the byte layout of doubles and ints, and what a read past the end does.
+#include "framework/archive.h"
+
+#include <gtest/gtest.h>
+
 #include <QBuffer>
 #include <cmath>
 #include <cstring>
-#include <gtest/gtest.h>
 #include <limits>
-
-#include "framework/archive.h"
 
 namespace {
 

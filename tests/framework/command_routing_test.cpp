@@ -80,15 +80,16 @@ class TestApp : public CWinApp {
 FrameResource Resource() {
   using O = CommandOwner;
   const QString menu = QStringLiteral("&Test");
-  return {QStringLiteral("Routing"),
-          QIcon(),
-          {
-              {menu, kRouted, QStringLiteral("Routed\tCtrl+1"), {QKeySequence(Qt::CTRL | Qt::Key_1)}, O::View},
-              {menu, kChecked, QStringLiteral("Checked"), {}, O::View},
-              {menu, 0, {}, {}, O::None},
-              {menu, kNobody, QStringLiteral("Nobody\tF6"), {QKeySequence(Qt::Key_F6)}, O::None},
-              {QString(), kKeyOnly, {}, {QKeySequence(Qt::CTRL | Qt::Key_4)}, O::Document},
-          }};
+  return {
+      QStringLiteral("Routing"),
+      QIcon(),
+      {
+          {menu, kRouted, QStringLiteral("Routed\tCtrl+1"), {QKeySequence(Qt::CTRL | Qt::Key_1)}, O::View},
+          {menu, kChecked, QStringLiteral("Checked"), {}, O::View},
+          {menu, 0, {}, {}, O::None},
+          {menu, kNobody, QStringLiteral("Nobody\tF6"), {QKeySequence(Qt::Key_F6)}, O::None},
+          {QString(), kKeyOnly, {}, {QKeySequence(Qt::CTRL | Qt::Key_4)}, O::Document},
+      }};
 }
 
 class CommandRouting : public ::testing::Test {
@@ -100,7 +101,8 @@ class CommandRouting : public ::testing::Test {
     view->SetDocument(&doc);
     frame->SetActiveView(view);
     frame->LoadFrame(Resource());
-    for (Entries* e : {&view->entries, &doc.entries, &frame->entries, &app.entries}) e->commands.insert(kRouted);
+    for (Entries* e : {&view->entries, &doc.entries, &frame->entries, &app.entries})
+      e->commands.insert(kRouted);
     ASSERT_TRUE(ui::ShowAndActivate(frame));
   }
   void TearDown() override { delete frame; }

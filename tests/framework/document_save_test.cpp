@@ -1,15 +1,16 @@
 // CDocument::OnSaveDocument: a save that cannot finish leaves the old file byte for byte, keeps
 // the modified flag, leaves no temporary file behind and says why in one line naming the file.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
-#include <gtest/gtest.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "common/test_files.h"
 #include "test_document.h"
@@ -35,7 +36,8 @@ class DocumentSave : public ::testing::Test {
   void ExpectRefused(const QString& path) {
     QString error;
     EXPECT_FALSE(doc.OnSaveDocument(path, &error));
-    EXPECT_TRUE(error.startsWith(QDir::toNativeSeparators(path) + ": cannot be written: ")) << error.toStdString();
+    EXPECT_TRUE(error.startsWith(QDir::toNativeSeparators(path) + ": cannot be written: "))
+        << error.toStdString();
     EXPECT_FALSE(error.contains('\n'));
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(doc.GetTitle(), "Untitled");
@@ -50,8 +52,11 @@ TEST_F(DocumentSave, WritesTheRecordReplacesTheOldFileAndClearsTheFlag) {
   const QString path = OldFile();
   QString error;
   ASSERT_TRUE(doc.OnSaveDocument(path, &error)) << error.toStdString();
-  EXPECT_EQ(testfiles::ReadBytes(path).toHex(),
-            QByteArray("0000000000000040" "03000000" "000000000000f03f" "0000000000000040" "0000000000000840"));
+  EXPECT_EQ(testfiles::ReadBytes(path).toHex(), QByteArray("0000000000000040"
+                                                           "03000000"
+                                                           "000000000000f03f"
+                                                           "0000000000000040"
+                                                           "0000000000000840"));
   EXPECT_FALSE(doc.IsModified());
   EXPECT_EQ(doc.GetTitle(), "design.bin");
   EXPECT_EQ(doc.LastFileSize(), 36);
@@ -71,7 +76,7 @@ TEST_F(DocumentSave, FolderInPlaceOfTheFileIsRefusedAndKept) {
 }
 
 TEST_F(DocumentSave, ReadOnlyFolderIsRefusedAndTheOldFileKept) {
-  if (geteuid() == 0) GTEST_SKIP() << "root ignores folder permissions";
+  if (!testfiles::PermissionsAreEnforced()) GTEST_SKIP() << testfiles::kNeedsPermissions;
   const QString path = OldFile();
   ASSERT_TRUE(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
   ExpectRefused(path);

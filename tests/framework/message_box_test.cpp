@@ -1,7 +1,7 @@
 // The message service with a recorder installed: texts, captions, styles and answers.
-#include <gtest/gtest.h>
-
 #include "framework/message_box.h"
+
+#include <gtest/gtest.h>
 
 TEST(MessageBox, BoxWithoutCaptionTakesTheApplicationTitle) {
   MessageBoxRecorder recorder;

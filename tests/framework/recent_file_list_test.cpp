@@ -1,16 +1,18 @@
 // CRecentFileList: one entry per file, and a faithful settings round trip. Order and limit are
 // tested through the File menu (tests/app).
+#include "framework/recent_file_list.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include "framework/recent_file_list.h"
-
 namespace {
 
-QString P(const QString& name) { return QDir::cleanPath(QDir::tempPath() + "/" + name); }
+QString P(const QString& name) {
+  return QDir::cleanPath(QDir::tempPath() + "/" + name);
+}
 
 TEST(RecentFileList, RelativeAndAbsoluteNamesOfOneFileAreOneEntry) {
   CRecentFileList list(4);

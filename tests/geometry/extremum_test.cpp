@@ -1,23 +1,39 @@
 // Bracket narrowing and the coarse scan that feeds it.
+#include "geometry/extremum.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <vector>
 
-#include "geometry/extremum.h"
-
 namespace {
 
 int g_calls = 0;
-double PeakAt44(double t) { return ++g_calls, -(t - 44.0) * (t - 44.0); }
-double ValleyAt47_3(double t) { return (t - 47.3) * (t - 47.3); }
-double Rising(double t) { return t; }
-double Flat(double) { return 3.0; }
-double Cos2t(double t) { return std::cos(2.0 * t * 3.141592653589793 / 180.0); }
+double PeakAt44(double t) {
+  return ++g_calls, -(t - 44.0) * (t - 44.0);
+}
+double ValleyAt47_3(double t) {
+  return (t - 47.3) * (t - 47.3);
+}
+double Rising(double t) {
+  return t;
+}
+double Flat(double) {
+  return 3.0;
+}
+double Cos2t(double t) {
+  return std::cos(2.0 * t * 3.141592653589793 / 180.0);
+}
 // Maxima at 7, 37, 67, ... and minima at 22, 52, ...: far more than three in range.
-double Ripple(double t) { return std::cos((t - 7.0) * 12.0 * 3.141592653589793 / 180.0); }
-double FallingFromStart(double t) { return -t; }
-double PlateauAt50(double t) { return t < 45.0 ? t : (t <= 55.0 ? 50.0 : 100.0 - t); }
+double Ripple(double t) {
+  return std::cos((t - 7.0) * 12.0 * 3.141592653589793 / 180.0);
+}
+double FallingFromStart(double t) {
+  return -t;
+}
+double PlateauAt50(double t) {
+  return t < 45.0 ? t : (t <= 55.0 ? 50.0 : 100.0 - t);
+}
 
 }  // namespace
 

@@ -1,9 +1,10 @@
 // The shape fit: convergence on real designs, and each way it fails.
+#include "geometry/fit_shape.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "geometry/fit_shape.h"
 #include "geometry/outline.h"
 #include "shape_state_fixture.h"
 
@@ -112,8 +113,10 @@ TEST_F(FitShapeTest, WaistWiderThanBothBoutsDoesNotConvergeToAZeroScale) {
 TEST_F(FitShapeTest, NonFiniteInputsFailInsteadOfConvergingOnNaN) {
   const double nan = std::nan("");
   const double inf = INFINITY;
-  const Design hostile[] = {{nan, 18.5, 12, 14, 0, -0.25, 0, -0.5}, {49, inf, 12, 14, 0, -0.25, 0, -0.5},
-                            {49, 18.5, 12, 14, inf, -0.25, 0, -0.5}, {49, 18.5, nan, 14, 0, 0, 0, 0},
+  const Design hostile[] = {{nan, 18.5, 12, 14, 0, -0.25, 0, -0.5},
+                            {49, inf, 12, 14, 0, -0.25, 0, -0.5},
+                            {49, 18.5, 12, 14, inf, -0.25, 0, -0.5},
+                            {49, 18.5, nan, 14, 0, 0, 0, 0},
                             {1e308, 18.5, 12, 14, 0, -0.25, 0, -1e308}};
   for (const Design& d : hostile) {
     g_shapeState = ShapeState{};

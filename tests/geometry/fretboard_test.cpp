@@ -1,7 +1,7 @@
 // Equal-tempered frets from the joint fret and the fingerboard's linear taper.
-#include <gtest/gtest.h>
-
 #include "geometry/fretboard.h"
+
+#include <gtest/gtest.h>
 
 TEST(FretboardTest, TwelfthFretJointOnA65Scale) {
   EXPECT_EQ(FretPosition(12, 12, 65), 0.0);

@@ -1,13 +1,12 @@
 // Gauss-Jordan elimination with row exchange on zero pivots only.
+#include "geometry/linear_solver.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "geometry/linear_solver.h"
-
 TEST(LinearSolverTest, ExchangesRowsOnAZeroFirstPivot) {
-  double m[] = {0, 1, 2,
-                1, 1, 3};
+  double m[] = {0, 1, 2, 1, 1, 3};
   ASSERT_EQ(SolveLinearSystem(2, m), 0);
   EXPECT_EQ(m[2], 1.0);
   EXPECT_EQ(m[5], 2.0);
@@ -16,15 +15,11 @@ TEST(LinearSolverTest, ExchangesRowsOnAZeroFirstPivot) {
 }
 
 TEST(LinearSolverTest, SingularSystemsFail) {
-  double zeroColumn[] = {0, 1, 1, 5,
-                         0, 2, 1, 6,
-                         0, 3, 4, 7};
+  double zeroColumn[] = {0, 1, 1, 5, 0, 2, 1, 6, 0, 3, 4, 7};
   EXPECT_EQ(SolveLinearSystem(3, zeroColumn), -1);
-  double identicalRows[] = {1, 2, 3,
-                            1, 2, 3};
+  double identicalRows[] = {1, 2, 3, 1, 2, 3};
   EXPECT_EQ(SolveLinearSystem(2, identicalRows), -1);
-  double lastPivotOnly[] = {1, 1, 1,
-                            2, 2, 5};
+  double lastPivotOnly[] = {1, 1, 1, 2, 2, 5};
   EXPECT_EQ(SolveLinearSystem(2, lastPivotOnly), -1);
   double nanPivot[] = {std::nan(""), 1, 1};
   EXPECT_EQ(SolveLinearSystem(1, nanPivot), -1);
@@ -39,8 +34,7 @@ TEST(LinearSolverTest, SingleEquation) {
 }
 
 TEST(LinearSolverTest, TinyPivotIsUsedWithoutTolerance) {
-  double m[] = {1e-300, 0, 1e-300,
-                0, 1, 3};
+  double m[] = {1e-300, 0, 1e-300, 0, 1, 3};
   ASSERT_EQ(SolveLinearSystem(2, m), 0);
   EXPECT_NEAR(m[2], 1.0, 1e-15);
   EXPECT_EQ(m[5], 3.0);
@@ -48,10 +42,7 @@ TEST(LinearSolverTest, TinyPivotIsUsedWithoutTolerance) {
 
 TEST(LinearSolverTest, SolvesAFourByFourSystem) {
   // x = (1, -2, 3, 0.5)
-  double m[] = {2, 1, 0, 4, 2,
-                1, 3, 1, 0, -2,
-                0, 1, 4, 2, 11,
-                3, 0, 1, 1, 6.5};
+  double m[] = {2, 1, 0, 4, 2, 1, 3, 1, 0, -2, 0, 1, 4, 2, 11, 3, 0, 1, 1, 6.5};
   ASSERT_EQ(SolveLinearSystem(4, m), 0);
   const double x[] = {1, -2, 3, 0.5};
   for (int i = 0; i < 4; ++i) EXPECT_NEAR(m[i * 5 + 4], x[i], 1e-14) << i;

@@ -1,11 +1,12 @@
 // The outline curve, its shape state at start-up and the relative equality of the fit.
+#include "geometry/outline.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstring>
 #include <initializer_list>
 
-#include "geometry/outline.h"
 #include "shape_state_fixture.h"
 
 using OutlineTest = FreshShapeState;
@@ -24,7 +25,7 @@ TEST_F(OutlineTest, StartsWithTheInitialRecordAndNoValidFit) {
 }
 
 TEST(RelativelyEqualTest, ComparesTheRelativeDifferenceAgainstOneInATrillion) {
-  EXPECT_EQ(RelativelyEqual(0.0, 0.0), 1);  // 0/0 is not a number and counts as equal
+  EXPECT_EQ(RelativelyEqual(0.0, 0.0), 1);   // 0/0 is not a number and counts as equal
   EXPECT_EQ(RelativelyEqual(1.0, -1.0), 0);  // infinite quotient
   EXPECT_EQ(RelativelyEqual(1.0, 1.0 + 1e-13), 1);
   EXPECT_EQ(RelativelyEqual(1.0, 1.0 + 1e-11), 0);
@@ -33,8 +34,10 @@ TEST(RelativelyEqualTest, ComparesTheRelativeDifferenceAgainstOneInATrillion) {
 }
 
 TEST_F(OutlineTest, EndsLieOnTheCentrelineWithTheNeckEndAtZero) {
-  const std::initializer_list<double> designs[] = {
-      {1.0}, {17.37, 3.46, 7.88, 0, -0.25, 0, -0.5}, {6.86, 1.2, 3.07, 0.3, -0.7, 1.1, -0.18}, {-3, 2, 9, -4, 5, 1, 2}};
+  const std::initializer_list<double> designs[] = {{1.0},
+                                                   {17.37, 3.46, 7.88, 0, -0.25, 0, -0.5},
+                                                   {6.86, 1.2, 3.07, 0.3, -0.7, 1.1, -0.18},
+                                                   {-3, 2, 9, -4, 5, 1, 2}};
   for (const auto& coeff : designs) {
     SetOutline(coeff, 0.77);
     const double scale = std::fabs(OutlineRadius(0.0)) + std::fabs(OutlineRadius(180.0));

@@ -1,17 +1,20 @@
 // Side length as a chord polyline over the half outline.
+#include "geometry/side_length.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "geometry/fit_shape.h"
 #include "geometry/outline.h"
-#include "geometry/side_length.h"
 #include "shape_state_fixture.h"
 
 using SideLengthTest = FreshShapeState;
 
 namespace {
-double SinDeg(double d) { return std::sin(d * 3.141592653589793 / 180.0); }
+double SinDeg(double d) {
+  return std::sin(d * 3.141592653589793 / 180.0);
+}
 }  // namespace
 
 TEST_F(SideLengthTest, HalfCircleOfRadiusOne) {

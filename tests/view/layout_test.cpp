@@ -2,6 +2,7 @@
 #include <climits>
 #include <cmath>
 #include <limits>
+#include <ostream>
 
 #include "geometry/shape_state.h"
 #include "view_fixture.h"
@@ -14,6 +15,11 @@ struct LayoutRow {
   int vertical;
   double scale, offsetX, offsetY;
 };
+
+// gtest prints a row by its name, not as bytes.
+void PrintTo(const LayoutRow& row, std::ostream* os) {
+  *os << row.name;
+}
 
 // 800 x 600 client: the small design (20, 8, 6) and the new design (49, 18.5, 14).
 const LayoutRow kLayouts[] = {
@@ -42,13 +48,12 @@ TEST_P(LayoutTest, ScaleAndOffsetsForAn800By600Client) {
   EXPECT_EQ(view.m_offsetY, row.offsetY);
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, LayoutTest, ::testing::ValuesIn(kLayouts),
-                         [](const auto& info) {
-                           std::string name = info.param.name;
-                           for (char& c : name)
-                             if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-                           return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Examples, LayoutTest, ::testing::ValuesIn(kLayouts), [](const auto& info) {
+  std::string name = info.param.name;
+  for (char& c : name)
+    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+  return name;
+});
 
 TEST_F(ViewTest, TheWaistNeverEntersTheLayout) {
   doc.m_waist = 1000.0;  // the shape state keeps the fitted outline
@@ -106,7 +111,9 @@ void MakeHalfCircle(double radius) {
   g_shapeState.verticalScale = 1.0;
 }
 
-double HalfCircleSide(double radius) { return 360.0 * radius * std::sin(0.5 * 3.141592653589793 / 180.0); }
+double HalfCircleSide(double radius) {
+  return 360.0 * radius * std::sin(0.5 * 3.141592653589793 / 180.0);
+}
 
 TEST_F(ViewTest, AngleStepGivesAboutOneSegmentPerPixelAndAtMostOneDegree) {
   MakeHalfCircle(10.0);  // side about 31.4155

@@ -1,11 +1,12 @@
 // The picture of a valid fit: white background, grey grid at every unit, the black outline at
 // the window points of the fitted curve, and the centreline. The expected points are computed
 // here from the fitted curve and the layout's numbers, not through the view.
+#include "geometry/outline.h"
+
 #include <cmath>
 #include <vector>
 
 #include "geometry/fit_shape.h"
-#include "geometry/outline.h"
 #include "geometry/side_length.h"
 #include "view_fixture.h"
 

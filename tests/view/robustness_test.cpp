@@ -4,6 +4,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <ostream>
 
 #include "geometry/shape_state.h"
 #include "view_fixture.h"
@@ -17,6 +18,11 @@ struct OddCase {
   const char* name;
   std::function<void(CVeskDoc&)> change;
 };
+
+// gtest prints a row by its name, not as bytes.
+void PrintTo(const OddCase& row, std::ostream* os) {
+  *os << row.name;
+}
 
 const OddCase kOddCases[] = {
     {"length huge", [](CVeskDoc& d) { d.m_length = 1e300; }},
@@ -91,7 +97,8 @@ TEST_F(ViewTest, AScaleBelowOnePaintsOnlyTheWhiteArea) {
   for (const QSize& size : {QSize(8, 8), QSize(56, 600), QSize(1, 1)}) {
     const QImage image = Paint(size.width(), size.height());
     EXPECT_LT(view.m_scale, 1.0);
-    EXPECT_EQ(CountColour(image, kWhite), size.width() * size.height()) << size.width() << "x" << size.height();
+    EXPECT_EQ(CountColour(image, kWhite), size.width() * size.height())
+        << size.width() << "x" << size.height();
   }
   doc.m_length = kNan;
   EXPECT_EQ(CountColour(Paint(), kWhite), 800 * 600);
@@ -111,8 +118,8 @@ TEST_F(ViewTest, WithoutJointFretOrScaleTheFingerboardIsLeftOut) {
   const QImage withBoard = Paint();
   EXPECT_NE(withBoard, hollow);
   const std::function<void(CVeskDoc&)> changes[] = {
-      [](CVeskDoc& d) { d.m_jointFret = 0; },           [](CVeskDoc& d) { d.m_jointFret = -5; },
-      [](CVeskDoc& d) { d.m_scaleLength = 0.0; },       [](CVeskDoc& d) { d.m_scaleLength = kNan; },
+      [](CVeskDoc& d) { d.m_jointFret = 0; },       [](CVeskDoc& d) { d.m_jointFret = -5; },
+      [](CVeskDoc& d) { d.m_scaleLength = 0.0; },   [](CVeskDoc& d) { d.m_scaleLength = kNan; },
       [](CVeskDoc& d) { d.m_scaleLength = -kInf; },
   };
   for (const auto& change : changes) {

@@ -13,8 +13,8 @@ void ViewTest::SetUp() {
 }
 
 void ViewTest::Refit() {
-  ASSERT_EQ(FitShape(doc.m_length, doc.m_lowerBout, doc.m_waist, doc.m_upperBout, doc.m_a3, doc.m_a4, doc.m_a5,
-                     doc.m_a6),
+  ASSERT_EQ(FitShape(doc.m_length, doc.m_lowerBout, doc.m_waist, doc.m_upperBout, doc.m_a3, doc.m_a4,
+                     doc.m_a5, doc.m_a6),
             0);
 }
 
@@ -50,4 +50,6 @@ int CountColour(const QImage& image, QRgb colour) {
   return n;
 }
 
-int Pixel(double v, double scale, double offset) { return static_cast<int>(v * scale + offset); }
+int Pixel(double v, double scale, double offset) {
+  return static_cast<int>(v * scale + offset);
+}

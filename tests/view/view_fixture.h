@@ -1,8 +1,9 @@
 // A new design in a view, painted into images; and pixel helpers for the view tests.
 #pragma once
 
-#include <QImage>
 #include <gtest/gtest.h>
+
+#include <QImage>
 
 #include "document/veskdoc.h"
 #include "view/veskview.h"
