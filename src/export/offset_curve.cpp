@@ -6,36 +6,13 @@
 #include <cmath>
 #include <limits>
 
+#include "geometry/golden_section.h"
 #include "geometry/outline.h"
 #include "geometry/outline_derivative.h"
 
 namespace {
 
 constexpr double kScanStepDegrees = 0.1;
-
-// Largest value of f on [a, b] near a single peak, by golden-section search.
-double PeakNear(const std::function<double(double)>& f, double a, double b, double* at) {
-  const double g = (std::sqrt(5.0) - 1.0) / 2.0;
-  double c = b - g * (b - a), d = a + g * (b - a);
-  double fc = f(c), fd = f(d);
-  for (int i = 0; i < 60; ++i) {
-    if (fc >= fd) {
-      b = d;
-      d = c;
-      fd = fc;
-      c = b - g * (b - a);
-      fc = f(c);
-    } else {
-      a = c;
-      c = d;
-      fc = fd;
-      d = a + g * (b - a);
-      fd = f(d);
-    }
-  }
-  *at = (a + b) / 2.0;
-  return f(*at);
-}
 
 // The peak of f over t = 0..180: the best point of a fine scan, refined between its neighbours.
 double Peak(const std::function<double(double)>& f, double* at) {
@@ -50,8 +27,8 @@ double Peak(const std::function<double(double)>& f, double* at) {
   }
   const double lo = std::fmax(0.0, bestAt - kScanStepDegrees),
                hi = std::fmin(180.0, bestAt + kScanStepDegrees);
-  double refinedAt = bestAt;
-  const double refined = PeakNear(f, lo, hi, &refinedAt);
+  const double refinedAt = GoldenSectionMinimum([&](double t) { return -f(t); }, lo, hi, 60, 0.0);
+  const double refined = f(refinedAt);
   if (refined > best) {
     best = refined;
     bestAt = refinedAt;

@@ -167,6 +167,19 @@ class Rebuilder {
       entityNumbers.clear();
     };
 
+    // The header ends with the unit read so far, and the one ENTITIES section begins.
+    const auto openEntities = [&]() {
+      if (entitiesOpen) return;
+      if (insUnits >= 0) {
+        Emit(9, "$INSUNITS");
+        Emit(70, std::to_string(insUnits));
+      }
+      Emit(0, "ENDSEC");
+      Emit(0, "SECTION");
+      Emit(2, "ENTITIES");
+      entitiesOpen = true;
+    };
+
     while (reader.Next(&g)) {
       if (g.code == 0) {
         if (section == "ENTITIES") finishEntity();
@@ -194,16 +207,7 @@ class Rebuilder {
         for (char& c : section)
           if (c >= 'a' && c <= 'z') c = char(c - 'a' + 'A');
         if (section == "ENTITIES") {
-          if (!entitiesOpen) {
-            if (insUnits >= 0) {
-              Emit(9, "$INSUNITS");
-              Emit(70, std::to_string(insUnits));
-            }
-            Emit(0, "ENDSEC");
-            Emit(0, "SECTION");
-            Emit(2, "ENTITIES");
-            entitiesOpen = true;
-          }
+          openEntities();
           m_out.hasEntitiesSection = true;
         }
         continue;
@@ -253,15 +257,7 @@ class Rebuilder {
       return m_out;
     }
     if (section == "ENTITIES") finishEntity();
-    if (!entitiesOpen) {
-      if (insUnits >= 0) {
-        Emit(9, "$INSUNITS");
-        Emit(70, std::to_string(insUnits));
-      }
-      Emit(0, "ENDSEC");
-      Emit(0, "SECTION");
-      Emit(2, "ENTITIES");
-    }
+    openEntities();
     Emit(0, "ENDSEC");
     Emit(0, "EOF");
     return m_out;

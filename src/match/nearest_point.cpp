@@ -7,6 +7,8 @@
 
 #include <cmath>
 
+#include "geometry/golden_section.h"
+
 namespace {
 
 constexpr int kSamples = 180;  // intervals of one degree
@@ -56,30 +58,12 @@ double NearestPointFinder::Refine(double lo, double hi, double t, double px, dou
 }
 
 double NearestPointFinder::GoldenSection(double lo, double hi, double px, double py) const {
-  const double ratio = 0.6180339887498949;
   CurvePoint c;
   const auto f = [&](double t) {
     EvaluateCurve(m_model, t, &c);
     return (c.x - px) * (c.x - px) + (c.y - py) * (c.y - py);
   };
-  double a = hi - ratio * (hi - lo), b = lo + ratio * (hi - lo);
-  double fa = f(a), fb = f(b);
-  for (int i = 0; i < 80 && hi - lo > 1e-15; ++i) {
-    if (fa < fb) {
-      hi = b;
-      b = a;
-      fb = fa;
-      a = hi - ratio * (hi - lo);
-      fa = f(a);
-    } else {
-      lo = a;
-      a = b;
-      fa = fb;
-      b = lo + ratio * (hi - lo);
-      fb = f(b);
-    }
-  }
-  return 0.5 * (lo + hi);
+  return GoldenSectionMinimum(f, lo, hi, 80, 1e-15);
 }
 
 NearestPoint NearestPointFinder::Find(double px, double py) const {
