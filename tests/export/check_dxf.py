@@ -16,11 +16,11 @@ import sys
 import ezdxf
 import numpy as np
 from ezdxf import bbox as ezbbox
+from checks import check, report
 
 LAYERS = ['OUTLINE', 'CENTRELINE', 'SOUNDHOLE', 'FRETS', 'STATIONS', 'CHECK', 'TITLE']
 PART_LAYERS = {'outline': ['OUTLINE'], 'centreline': ['CENTRELINE'], 'soundhole': ['SOUNDHOLE'], 'frets': ['FRETS'],
                'stations': ['STATIONS'], 'check': ['CHECK'], 'title': ['TITLE'], 'offsets': []}
-problems = []
 
 
 def curve(coeff, scale, t_degrees):
@@ -55,11 +55,6 @@ def distances_to_curve(points, coeff, scale):
 def shoelace(points):
     p = np.asarray(points)
     return 0.5 * abs(np.sum(p[:, 0] * np.roll(p[:, 1], -1) - np.roll(p[:, 0], -1) * p[:, 1]))
-
-
-def check(ok, text):
-    if not ok:
-        problems.append(text)
 
 
 def polyline_points(e):
@@ -206,9 +201,7 @@ def main():
               hi[0] >= geometry.extmax.x - 1e-9 and hi[1] >= geometry.extmax.y - 1e-9,
               '$EXTMIN/$EXTMAX %r %r do not hold the drawing %r %r' % (lo, hi, geometry.extmin, geometry.extmax))
 
-    for p in problems:
-        print(p)
-    return 1 if problems else 0
+    return report()
 
 
 if __name__ == '__main__':

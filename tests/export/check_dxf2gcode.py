@@ -13,13 +13,7 @@ import argparse
 import os
 import sys
 import tempfile
-
-problems = []
-
-
-def check(ok, text):
-    if not ok:
-        problems.append(text)
+from checks import check, report
 
 
 def main():
@@ -68,9 +62,7 @@ def main():
         check(all(abs(g_ - w) <= a.tol for g_, w in zip(got, want)),
               '%s: extents %s, expected %s' % (layer, ['%.5f' % v for v in got], want))
     del app
-    for p in problems:
-        print(p)
-    return 1 if problems else 0
+    return report()
 
 
 if __name__ == '__main__':

@@ -13,14 +13,9 @@ import shutil
 import subprocess
 import sys
 import tempfile
+from checks import check, report
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-problems = []
-
-
-def check(ok, text):
-    if not ok:
-        problems.append(text)
 
 
 def object_for(objects, layer, svg):
@@ -72,9 +67,7 @@ def main():
         got = o['vertex_box']
         check(all(abs(g - w) <= a.tol for g, w in zip(got, want)),
               '%s: extents %s mm, expected %s' % (where, ['%.5f' % v for v in got], want))
-    for p in problems:
-        print(p)
-    return 1 if problems else 0
+    return report()
 
 
 if __name__ == '__main__':

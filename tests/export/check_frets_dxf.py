@@ -11,16 +11,11 @@ import sys
 import ezdxf
 
 import fretboard_expected
+from checks import check, report
 
 TOL_MM = 1e-6
 LAYERS = ['BOARD', 'CENTRELINE', 'NUT', 'FRETS', 'SADDLE', 'FRET_NUMBERS', 'CHECK', 'TITLE']
 MM_PER = {1: 25.4, 4: 1.0, 5: 10.0}
-problems = []
-
-
-def check(ok, text):
-    if not ok:
-        problems.append(text)
 
 
 def near(p, q):
@@ -121,10 +116,7 @@ def main():
     numbers = sorted(e.dxf.text.split()[0] for e in layer['FRET_NUMBERS'])
     check(numbers == sorted(str(n) for n in range(1, board.frets + 1)), 'fret numbers %r' % numbers)
 
-    if problems:
-        print('\n'.join(problems))
-        return 1
-    return 0
+    return report()
 
 
 if __name__ == '__main__':

@@ -10,14 +10,9 @@ import argparse
 import os
 import subprocess
 import sys
+from checks import check, report
 
 EXTENSIONS = '/usr/share/inkscape/extensions'
-problems = []
-
-
-def check(ok, text):
-    if not ok:
-        problems.append(text)
 
 
 def main():
@@ -55,9 +50,7 @@ def main():
         got = (box.width * mm_per_user_unit, box.height * mm_per_user_unit)
         check(abs(got[0] - float(width)) <= a.tol and abs(got[1] - float(height)) <= a.tol,
               '%s: %.4f x %.4f mm, expected %s x %s' % (layer, got[0], got[1], width, height))
-    for p in problems:
-        print(p)
-    return 1 if problems else 0
+    return report()
 
 
 if __name__ == '__main__':

@@ -14,14 +14,9 @@ import sys
 import tempfile
 
 import numpy as np
+from checks import check, report
 
 DPI = 300
-problems = []
-
-
-def check(ok, text):
-    if not ok:
-        problems.append(text)
 
 
 def read_gray(path):
@@ -69,9 +64,7 @@ def main():
     height = (ys.max() - ys.min() + 1) * mm / a.scale
     check(abs(width - a.width_mm) <= a.tol_mm and abs(height - a.height_mm) <= a.tol_mm,
           'LibreCAD prints %.3f x %.3f mm (at true size), expected %.3f x %.3f' % (width, height, a.width_mm, a.height_mm))
-    for p in problems:
-        print(p)
-    return 1 if problems else 0
+    return report()
 
 
 if __name__ == '__main__':

@@ -22,17 +22,12 @@ import tempfile
 import numpy as np
 
 import raster
+from checks import check, report
 
 PAPER_MM = {'a4': (210.0, 297.0), 'letter': (215.9, 279.4)}
 MARGIN_MM = 10.0
 BAND_MM = 24.0
 PEN_MM = 0.3
-problems = []
-
-
-def check(ok, text):
-    if not ok:
-        problems.append(text)
 
 
 def tiles_along(extent, frame, overlap):
@@ -208,9 +203,7 @@ def main():
                     check(False, 'page %d: %d furniture pixels on the drawing, first at %.1f, %.1f mm' %
                           (index + 1, len(xs), xs[0] / ppmm, ys[0] / ppmm))
             check(drawn, 'the drawing-only template shows no drawing')
-    for p in problems:
-        print(p)
-    return 1 if problems else 0
+    return report()
 
 
 if __name__ == '__main__':

@@ -13,16 +13,11 @@ import tempfile
 import xml.etree.ElementTree as ET
 
 import raster
+from checks import check, report
 
 SVG = '{http://www.w3.org/2000/svg}'
 INKSCAPE = '{http://www.inkscape.org/namespaces/inkscape}'
 LAYERS = ['OUTLINE', 'CENTRELINE', 'SOUNDHOLE', 'FRETS', 'CHECK', 'TITLE']
-problems = []
-
-
-def check(ok, text):
-    if not ok:
-        problems.append(text)
 
 
 def main():
@@ -92,9 +87,7 @@ def main():
         got_w, got_h = right - left + 1 - stroke_px, bottom - top + 1 - stroke_px
         check(abs(got_w - expect_w) <= 1 and abs(got_h - expect_h) <= 1,
               'outline renders %.2fx%.2f px, expected %.2fx%.2f' % (got_w, got_h, expect_w, expect_h))
-    for p in problems:
-        print(p)
-    return 1 if problems else 0
+    return report()
 
 
 if __name__ == '__main__':
