@@ -17,6 +17,7 @@
 #include "framework/recent_file_list.h"
 #include "framework/standard_ids.h"
 #include "framework/startup_command_line.h"
+#include "framework/window_start.h"
 
 namespace {
 CWinApp* g_app = nullptr;
@@ -203,7 +204,8 @@ int AfxWinMain(CWinApp& app, int argc, char** argv) {
   guiArgv.push_back(nullptr);
   int guiArgc = static_cast<int>(guiBytes.size());
 
-  QApplication qapp(guiArgc, guiArgv.data());
+  const auto qapp = OpenWindowApplication<QApplication>(app.GetAppName(), guiArgc, guiArgv.data());
+  if (!qapp) return 1;
   QCoreApplication::setApplicationName(app.GetAppName());
   app.SetCommandLine(commandLine.files);
   if (!app.InitInstance()) {

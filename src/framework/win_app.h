@@ -91,6 +91,6 @@ QWidget* AfxGetVisibleMainWnd();
 
 // Reads the command line first, without a display: --help and --version print and end with exit
 // code 0, a usage error prints one line on stderr and ends with 2. Then creates the QApplication,
-// runs InitInstance and the event loop, then ExitInstance. A failed InitInstance ends at once with
-// exit code 1.
+// runs InitInstance and the event loop, then ExitInstance. No display, or a display that does not
+// answer, is one line on stderr and exit code 1. A failed InitInstance ends at once with exit code 1.
 int AfxWinMain(CWinApp& app, int argc, char** argv);
