@@ -30,7 +30,8 @@ files=$(dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./||')
 for f in usr/bin/vesk usr/bin/vesk-cli usr/share/applications/vesk.desktop \
   usr/share/icons/hicolor/16x16/apps/vesk.png usr/share/icons/hicolor/32x32/apps/vesk.png \
   usr/share/icons/hicolor/scalable/apps/vesk.svg usr/share/metainfo/org.vesk.vesk.metainfo.xml \
-  usr/share/man/man1/vesk.1.gz usr/share/man/man1/vesk-cli.1.gz usr/share/doc/vesk/copyright; do
+  usr/share/man/man1/vesk.1.gz usr/share/man/man1/vesk-cli.1.gz usr/share/doc/vesk/copyright \
+  usr/share/doc/vesk/changelog.gz; do
   grep -qx "$f" <<<"$files" || fail "$f is not in the package"
 done
 stray=$(grep -v -E '^usr/(bin|share)/|/$' <<<"$files")
@@ -41,7 +42,10 @@ dpkg-deb -x "$deb" "$root" || { echo "FAIL: dpkg-deb -x"; exit 1; }
 out=$(appstreamcli validate --no-net "$root/usr/share/metainfo/org.vesk.vesk.metainfo.xml" 2>&1) ||
   fail "appstreamcli validate: $out"
 out=$(desktop-file-validate "$root/usr/share/applications/vesk.desktop" 2>&1) || fail "desktop-file-validate: $out"
-for page in vesk vesk-cli; do
+grep -q "^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" \
+  "$root/usr/share/doc/vesk/copyright" || fail "the copyright file is not machine-readable (DEP-5)"
+for program in "$root"/usr/bin/*; do
+  page=$(basename "$program")
   gzip -t "$root/usr/share/man/man1/$page.1.gz" || fail "$page.1.gz is not gzip"
   zcat "$root/usr/share/man/man1/$page.1.gz" | grep -q "^\.TH ${page^^} 1" || fail "$page.1 has no .TH line"
   if command -v man >/dev/null; then
