@@ -15,7 +15,8 @@ function(vesk_control_field field out)
   set(${out} "${value}" PARENT_SCOPE)
 endfunction()
 
-# The package's description as dpkg has it: the summary, then the lines under it as they stand.
+# The package's description: the summary, then the lines under it unindented, with an empty line
+# for each " ." (CPack indents them again).
 function(vesk_control_description out)
   file(STRINGS ${PROJECT_SOURCE_DIR}/debian/control lines)
   set(text)
@@ -24,8 +25,10 @@ function(vesk_control_description out)
     if(line MATCHES "^Description: (.*)")
       set(inside ON)
       set(text "${CMAKE_MATCH_1}")
-    elseif(inside AND line MATCHES "^ ")
-      string(APPEND text "\n${line}")
+    elseif(inside AND line STREQUAL " .")
+      string(APPEND text "\n")
+    elseif(inside AND line MATCHES "^ (.*)")
+      string(APPEND text "\n${CMAKE_MATCH_1}")
     else()
       set(inside OFF)
     endif()

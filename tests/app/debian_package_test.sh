@@ -35,7 +35,9 @@ root=$scratch/root
 dpkg-deb -x "$deb" "$root" || { echo "FAIL: dpkg-deb -x"; exit 1; }
 for program in "$root"/usr/bin/*; do
   name=$(basename "$program")
-  out=$(hardening-check "$program" 2>&1) || fail "hardening-check $name: $out"
+  # Bookworm's dpkg-buildflags has no control-flow protection, and its C library's start files carry
+  # no CET note, so no bookworm program has it (stack clash protection is reported, never failed).
+  out=$(hardening-check --nocfprotection "$program" 2>&1) || fail "hardening-check $name: $out"
   [ -f "$root/usr/share/man/man1/$name.1.gz" ] || fail "$name has no manual page"
 done
 
