@@ -7,10 +7,11 @@
 #include <optional>
 
 #include "cli/cli_command.h"
+#include "cli/design_file.h"
 #include "cli/template_options.h"
-#include "document/veskdoc.h"
 #include "export/body_template.h"
 #include "export/output_file.h"
+#include "geometry/fit_shape.h"
 
 namespace cli {
 
@@ -97,16 +98,12 @@ int RunExportCommand(const QStringList& args) {
   const std::optional<ExportRequest> req = ReadRequest(args);
   if (!req) return kUsage;
 
-  CVeskDoc doc;
-  doc.OnNewDocument();
-  QString error;
-  if (!req->input.isEmpty() && !doc.OnOpenDocument(req->input, &error)) {
-    Fail(error);
-    return kFileError;
-  }
+  const std::optional<OpenedDesign> opened = OpenDesign(req->input, QStringLiteral("export"));
+  if (!opened) return kFileError;
   ExportContent content = req->content;
-  content.fileName = doc.GetTitle();
-  const BuildResult built = BuildExportModel(doc, content);
+  content.fileName = opened->title;
+  const FittedOutline outline = FitOutline(opened->design.shape);
+  const BuildResult built = BuildExportModel(opened->design, outline, content);
   if (built.status == BuildStatus::FitFailed) {
     PrintError(built.message);
     return kFitFailed;
@@ -122,7 +119,7 @@ int RunExportCommand(const QStringList& args) {
     Fail(rendered.error);
     return rendered.refused ? kUsage : kFileError;
   }
-  if (!CommitFile(req->output, rendered.bytes, &error)) {
+  if (QString error; !CommitFile(req->output, rendered.bytes, &error)) {
     Fail(error);
     return kFileError;
   }

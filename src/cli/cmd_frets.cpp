@@ -10,10 +10,10 @@
 #include <optional>
 
 #include "cli/cli_command.h"
+#include "cli/design_file.h"
 #include "cli/fret_report.h"
 #include "cli/json_output.h"
 #include "cli/template_options.h"
-#include "document/veskdoc.h"
 #include "export/fretboard_model.h"
 #include "export/output_file.h"
 #include "geometry/units.h"
@@ -74,23 +74,21 @@ void AddOptions(QCommandLineParser& parser) {
 
 // The design's values, which the options then override.
 bool ReadDesign(const QString& path, FretsRequest& req, int* exitCode) {
-  CVeskDoc doc;
-  doc.OnNewDocument();
-  QString error;
-  if (!path.isEmpty() && !doc.OnOpenDocument(path, &error)) {
-    Fail(error);
+  const std::optional<OpenedDesign> opened = OpenDesign(path, QStringLiteral("frets"));
+  if (!opened) {
     *exitCode = kFileError;
     return false;
   }
-  req.title = doc.GetTitle();
-  req.board.bassScale = req.board.trebleScale = doc.m_scaleLength;
-  req.board.nutWidth = doc.m_nutWidth;
-  req.board.widthAtFret = doc.m_fret12Width;
+  const Design& d = opened->design;
+  req.title = opened->title;
+  req.board.bassScale = req.board.trebleScale = d.scaleLength;
+  req.board.nutWidth = d.nutWidth;
+  req.board.widthAtFret = d.fret12Width;
   req.board.widthFret = kDefaultWidthFret;
-  if (doc.m_holeDefined != 0 && doc.m_jointFret >= 1 && doc.m_jointFret <= kMaxFrets) {
+  if (d.holeDefined != 0 && d.jointFret >= 1 && d.jointFret <= kMaxFrets) {
     // The window reaches the entered width at the joint fret; so does the whole board.
-    req.jointFret = doc.m_jointFret;
-    req.board.widthFret = doc.m_jointFret;
+    req.jointFret = d.jointFret;
+    req.board.widthFret = d.jointFret;
   }
   return true;
 }

@@ -4,13 +4,10 @@
 
 #include <cmath>
 
-#include "document/veskdoc.h"
+#include "document/design.h"
 #include "export/fingerboard_lines.h"
 #include "export/offset_curve.h"
 #include "export/title_block.h"
-#include "geometry/outline.h"
-#include "geometry/shape_state.h"
-#include "geometry/side_length.h"
 
 namespace {
 
@@ -30,9 +27,9 @@ BuildResult Refuse(const QString& message) {
 }
 
 // A coarse look at the outline before the fine sampling, so an absurd design is refused cheaply.
-Bounds CoarseOutlineBounds() {
+Bounds CoarseOutlineBounds(const FittedOutline& outline) {
   Bounds b;
-  for (int i = 0; i <= 360; ++i) b.Add(Point2{OutlineX(i * 0.5), OutlineY(i * 0.5)});
+  for (int i = 0; i <= 360; ++i) b.Add(Point2{outline.X(i * 0.5), outline.Y(i * 0.5)});
   return b;
 }
 
@@ -61,8 +58,8 @@ class LineKeeper {
 
 // In a half template the outline closes along the centreline, so the cross's arm along it would be
 // cut twice: the closing edge marks it already.
-void AddSoundhole(const CVeskDoc& doc, OutlineExtent extent, DrawingLayer& layer, LineKeeper& lines) {
-  const double r = doc.m_holeDiameter * 0.5, p = doc.m_holePosition;
+void AddSoundhole(const Design& design, OutlineExtent extent, DrawingLayer& layer, LineKeeper& lines) {
+  const double r = design.holeDiameter * 0.5, p = design.holePosition;
   layer.circles.push_back(Circle{Point2{p, 0.0}, r});
   const double arm = 0.1 * r;
   if (extent == OutlineExtent::Whole) lines.Add(layer, Segment{Point2{p - arm, 0.0}, Point2{p + arm, 0.0}});
@@ -96,14 +93,14 @@ QString OffsetNameProblem(const OffsetRequest& o, const std::vector<OffsetReques
 }
 
 // Each offset on its own layer, or a one-line reason why one cannot be drawn.
-QString AddOffsets(const ExportContent& content, ExportModel& m) {
+QString AddOffsets(const FittedOutline& outline, const ExportContent& content, ExportModel& m) {
   if (content.offsets.empty()) return {};
-  const OutlineBends bends = FindOutlineBends();
+  const OutlineBends bends = FindOutlineBends(outline);
   std::vector<OffsetRequest> done;
   for (const OffsetRequest& o : content.offsets) {
     if (QString why = OffsetNameProblem(o, done); !why.isEmpty()) return why;
-    const OffsetResult r = SampleOffset(UnitsFromMillimetres(o.mm, m.unit), bends, MillimetresPerUnit(m.unit),
-                                        content.extent, m.toleranceUnits);
+    const OffsetResult r = SampleOffset(outline, UnitsFromMillimetres(o.mm, m.unit), bends,
+                                        MillimetresPerUnit(m.unit), content.extent, m.toleranceUnits);
     if (!r.line) return QStringLiteral("offset %1: %2").arg(o.name, r.why);
     m.AddLayer(o.name, Part::Offsets).polylines.push_back(*r.line);
     done.push_back(o);
@@ -113,15 +110,16 @@ QString AddOffsets(const ExportContent& content, ExportModel& m) {
 
 // A line across the body at the lower bout, the waist and the upper bout (the fit's own angles),
 // each labelled above the outline and any outward offset.
-void AddStations(const ExportContent& content, DrawingLayer& layer, LineKeeper& lines, ExportUnit unit) {
+void AddStations(const FittedOutline& outline, const ExportContent& content, DrawingLayer& layer,
+                 LineKeeper& lines, ExportUnit unit) {
   static const char* const kNames[] = {"lower bout", "waist", "upper bout"};
   double outward = 0.0;
   for (const OffsetRequest& o : content.offsets) outward = std::fmax(outward, o.mm);
   const double gap = UnitsFromMillimetres(outward + kStationGapMm, unit);
   for (int i = 0; i < 3; ++i) {
-    const double t = g_shapeState.extrema[i].angle;
+    const double t = outline.extrema[i].angle;
     if (!(t > 0.0 && t < 180.0)) continue;
-    const double x = OutlineX(t), y = OutlineY(t);
+    const double x = outline.X(t), y = outline.Y(t);
     const double from = content.extent == OutlineExtent::Whole ? -y : 0.0;
     lines.Add(layer, Segment{Point2{x, from}, Point2{x, y}});
     // Centred on the station by the title font's average advance.
@@ -138,63 +136,38 @@ void AddFingerboard(const FingerboardLines& f, DrawingLayer& layer, LineKeeper& 
   lines.Add(layer, f.edges[1]);
 }
 
-}  // namespace
-
-BuildResult BuildExportModel(const CVeskDoc& doc, const ExportContent& content) {
-  if (!IsFitValid() || doc.m_fitValid != 1)
-    return BuildResult{
-        BuildStatus::FitFailed,
-        QStringLiteral("the design does not fit: %1").arg(QString::fromStdString(g_shapeState.errorText)),
-        {},
-        {}};
-  const ExportUnit unit = content.unit;
-  if (const QString why = SizeProblem(CoarseOutlineBounds(), unit); !why.isEmpty()) return Refuse(why);
-
-  BuildResult result;
+// The soundhole (a refusal when its values are not finite; a note when it has no size).
+QString AddSoundholeLayer(const Design& design, const ExportContent& content, BuildResult& result,
+                          LineKeeper& lines) {
   ExportModel& m = result.model;
-  m = NewExportModel(unit);
-  LineKeeper lines(UnitsFromMillimetres(kZeroLengthMm, unit));
-
-  const auto outline = SampleOutline(content.extent, m.toleranceUnits);
-  if (!outline)
-    return Refuse(QStringLiteral("the outline cannot be sampled within %1 mm").arg(kChordToleranceMm));
-  m.AddLayer(QStringLiteral("OUTLINE"), Part::Outline).polylines.push_back(*outline);
-  if (const QString why = AddOffsets(content, m); !why.isEmpty()) return Refuse(why);
-
-  // A half template closes along the centreline; a centreline over that edge would be cut twice.
-  m.AddLayer(QStringLiteral("CENTRELINE"), Part::Centreline);
-  if (content.extent == OutlineExtent::Whole)
-    lines.Add(m.layers.back(),
-              Segment{Point2{OutlineX(0.0), OutlineY(0.0)}, Point2{OutlineX(180.0), OutlineY(180.0)}});
-
   m.AddLayer(QStringLiteral("SOUNDHOLE"), Part::Soundhole);
-  if (content.soundhole && doc.m_holeDefined != 0) {
-    if (!std::isfinite(doc.m_holeDiameter) || !std::isfinite(doc.m_holePosition))
-      return Refuse(QStringLiteral("the soundhole's diameter or position is not a finite number"));
-    if (doc.m_holeDiameter * 0.5 > UnitsFromMillimetres(kZeroLengthMm, unit))
-      AddSoundhole(doc, content.extent, m.layers.back(), lines);
-    else
-      result.notes << QStringLiteral("no soundhole drawn: its diameter is not positive");
-  }
-  m.AddLayer(QStringLiteral("FRETS"), Part::Frets);
-  if (content.fingerboard) {
-    if (doc.m_holeDefined == 0) {
-      result.notes << QStringLiteral(
-          "no fingerboard drawn: the design has no soundhole and fingerboard data");
-    } else {
-      const FingerboardResult f = LayOutFingerboard(doc.FretInput());
-      if (f.why.isEmpty())
-        AddFingerboard(f.lines, m.layers.back(), lines);
-      else
-        result.notes << QStringLiteral("no fingerboard drawn: %1").arg(f.why);
-    }
-  }
-  AddStations(content, m.AddLayer(QStringLiteral("STATIONS"), Part::Stations), lines, unit);
-  m.parts = content.parts;
+  if (!content.soundhole || design.holeDefined == 0) return {};
+  if (!std::isfinite(design.holeDiameter) || !std::isfinite(design.holePosition))
+    return QStringLiteral("the soundhole's diameter or position is not a finite number");
+  if (design.holeDiameter * 0.5 > UnitsFromMillimetres(kZeroLengthMm, m.unit))
+    AddSoundhole(design, content.extent, m.layers.back(), lines);
+  else
+    result.notes << QStringLiteral("no soundhole drawn: its diameter is not positive");
+  return {};
+}
 
-  QStringList title =
-      TitleLines({content.fileName, doc.m_length, doc.m_lowerBout, doc.m_waist, doc.m_upperBout, doc.m_a3,
-                  doc.m_a4, doc.m_a5, doc.m_a6, SideLength(1.0), unit});
+void AddFretsLayer(const Design& design, const ExportContent& content, BuildResult& result,
+                   LineKeeper& lines) {
+  DrawingLayer& layer = result.model.AddLayer(QStringLiteral("FRETS"), Part::Frets);
+  if (!content.fingerboard) return;
+  if (design.holeDefined == 0) {
+    result.notes << QStringLiteral("no fingerboard drawn: the design has no soundhole and fingerboard data");
+    return;
+  }
+  const FingerboardResult f = LayOutFingerboard(design.FretInput());
+  if (f.why.isEmpty())
+    AddFingerboard(f.lines, layer, lines);
+  else
+    result.notes << QStringLiteral("no fingerboard drawn: %1").arg(f.why);
+}
+
+QStringList BodyTitle(const Design& design, const FittedOutline& outline, const ExportContent& content) {
+  QStringList title = TitleLines({content.fileName, design.shape, outline.SideLength(1.0), content.unit});
   if (!content.offsets.empty()) {
     QStringList offsets;
     for (const OffsetRequest& o : content.offsets)
@@ -202,7 +175,46 @@ BuildResult BuildExportModel(const CVeskDoc& doc, const ExportContent& content) 
                      .arg(o.name, o.mm > 0 ? QStringLiteral("+") : QString(), RoundedLength(o.mm));
     title << QStringLiteral("Offsets (+ outward): %1").arg(offsets.join(QStringLiteral(", ")));
   }
-  FinishExportModel(m, title);
+  return title;
+}
+
+// OUTLINE, the offsets and the CENTRELINE (a half template closes along the centreline; a
+// centreline over that edge would be cut twice).
+QString AddOutlineLayers(const FittedOutline& outline, const ExportContent& content, ExportModel& m,
+                         LineKeeper& lines) {
+  const auto polyline = SampleOutline(outline, content.extent, m.toleranceUnits);
+  if (!polyline) return QStringLiteral("the outline cannot be sampled within %1 mm").arg(kChordToleranceMm);
+  m.AddLayer(QStringLiteral("OUTLINE"), Part::Outline).polylines.push_back(*polyline);
+  if (QString why = AddOffsets(outline, content, m); !why.isEmpty()) return why;
+  m.AddLayer(QStringLiteral("CENTRELINE"), Part::Centreline);
+  if (content.extent == OutlineExtent::Whole)
+    lines.Add(m.layers.back(), Segment{outline.At(0.0), outline.At(180.0)});
+  return {};
+}
+
+}  // namespace
+
+BuildResult BuildExportModel(const Design& design, const FittedOutline& outline,
+                             const ExportContent& content) {
+  if (!outline.Valid())
+    return BuildResult{
+        BuildStatus::FitFailed,
+        QStringLiteral("the design does not fit: %1").arg(QString::fromStdString(outline.errorText)),
+        {},
+        {}};
+  const ExportUnit unit = content.unit;
+  if (const QString why = SizeProblem(CoarseOutlineBounds(outline), unit); !why.isEmpty()) return Refuse(why);
+
+  BuildResult result;
+  ExportModel& m = result.model;
+  m = NewExportModel(unit);
+  LineKeeper lines(UnitsFromMillimetres(kZeroLengthMm, unit));
+  if (QString why = AddOutlineLayers(outline, content, m, lines); !why.isEmpty()) return Refuse(why);
+  if (QString why = AddSoundholeLayer(design, content, result, lines); !why.isEmpty()) return Refuse(why);
+  AddFretsLayer(design, content, result, lines);
+  AddStations(outline, content, m.AddLayer(QStringLiteral("STATIONS"), Part::Stations), lines, unit);
+  m.parts = content.parts;
+  FinishExportModel(m, BodyTitle(design, outline, content));
   if (const QString why = SizeProblem(m.drawing, unit); !why.isEmpty()) return Refuse(why);
   return result;
 }

@@ -16,6 +16,7 @@
 #include "export/fingerboard_lines.h"
 #include "framework/dc.h"
 #include "geometry/fret_layout.h"
+#include "geometry/shape_state.h"
 
 namespace {
 
@@ -74,7 +75,7 @@ class FretAgreement : public ::testing::TestWithParam<FretCase> {
     ViewFlags flags;
     flags.vertical = GetParam().vertical;
     flags.showFingerboard = showFingerboard;
-    PaintDesign(&dc, &doc, flags, &layout);
+    PaintDesign(&dc, &doc, g_shapeState, flags, &layout);
     Lines lines;
     for (const DrawCall& call : calls)
       if (call.kind == DrawCall::Line) lines.push_back({call.x1, call.y1, call.x2, call.y2});

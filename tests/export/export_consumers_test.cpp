@@ -7,6 +7,7 @@
 #include "document/veskdoc.h"
 #include "export/body_template.h"
 #include "export_test_support.h"
+#include "geometry/shape_state.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ class ExportConsumersTest : public ::testing::Test {
     doc.OnNewDocument();
     QString error;
     EXPECT_TRUE(doc.OnOpenDocument(design, &error)) << error.toStdString();
-    const BuildResult r = BuildExportModel(doc, content);
+    const BuildResult r = BuildExportModel(doc.ToDesign(), g_shapeState, content);
     EXPECT_EQ(r.status, BuildStatus::Ok) << r.message.toStdString();
     const double k = MillimetresPerUnit(content.unit);
     return {"--layout-mm", Num(r.model.drawing.Width() * k), Num(r.model.drawing.Height() * k)};

@@ -7,6 +7,7 @@
 #include "document/veskdoc.h"
 #include "export/body_template.h"
 #include "export_test_support.h"
+#include "geometry/shape_state.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ class ExportModelTest : public ::testing::Test {
 
   BuildResult Build(ExportContent content = {}) {
     if (content.fileName.isEmpty()) content.fileName = QStringLiteral("Untitled");
-    return BuildExportModel(doc, content);
+    return BuildExportModel(doc.ToDesign(), g_shapeState, content);
   }
 
   CVeskDoc doc;

@@ -11,7 +11,7 @@
 
 #include "document/veskdoc.h"
 #include "geometry/outline.h"
-#include "geometry/outline_derivative.h"
+#include "geometry/shape_state.h"
 
 namespace {
 
@@ -59,7 +59,7 @@ void ExactAreaAndPerimeter(double* area, double* perimeter) {
   *perimeter = 0.0;
   for (int i = 0; i < n; ++i) {
     const double t = i * h;
-    const OutlineVector v = OutlineDerivative(t);
+    const Point2 v = g_shapeState.Derivative(t);
     *area += (OutlineX(t) * v.y - OutlineY(t) * v.x) / 2.0 * h;
     *perimeter += std::hypot(v.x, v.y) * h;
   }
@@ -86,7 +86,8 @@ class OffsetCurveTest : public ::testing::TestWithParam<OffsetCase> {
 TEST_P(OffsetCurveTest, VerticesLieAtTheDistanceAndTheAreaObeysSteiner) {
   const OffsetCase c = GetParam();
   const double d = c.mm / 10.0;
-  const OffsetResult r = SampleOffset(d, FindOutlineBends(), 10.0, c.extent, kTolCm);
+  const OffsetResult r =
+      SampleOffset(g_shapeState, d, FindOutlineBends(g_shapeState), 10.0, c.extent, kTolCm);
   ASSERT_TRUE(r.line) << r.why.toStdString();
   ASSERT_TRUE(r.line->closed);
   const bool half = c.extent == OutlineExtent::Half;
@@ -115,33 +116,33 @@ TEST(OffsetFoldTest, TheTightestBendsAreTheSmallestRadiiOfCurvature) {
   ASSERT_TRUE(doc.OnNewDocument());
   double convex = INFINITY, concave = INFINITY;
   for (double t = 0.0; t <= 180.0; t += 0.001) {
-    const double k = OutlineCurvature(t);
+    const double k = g_shapeState.Curvature(t);
     if (k > 0.0) convex = std::fmin(convex, 1.0 / k);
     if (k < 0.0) concave = std::fmin(concave, -1.0 / k);
   }
-  const OutlineBends b = FindOutlineBends();
+  const OutlineBends b = FindOutlineBends(g_shapeState);
   EXPECT_NEAR(b.convexRadius, convex, 1e-9 * convex);
   EXPECT_NEAR(b.concaveRadius, concave, 1e-9 * concave);
-  EXPECT_NEAR(1.0 / OutlineCurvature(b.convexAngle), b.convexRadius, 1e-12 * convex);
+  EXPECT_NEAR(1.0 / g_shapeState.Curvature(b.convexAngle), b.convexRadius, 1e-12 * convex);
 }
 
 TEST(OffsetFoldTest, OffsetsAtTheRadiusAreRefusedAndJustInsideItAreDrawn) {
   CVeskDoc doc;
   ASSERT_TRUE(doc.OnNewDocument());
-  const OutlineBends b = FindOutlineBends();
+  const OutlineBends b = FindOutlineBends(g_shapeState);
   const QString convexMm = QString::number(b.convexRadius * 10.0, 'f', 2);
   const QString concaveMm = QString::number(b.concaveRadius * 10.0, 'f', 2);
 
-  OffsetResult r = SampleOffset(-b.convexRadius, b, 10.0, OutlineExtent::Whole, kTolCm);
+  OffsetResult r = SampleOffset(g_shapeState, -b.convexRadius, b, 10.0, OutlineExtent::Whole, kTolCm);
   EXPECT_FALSE(r.line);
   EXPECT_TRUE(r.why.contains(convexMm + " mm")) << r.why.toStdString();
-  r = SampleOffset(b.concaveRadius * 1.5, b, 10.0, OutlineExtent::Half, kTolCm);
+  r = SampleOffset(g_shapeState, b.concaveRadius * 1.5, b, 10.0, OutlineExtent::Half, kTolCm);
   EXPECT_FALSE(r.line);
   EXPECT_TRUE(r.why.contains(concaveMm + " mm")) << r.why.toStdString();
 
-  EXPECT_TRUE(SampleOffset(b.concaveRadius * 0.99, b, 10.0, OutlineExtent::Whole, kTolCm).line);
+  EXPECT_TRUE(SampleOffset(g_shapeState, b.concaveRadius * 0.99, b, 10.0, OutlineExtent::Whole, kTolCm).line);
   // Just inside the convex radius an inward offset still meets itself across the waist.
-  r = SampleOffset(-b.convexRadius * 0.99, b, 10.0, OutlineExtent::Whole, kTolCm);
+  r = SampleOffset(g_shapeState, -b.convexRadius * 0.99, b, 10.0, OutlineExtent::Whole, kTolCm);
   if (!r.line) {
     EXPECT_TRUE(r.why.contains(QStringLiteral("centreline"))) << r.why.toStdString();
   }
