@@ -1,7 +1,7 @@
 # The one version number. The newest entry of debian/changelog names the release: the Debian
 # package's version, CPack's, both programs' --version (VESK_VERSION) and the manual pages' footer
-# (with VESK_RELEASE_DATE, that entry's date). The About box keeps its own text. Included before
-# project(), which takes the version's numeric part.
+# and the AppStream release (with VESK_RELEASE_DATE, that entry's date as YYYY-MM-DD). The About box
+# keeps its own text. Included before project(), which takes the version's numeric part.
 set(vesk_changelog ${CMAKE_CURRENT_SOURCE_DIR}/debian/changelog)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${vesk_changelog})
 file(STRINGS ${vesk_changelog} vesk_entries REGEX "^vesk \\(")
@@ -13,7 +13,22 @@ if(NOT vesk_entry MATCHES "^vesk \\(([0-9]+(\\.[0-9]+)*)([^) ]*)\\) ")
 endif()
 set(VESK_VERSION "${CMAKE_MATCH_1}${CMAKE_MATCH_3}")
 set(VESK_VERSION_NUMBER "${CMAKE_MATCH_1}")
-if(NOT vesk_signature MATCHES ">  [A-Z][a-z][a-z], ([0-9][0-9]? [A-Z][a-z][a-z] [0-9][0-9][0-9][0-9]) ")
+set(vesk_months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+set(vesk_month -1)
+if(vesk_signature MATCHES ">  [A-Z][a-z][a-z], ([0-9][0-9]?) ([A-Z][a-z][a-z]) ([0-9][0-9][0-9][0-9]) ")
+  set(vesk_day ${CMAKE_MATCH_1})
+  set(vesk_year ${CMAKE_MATCH_3})
+  list(FIND vesk_months ${CMAKE_MATCH_2} vesk_month)
+endif()
+if(vesk_month EQUAL -1)
   message(FATAL_ERROR "debian/changelog: the first entry's ' -- NAME <MAIL>  DATE' line has no date: '${vesk_signature}'")
 endif()
-set(VESK_RELEASE_DATE "${CMAKE_MATCH_1}")
+math(EXPR vesk_month "${vesk_month} + 1")
+if(vesk_month LESS 10)
+  set(vesk_month 0${vesk_month})
+endif()
+string(LENGTH "${vesk_day}" vesk_length)
+if(vesk_length EQUAL 1)
+  set(vesk_day 0${vesk_day})
+endif()
+set(VESK_RELEASE_DATE "${vesk_year}-${vesk_month}-${vesk_day}")

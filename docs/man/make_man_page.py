@@ -9,7 +9,6 @@ are replaced by what the program prints, so the page lists exactly the program's
 and @VERSION@ and @DATE@ anywhere. A help line this script cannot place is an error, not a gap.
 """
 import argparse
-import datetime
 import os
 import re
 import subprocess
@@ -139,11 +138,10 @@ def main():
     parser.add_argument("--name", required=True, help="its installed name")
     parser.add_argument("--template", required=True)
     parser.add_argument("--version", required=True)
-    parser.add_argument("--date", required=True, help="the release date, as in debian/changelog: 08 Dec 2026")
+    parser.add_argument("--date", required=True, help="the release date, YYYY-MM-DD")
     parser.add_argument("--output", required=True)
     a = parser.parse_args()
     top = Help(run_help(a.program, []), a.name)
-    date = datetime.datetime.strptime(a.date, "%d %b %Y").strftime("%Y-%m-%d")
     expand = {
         "@SYNOPSIS@": lambda: usage(top),
         "@OPTIONS@": lambda: option_list(top),
@@ -155,7 +153,7 @@ def main():
             if text.strip() in expand:
                 out += expand[text.strip()]()
             else:
-                out.append(text.replace("@VERSION@", a.version).replace("@DATE@", date))
+                out.append(text.replace("@VERSION@", a.version).replace("@DATE@", a.date))
     with open(a.output, "w", encoding="utf-8") as page:
         page.write("\n".join(out) + "\n")
 
