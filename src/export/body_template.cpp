@@ -99,10 +99,10 @@ Status AddOffsets(const FittedOutline& outline, const ExportContent& content, Ex
   std::vector<OffsetRequest> done;
   for (const OffsetRequest& o : content.offsets) {
     if (Status checked = CheckOffset(o, done); !checked) return checked;
-    const OffsetResult r = SampleOffset(outline, UnitsFromMillimetres(o.mm, m.unit), bends,
-                                        MillimetresPerUnit(m.unit), content.extent, m.toleranceUnits);
-    if (!r.line) return Refusal(QStringLiteral("offset %1: %2").arg(o.name, r.why));
-    m.AddLayer(o.name, Part::Offsets).polylines.push_back(*r.line);
+    const Result<Polyline> line = SampleOffset(outline, UnitsFromMillimetres(o.mm, m.unit), bends,
+                                               MillimetresPerUnit(m.unit), content.extent, m.toleranceUnits);
+    if (!line) return Refusal(QStringLiteral("offset %1: %2").arg(o.name, ErrorText(line.error())));
+    m.AddLayer(o.name, Part::Offsets).polylines.push_back(*line);
     done.push_back(o);
   }
   return {};
@@ -159,11 +159,11 @@ void AddFretsLayer(const Design& design, const ExportContent& content, BuiltMode
     result.notes << QStringLiteral("no fingerboard drawn: the design has no soundhole and fingerboard data");
     return;
   }
-  const FingerboardResult f = LayOutFingerboard(design.FretInput());
-  if (f.why.isEmpty())
-    AddFingerboard(f.lines, layer, lines);
+  const Result<FingerboardLines> f = LayOutFingerboard(design.FretInput());
+  if (f)
+    AddFingerboard(*f, layer, lines);
   else
-    result.notes << QStringLiteral("no fingerboard drawn: %1").arg(f.why);
+    result.notes << QStringLiteral("no fingerboard drawn: %1").arg(ErrorText(f.error()));
 }
 
 QStringList BodyTitle(const Design& design, const FittedOutline& outline, const ExportContent& content) {
