@@ -8,7 +8,8 @@
 
 bool CommitFile(const QString& path, const QByteArray& bytes, QString* error) {
   const auto fail = [&](const QString& cause) {
-    if (error) *error = QStringLiteral("cannot write %1: %2").arg(QDir::toNativeSeparators(path), cause);
+    if (error)
+      *error = QStringLiteral("%1: cannot be written: %2").arg(QDir::toNativeSeparators(path), cause);
     return false;
   };
   if (QFileInfo(path).isDir()) return fail(QStringLiteral("it is a folder"));

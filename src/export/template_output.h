@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include "export/dxf_writer.h"
 #include "export/pdf_tiling.h"
@@ -28,6 +29,7 @@ struct RenderedTemplate {
   QString error;         // one line on failure
   bool refused = false;  // the failure is the drawing's size (too many pages), not a write error
   QString summary;       // "SVG", "DXF R12 in mm", "PDF, 7 A4 page(s) ..."
+  QStringList notes;     // what the template leaves out and why, one line each
 };
 
 RenderedTemplate RenderTemplate(const ExportModel& model, const TemplateOutput& output);

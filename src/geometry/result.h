@@ -8,8 +8,14 @@
 #include <utility>
 #include <variant>
 
+// What kind of failure it is, for a caller that answers each differently (vesk-cli's exit status):
+// the input cannot be done as asked (a usage error), the design does not fit, or anything else (a
+// file that cannot be read or written, a writer that fails).
+enum class ErrorKind { kFailed, kRefused, kNoFit };
+
 struct Error {
   std::string message;
+  ErrorKind kind = ErrorKind::kFailed;
 };
 
 template <class T>

@@ -38,7 +38,7 @@ TEST(OutputFile, RefusesFoldersAndMissingFolders) {
   EXPECT_TRUE(error.contains(QStringLiteral("folder"))) << error.toStdString();
   const QString missing = dir.filePath("no/such/t.dxf");
   EXPECT_FALSE(CommitFile(missing, "x", &error));
-  EXPECT_TRUE(error.startsWith(QStringLiteral("cannot write"))) << error.toStdString();
+  EXPECT_TRUE(error.startsWith(missing + QStringLiteral(": cannot be written: "))) << error.toStdString();
   EXPECT_FALSE(QFile::exists(missing));
 }
 
@@ -55,7 +55,7 @@ TEST(OutputFile, FullDiskKeepsTheOldFileAndSaysWhy) {
   EXPECT_EQ(child.exitStatus, 0) << "the commit claimed success on a full disk";
   // The system's reason, not Qt's "Unknown error".
   EXPECT_EQ(child.stderrText.toStdString(),
-            QStringLiteral("cannot write %1: %2").arg(path, std::strerror(EFBIG)).toStdString());
+            QStringLiteral("%1: cannot be written: %2").arg(path, std::strerror(EFBIG)).toStdString());
   EXPECT_EQ(ReadAll(path), QByteArray("old template"));
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"t.pdf"});
 }
