@@ -12,6 +12,9 @@ namespace cli {
 int RunNewCommand(const QStringList& args) {
   QCommandLineParser parser;
   parser.addOption({{"o", "output"}, QStringLiteral("the file to write"), QStringLiteral("FILE")});
+  // Named on the Usage line only: the file comes as -o FILE.
+  parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("the file to write, given as -o FILE"),
+                               QStringLiteral("-o FILE"));
   AddUnitOption(parser);
   if (!ParseOrReport(parser, args)) return kUsage;
   if (!parser.positionalArguments().isEmpty())

@@ -75,7 +75,7 @@ TEST(CliHelp, EveryUsageLineNamesItsArguments) {
   const struct {
     const char* command;
     const char* usage;
-  } rows[] = {{"fit", "[options] [FILE]"},   {"new", "[options]"},           {"info", "[options] FILE"},
+  } rows[] = {{"fit", "[options] [FILE]"},   {"new", "[options] -o FILE"},   {"info", "[options] FILE"},
               {"convert", "[options] FILE"}, {"render", "[options] [FILE]"}, {"export", "[options] [FILE]"},
               {"frets", "[options] [FILE]"}};
   for (const auto& row : rows) {
