@@ -150,3 +150,20 @@ TEST_F(ExportCliTest, FormatFromTheExtensionAndNotesForWhatIsLeftOut) {
   ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
   EXPECT_TRUE(svg.readAll().contains("<svg"));
 }
+
+// Without a file, --unit in draws the new design converted to inches: the same body, not a 49 in one.
+TEST_F(ExportCliTest, ANewDesignInInchesIsTheSameBody) {
+  // 49 cm of body and 5 mm either side: 50 cm, or 19.685039 in on the sheet's millionth-inch grid.
+  const struct {
+    const char* unit;
+    const char* width;
+  } units[] = {{"cm", "width=\"50cm\""}, {"in", "width=\"19.685039in\""}};
+  for (const auto& u : units) {
+    const QString out = Path("new.svg");
+    ASSERT_EQ(RunCli({"export", "--unit", u.unit, "-o", out}).exitCode, 0);
+    QFile svg(out);
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    const QByteArray root = svg.read(400);
+    EXPECT_TRUE(root.contains(u.width)) << root.toStdString();
+  }
+}
