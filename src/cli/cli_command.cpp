@@ -6,7 +6,21 @@
 #include <cmath>
 #include <cstdio>
 
+#include "framework/error_text.h"
+
 namespace cli {
+
+ExitCode ExitCodeOf(const Error& error) {
+  switch (error.kind) {
+    case ErrorKind::Refused:
+      return kUsage;
+    case ErrorKind::FitFailed:
+      return kFitFailed;
+    case ErrorKind::Failed:
+      break;
+  }
+  return kFileError;
+}
 
 void PrintError(const QString& line) {
   std::fprintf(stderr, "vesk-cli: %s\n", line.toLocal8Bit().constData());
@@ -68,25 +82,17 @@ bool HelpShown() {
 }
 
 Error UsageError(const QString& what, const QString& why) {
-  return Error{(what + QStringLiteral(": ") + why).toStdString(), ErrorKind::kRefused};
+  return ErrorFrom(what + QStringLiteral(": ") + why, ErrorKind::Refused);
 }
 
 int Report(const Error& error) {
-  if (error.kind == ErrorKind::kRefused)
+  if (error.kind == ErrorKind::Refused)
     g_warnings.clear();
   else
     FlushWarnings();
   const QString message = QString::fromStdString(error.message);
   PrintError(g_commandName.isEmpty() ? message : g_commandName + QStringLiteral(": ") + message);
-  switch (error.kind) {
-    case ErrorKind::kRefused:
-      return kUsage;
-    case ErrorKind::kNoFit:
-      return kFitFailed;
-    case ErrorKind::kFailed:
-      break;
-  }
-  return kFileError;
+  return ExitCodeOf(error);
 }
 
 void Warn(const QString& what, const QString& why) {

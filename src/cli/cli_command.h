@@ -17,6 +17,9 @@ namespace cli {
 
 enum ExitCode { kOk = 0, kFitFailed = 1, kUsage = 2, kFileError = 3 };
 
+// A refusal is a usage error, a failed fit kFitFailed, anything else (a file, a writer) kFileError.
+ExitCode ExitCodeOf(const Error& error);
+
 // args[0] is the command's own name, as QCommandLineParser expects a program name there.
 using CommandFunction = int (*)(const QStringList& args);
 
@@ -39,10 +42,9 @@ void BeginCommand(const Command& command);
 bool HelpShown();
 
 // --- Faults -------------------------------------------------------------------------------------
-// A usage fault (ErrorKind::kRefused): "what: why", what naming the option, argument or value.
+// A usage fault (ErrorKind::Refused): "what: why", what naming the option, argument or value.
 Error UsageError(const QString& what, const QString& why);
-// Prints "vesk-cli: COMMAND: MESSAGE" and returns the exit status of the error's kind: 2 for a
-// refusal, 1 for a design that does not fit, 3 for anything else (a file).
+// Prints "vesk-cli: COMMAND: MESSAGE" and returns ExitCodeOf(error).
 int Report(const Error& error);
 // A warning or note the command goes on after, in the same form. Warnings wait until the command
 // ends (FlushWarnings) or reports a fault that is not a usage error; a usage error drops them, so bad

@@ -12,6 +12,7 @@
 #include "cli/fret_report.h"
 #include "cli/frets_options.h"
 #include "cli/json_output.h"
+#include "framework/error_text.h"
 
 namespace cli {
 
@@ -53,12 +54,12 @@ QString FaultyOption(const FretsRequest& req, FretTableStatus status) {
 // The table, or why the board cannot be.
 Result<FretReport> MakeTable(const FretsRequest& req) {
   if (const QString problem = FretboardSizeProblem(req.spec); !problem.isEmpty())
-    return Error{problem.toStdString(), ErrorKind::kRefused};
+    return ErrorFrom(problem, ErrorKind::Refused);
   FretReport report = MakeFretReport(req.spec);
   if (report.table.status == FretTableStatus::kOk) return report;
   const QString what = FaultyOption(req, report.table.status);
   const QString why = FretTableProblem(report.table, report.input, FretUnitName(report));
-  return what.isEmpty() ? Error{why.toStdString(), ErrorKind::kRefused} : UsageError(what, why);
+  return what.isEmpty() ? ErrorFrom(why, ErrorKind::Refused) : UsageError(what, why);
 }
 
 // The template, quietly when a listing follows.

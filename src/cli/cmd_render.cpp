@@ -15,6 +15,7 @@
 #include "document/veskdoc.h"
 #include "drawing/design_painter.h"
 #include "framework/atomic_file.h"
+#include "framework/error_text.h"
 #include "geometry/fit_failure.h"
 #include "geometry/fit_shape.h"
 
@@ -97,10 +98,10 @@ Status SavePng(const QImage& image, const QString& path) {
   QString cause;
   if (!writer.write(image))
     cause = writer.errorString();
-  else
-    CommitWholeFile(path, buffer.data(), &cause);
+  else if (const Status saved = CommitWholeFile(path, buffer.data()); !saved)
+    cause = ErrorText(saved.error());
   if (cause.isEmpty()) return {};
-  return Error{QStringLiteral("%1: cannot be written: %2").arg(path, cause).toStdString()};
+  return ErrorFrom(QStringLiteral("%1: cannot be written: %2").arg(path, cause));
 }
 
 JsonObject LayoutJson(const ViewLayout& layout, const FittedOutline& outline) {

@@ -28,7 +28,7 @@ struct FretsRequest {
 extern const char kFretsHelpNotes[];
 
 void AddFretsOptions(QCommandLineParser& parser);
-// A design that cannot be opened fails with ErrorKind::kFailed, anything else with kRefused.
+// A design that cannot be opened fails with ErrorKind::Failed, anything else with kRefused.
 Result<FretsRequest> ReadFretsRequest(const QCommandLineParser& parser);
 
 }  // namespace cli

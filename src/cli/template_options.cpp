@@ -8,6 +8,7 @@
 #include "cli/cli_command.h"
 #include "cli/length_option.h"
 #include "export/output_file.h"
+#include "framework/error_text.h"
 
 namespace cli {
 
@@ -53,8 +54,8 @@ class Reader {
     const Result<double> overlap = LengthOption(m_parser, "overlap", out->overlapMm, {LengthUnit::kMm});
     if (!overlap) return overlap.error();
     out->overlapMm = *overlap;
-    if (const TilePlanResult check = PlanTiles(0.0, 0.0, out->paper, out->overlapMm); !check.error.isEmpty())
-      return UsageError("--overlap", check.error);
+    if (const Result<TilePlan> check = PlanTiles(0.0, 0.0, out->paper, out->overlapMm); !check)
+      return UsageError("--overlap", ErrorText(check.error()));
     return {};
   }
 
@@ -120,7 +121,7 @@ Result<TemplateRequest> ReadTemplateOptions(const QCommandLineParser& parser, co
 }
 
 Status WriteTemplate(const QString& path, const RenderedTemplate& rendered, bool quiet) {
-  if (QString error; !CommitFile(path, rendered.bytes, &error)) return Error{error.toStdString()};
+  if (const Status written = CommitFile(path, rendered.bytes); !written) return written.error();
   if (!quiet) PrintOut(QStringLiteral("wrote %1 (%2)\n").arg(path, rendered.summary));
   return {};
 }

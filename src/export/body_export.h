@@ -8,11 +8,8 @@
 
 struct Design;
 
-// outline is FitOutline of design.shape. Fails with ErrorKind::kNoFit when it is not Valid(), kRefused
+// outline is FitOutline of design.shape. Fails with ErrorKind::FitFailed when it is not Valid(), Refused
 // when the template cannot be drawn as asked (an offset, its size or pages, or nothing of the drawing
-// among content.parts), kFailed when a writer fails. The result's notes say what was left out.
+// among content.parts), Failed when a writer fails. The result's notes say what was left out.
 Result<RenderedTemplate> ExportBodyTemplate(const Design& design, const FittedOutline& outline,
                                             const ExportContent& content, const TemplateOutput& output);
-
-// A rendered template, or its failure as an Error of the matching kind.
-Result<RenderedTemplate> TemplateResult(RenderedTemplate rendered);

@@ -4,8 +4,8 @@
 
 #include <cmath>
 
-#include "export/body_export.h"
 #include "export/template_content.h"
+#include "framework/error_text.h"
 #include "geometry/number_text.h"
 #include "geometry/units.h"
 
@@ -33,7 +33,7 @@ FretTableInput Converted(const FretTableInput& b, Convert length, double mmToTar
 }
 
 Error Refused(const QString& message) {
-  return Error{message.toStdString(), ErrorKind::kRefused};
+  return ErrorFrom(message, ErrorKind::Refused);
 }
 
 QString SlotProblem(const FretTable& t, const FretTableInput& in, const QString& u) {
@@ -185,8 +185,7 @@ Result<RenderedTemplate> ExportFretTemplate(const FretboardSpec& spec, const QSt
   d.hand = spec.hand;
   ExportModel model = BuildFretboardModel(d, spec.unit, FretTemplateTitle(spec, designName));
   model.parts = parts;
-  if (const QString problem = SizeProblem(model.drawing, spec.unit); !problem.isEmpty())
-    return Refused(problem);
+  if (const Status size = CheckDrawingSize(model.drawing, spec.unit); !size) return size.error();
   if (const QString empty = EmptyTemplateProblem(model); !empty.isEmpty()) return Refused(empty);
-  return TemplateResult(RenderTemplate(model, output));
+  return RenderTemplate(model, output);
 }

@@ -42,7 +42,7 @@ QString FretTableProblem(const FretTable& table, const FretTableInput& in, const
 // The title block: the design's name, the board's values in the table's unit, the unit, the check.
 QStringList FretTemplateTitle(const FretboardSpec& spec, const QString& designName);
 
-// Fails with ErrorKind::kRefused when the board cannot be, is too large, or holds nothing among
-// `parts`; kFailed when a writer fails.
+// Fails with ErrorKind::Refused when the board cannot be, is too large, or holds nothing among
+// `parts`; Failed when a writer fails.
 Result<RenderedTemplate> ExportFretTemplate(const FretboardSpec& spec, const QString& designName,
                                             PartSet parts, const TemplateOutput& output);

@@ -6,6 +6,7 @@
 
 #include "export/export_model.h"
 #include "export/title_block.h"
+#include "framework/error_text.h"
 
 namespace {
 
@@ -142,7 +143,7 @@ void WriteRoot(QXmlStreamWriter& xml, const ExportModel& m) {
 
 }  // namespace
 
-QByteArray WriteSvg(const ExportModel& m) {
+Result<QByteArray> WriteSvg(const ExportModel& m) {
   QByteArray bytes;
   QXmlStreamWriter xml(&bytes);
   xml.setAutoFormatting(true);
@@ -153,5 +154,6 @@ QByteArray WriteSvg(const ExportModel& m) {
     if (m.Shows(layer)) layers.Layer(layer);
   xml.writeEndElement();
   xml.writeEndDocument();
+  if (xml.hasError()) return ErrorFrom(QStringLiteral("the SVG drawing could not be written"));
   return bytes;
 }

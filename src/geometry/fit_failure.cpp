@@ -27,5 +27,5 @@ std::string NoFitReason(const DesignShape& shape, const FittedOutline& outline) 
 }
 
 Error NoFitError(const DesignShape& shape, const FittedOutline& outline) {
-  return Error{"the design does not fit: " + NoFitReason(shape, outline), ErrorKind::kNoFit};
+  return Error{"the design does not fit: " + NoFitReason(shape, outline), ErrorKind::FitFailed};
 }

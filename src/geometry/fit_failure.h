@@ -11,5 +11,5 @@
 // fits. shape is the one outline was fitted from.
 std::string NoFitReason(const DesignShape& shape, const FittedOutline& outline);
 
-// "the design does not fit: " and the reason, as an ErrorKind::kNoFit.
+// "the design does not fit: " and the reason, as an ErrorKind::FitFailed.
 Error NoFitError(const DesignShape& shape, const FittedOutline& outline);

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <ostream>
 #include <random>
 #include <string>
 
@@ -107,6 +108,9 @@ struct Shift {
   int exponent;
   double expected;
 };
+void PrintTo(const Shift& s, std::ostream* os) {
+  *os << ShortestRoundTrip(s.value) << "e" << s.exponent;
+}
 
 class ScaledByPowerOfTenTest : public testing::TestWithParam<Shift> {};
 
