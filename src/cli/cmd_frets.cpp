@@ -18,11 +18,15 @@ namespace cli {
 
 namespace {
 
-// The option a refused table is about, when the user gave it; else nothing (the design's own values).
+// The option a refused table is about, when the user gave it (with its text where the reason does
+// not repeat it: "--board-end 18.5"); else nothing, the design's own values being at fault.
 QString FaultyOption(const FretsRequest& req, FretTableStatus status) {
   const auto given = [&](const char* name) { return req.given.contains(QLatin1String(name)); };
   const auto option = [&](const char* name) {
     return given(name) ? QStringLiteral("--") + QLatin1String(name) : QString();
+  };
+  const auto typed = [&](const char* name) {
+    return given(name) ? option(name) + ' ' + req.given.value(QLatin1String(name)) : QString();
   };
   switch (status) {
     case FretTableStatus::kBadScale:
@@ -30,18 +34,19 @@ QString FaultyOption(const FretsRequest& req, FretTableStatus status) {
     case FretTableStatus::kBadPerpendicular:
       return option("perpendicular");
     case FretTableStatus::kBadWidthFret:
-    case FretTableStatus::kNarrowsToNothing:
       return option("width-at");
+    case FretTableStatus::kNarrowsToNothing:
+      return typed("width-at");
     case FretTableStatus::kBadWidth:
       return option(given("width-at") ? "width-at" : "nut-width");
     case FretTableStatus::kBadBoardEnd:
-      return option(given("board-length") ? "board-length" : given("overhang") ? "overhang" : "board-end");
+      return typed(given("board-length") ? "board-length" : given("overhang") ? "overhang" : "board-end");
     case FretTableStatus::kBadSlotWidth:
-      return option("slot-width");
+      return typed("slot-width");
     case FretTableStatus::kBadCompensation:
       return option("saddle-compensation");
     case FretTableStatus::kBadMargin:
-      return option("string-margin");
+      return typed("string-margin");
     case FretTableStatus::kBadFretCount:
       return option("frets");
     case FretTableStatus::kOk:

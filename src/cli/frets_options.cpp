@@ -88,7 +88,7 @@ class Reader {
   }
 
   Status BoardEnd() const {
-    if (const Status one = AtMostOne(p, {"board-end", "board-length", "overhang"}); !one) return one;
+    if (Status one = AtMostOne(p, {"board-end", "board-length", "overhang"}); !one) return one;
     if (p.isSet("board-end")) {
       const Result<double> fret = NumberOption(p, "board-end", 0.0);
       if (!fret) return fret.error();
@@ -146,7 +146,7 @@ class Reader {
 };
 
 Status ReadListing(const QCommandLineParser& parser, FretsRequest& req) {
-  if (const Status one = AtMostOne(parser, {"table", "json", "csv"}); !one) return one;
+  if (Status one = AtMostOne(parser, {"table", "json", "csv"}); !one) return one;
   if (parser.isSet("table")) req.listing = Listing::Table;
   if (parser.isSet("json")) req.listing = Listing::Json;
   if (parser.isSet("csv")) req.listing = Listing::Csv;
@@ -157,7 +157,7 @@ Status ReadListing(const QCommandLineParser& parser, FretsRequest& req) {
 Status ReadOutput(const QCommandLineParser& parser, FretsRequest& req) {
   req.outPath = parser.value("output");
   if (req.outPath.isEmpty()) {
-    if (const Status none = NoTemplateOptions(parser); !none) return none;
+    if (Status none = NoTemplateOptions(parser); !none) return none;
     const Result<ExportUnit> unit = UnitOption(parser);
     if (!unit) return unit.error();
     req.spec.unit = *unit;
@@ -232,7 +232,7 @@ void AddFretsOptions(QCommandLineParser& parser) {
 
 Result<FretsRequest> ReadFretsRequest(const QCommandLineParser& parser) {
   FretsRequest req;
-  req.given = parser.optionNames();
+  for (const QString& name : parser.optionNames()) req.given.insert(name, parser.value(name));
   const Result<QString> file = OneArgument(parser, QStringLiteral("FILE"), true);
   if (!file) return file.error();
   for (const Status& s :

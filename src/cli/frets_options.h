@@ -2,6 +2,7 @@
 // for, and the template to write, read and checked before anything is computed.
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -22,7 +23,7 @@ struct FretsRequest {
   QString outPath;                 // empty: no template
   TemplateRequest output;          // format, parts, paper, DXF options
   QString title;                   // the design file's name, "Untitled" for a new design
-  QStringList given;               // the options on the command line, to name the one at fault
+  QHash<QString, QString> given;   // the options on the command line and their text, to name a fault
 };
 
 extern const char kFretsHelpNotes[];

@@ -229,27 +229,32 @@ INSTANTIATE_TEST_SUITE_P(
         BadArgs{"NegativeWidthAt", {"--width-at", "12=-6"}, "--width-at: -6 is not greater than 0"},
         BadArgs{"WidthAtWithoutWidth", {"--width-at", "12"}, "FRET=WIDTH"},
         BadArgs{"WidthAtTheNut", {"--width-at", "0=5"}, "--width-at: 0 is not from 1 to 36"},
-        BadArgs{
-            "NarrowsToNothing", {"--width-at", "12=0.2"}, "--width-at: the board's taper narrows to nothing"},
+        BadArgs{"NarrowsToNothing",
+                {"--width-at", "12=0.2"},
+                "--width-at 12=0.2: the board's taper narrows to nothing"},
         BadArgs{
             "DesignNarrowsToNothing", {"--nut-width", "13"}, "frets: the board's taper narrows to nothing"},
-        BadArgs{
-            "BoardEndBeforeTheLastFret", {"--board-end", "18.5"}, "--board-end: the board cannot end before"},
-        BadArgs{
-            "BoardShorterThanTheLastFret", {"--board-length", "43"}, "--board-length: the board cannot end"},
+        BadArgs{"BoardEndBeforeTheLastFret",
+                {"--board-end", "18.5"},
+                "--board-end 18.5: the board cannot end before"},
+        BadArgs{"BoardShorterThanTheLastFret",
+                {"--board-length", "43"},
+                "--board-length 43: the board cannot end"},
         BadArgs{"NegativeOverhang", {"--overhang", "-1"}, "--overhang: -1 is negative"},
         BadArgs{
             "TwoBoardEnds", {"--board-end", "20", "--overhang", "3"}, "--board-end and --overhang: exclude"},
         // Half of fret 1's 36.48 mm.
-        BadArgs{
-            "SlotTooWide", {"--slot-width", "18.25"}, "--slot-width: a slot of 18.25 mm is wider than half"},
+        BadArgs{"SlotTooWide",
+                {"--slot-width", "18.25"},
+                "--slot-width 18.25: a slot of 18.25 mm is wider than half"},
         BadArgs{"NegativeSlot", {"--slot-width", "-0.5"}, "--slot-width: -0.5 is negative"},
         BadArgs{"NegativeExtension", {"--extend", "-2"}, "--extend: -2 is negative"},
         BadArgs{"NegativeCompensation", {"--saddle-compensation", "-1"}, "negative"},
         BadArgs{"NegativeStringMargin", {"--string-margin", "-1"}, "--string-margin: -1 is negative"},
         BadArgs{"ThreeStringMargins", {"--string-margin", "1,2,3"}, "MM or NUT,LAST"},
-        BadArgs{
-            "StringsMeet", {"--string-margin", "26"}, "--string-margin: the outer strings must lie inside"},
+        BadArgs{"StringsMeet",
+                {"--string-margin", "26"},
+                "--string-margin 26: the outer strings must lie inside"},
         BadArgs{"TwoListings", {"--json", "--csv"}, "--json and --csv: exclude each other"},
         BadArgs{"UnknownPart", {"--parts", "outline,board"}, "--parts: unknown part 'board'"},
         BadArgs{"NothingToDraw", {"--parts", "soundhole"}, "nothing of its drawing: it has no soundhole"},
