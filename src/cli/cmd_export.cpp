@@ -4,14 +4,12 @@
 #include "cli/cmd_export.h"
 
 #include <QCommandLineParser>
-#include <optional>
 
 #include "cli/cli_command.h"
 #include "cli/design_file.h"
+#include "cli/length_option.h"
 #include "cli/template_options.h"
-#include "export/body_template.h"
-#include "export/output_file.h"
-#include "framework/error_text.h"
+#include "export/body_export.h"
 #include "geometry/fit_shape.h"
 
 namespace cli {
@@ -24,9 +22,13 @@ struct ExportRequest {
   TemplateRequest tpl;
 };
 
+const char kHelpNotes[] =
+    "\nWithout FILE the new design is drawn, in --unit (its centimetres, or those converted to inches).\n"
+    "An offset's MM takes a unit too (MOULD=1in); a bare number is millimetres.\n";
+
 void AddOptions(QCommandLineParser& parser) {
-  parser.addPositionalArgument(QStringLiteral("FILE"),
-                               QStringLiteral("design file (a new design when omitted)"));
+  AddArgument(parser, QStringLiteral("FILE"), QStringLiteral("design file (a new design when omitted)"),
+              true);
   parser.addOption({{QStringLiteral("o"), QStringLiteral("output")},
                     QStringLiteral("file to write"),
                     QStringLiteral("OUT")});
@@ -42,89 +44,65 @@ void AddOptions(QCommandLineParser& parser) {
        QStringLiteral("NAME=MM")});
 }
 
-bool Fail(const QString& line) {
-  PrintError(QStringLiteral("export: ") + line);
-  return false;
-}
-
-bool ReadOffsets(const QCommandLineParser& parser, ExportRequest& req) {
+Status ReadOffsets(const QCommandLineParser& parser, ExportContent& content) {
   for (const QString& value : parser.values("offset")) {
     const qsizetype eq = value.indexOf(QLatin1Char('='));
-    bool ok = false;
-    const double mm = eq > 0 ? value.mid(eq + 1).trimmed().toDouble(&ok) : 0.0;
-    if (!ok) return Fail(QStringLiteral("--offset '%1': give NAME=MM, e.g. MOULD=20 or SIDES=-2").arg(value));
-    req.content.offsets.push_back(OffsetRequest{value.left(eq).trimmed(), mm});
+    if (eq <= 0)
+      return UsageError(QStringLiteral("--offset '%1'").arg(value),
+                        QStringLiteral("give NAME=MM, e.g. MOULD=20 or SIDES=-2"));
+    const Result<double> mm =
+        ReadLength(QStringLiteral("--offset %1").arg(value.left(eq)), value.mid(eq + 1), {LengthUnit::kMm});
+    if (!mm) return mm.error();
+    content.offsets.push_back(OffsetRequest{value.left(eq).trimmed(), *mm});
   }
-  return true;
+  return {};
 }
 
-bool ReadContent(const QCommandLineParser& parser, ExportRequest& req) {
-  if (parser.isSet("half") && parser.isSet("whole"))
-    return Fail(QStringLiteral("--half and --whole exclude each other"));
-  if (parser.isSet("soundhole") && parser.isSet("no-soundhole"))
-    return Fail(QStringLiteral("--soundhole and --no-soundhole exclude each other"));
+Status ReadContent(const QCommandLineParser& parser, ExportRequest& req) {
+  for (const Status& s :
+       {AtMostOne(parser, {"half", "whole"}), AtMostOne(parser, {"soundhole", "no-soundhole"})})
+    if (!s) return s;
   req.content.unit = req.tpl.unit;
   req.content.parts = req.tpl.parts;
   req.content.extent = parser.isSet("half") ? OutlineExtent::Half : OutlineExtent::Whole;
   req.content.soundhole = !parser.isSet("no-soundhole");
   req.content.fingerboard = parser.isSet("fingerboard");
-  return ReadOffsets(parser, req);
+  return ReadOffsets(parser, req.content);
 }
 
-std::optional<ExportRequest> ReadRequest(const QStringList& args) {
-  QCommandLineParser parser;
-  AddOptions(parser);
-  if (!ParseOrReport(parser, args)) return std::nullopt;
+Result<ExportRequest> ReadRequest(const QCommandLineParser& parser) {
   ExportRequest req;
-  const QStringList files = parser.positionalArguments();
-  if (files.size() > 1) {
-    Fail(QStringLiteral("unexpected argument '%1'").arg(files[1]));
-    return std::nullopt;
-  }
-  req.input = files.value(0);
+  const Result<QString> input = OneArgument(parser, QStringLiteral("FILE"), true);
+  if (!input) return input.error();
+  req.input = *input;
   req.output = parser.value("output");
-  if (req.output.isEmpty()) {
-    Fail(QStringLiteral("no output file; give -o OUT"));
-    return std::nullopt;
-  }
-  if (!ReadTemplateOptions(parser, QStringLiteral("export"), req.output, &req.tpl) ||
-      !ReadContent(parser, req))
-    return std::nullopt;
+  if (req.output.isEmpty()) return UsageError(QStringLiteral("-o OUT"), Missing());
+  Result<TemplateRequest> tpl = ReadTemplateOptions(parser, req.output);
+  if (!tpl) return tpl.error();
+  req.tpl = *tpl;
+  if (const Status content = ReadContent(parser, req); !content) return content.error();
   return req;
 }
 
 }  // namespace
 
 int RunExportCommand(const QStringList& args) {
-  const std::optional<ExportRequest> req = ReadRequest(args);
-  if (!req) return kUsage;
+  QCommandLineParser parser;
+  AddOptions(parser);
+  if (!ParseOrReport(parser, args, QLatin1String(kHelpNotes))) return kUsage;
+  const Result<ExportRequest> req = ReadRequest(parser);
+  if (!req) return Report(req.error());
+  const Result<OpenedDesign> opened = OpenDesign(req->input, req->tpl.unit);
+  if (!opened) return Report(opened.error());
 
-  const std::optional<OpenedDesign> opened = OpenDesign(req->input, QStringLiteral("export"));
-  if (!opened) return kFileError;
   ExportContent content = req->content;
   content.fileName = opened->title;
-  const FittedOutline outline = FitOutline(opened->design.shape);
-  const Result<BuiltModel> built = BuildExportModel(opened->design, outline, content);
-  if (!built) {
-    // A failed fit is the design's news, not the command's.
-    if (built.error().kind == ErrorKind::FitFailed)
-      PrintError(ErrorText(built.error()));
-    else
-      Fail(ErrorText(built.error()));
-    return ExitCodeOf(built.error());
-  }
-  for (const QString& note : built->notes) PrintError(QStringLiteral("export: ") + note);
-
-  const Result<RenderedTemplate> rendered = RenderTemplate(built->model, req->tpl.output);
-  if (!rendered) {
-    Fail(ErrorText(rendered.error()));
-    return ExitCodeOf(rendered.error());
-  }
-  if (const Status written = CommitFile(req->output, rendered->bytes); !written) {
-    Fail(ErrorText(written.error()));
-    return kFileError;
-  }
-  PrintOut(QStringLiteral("wrote %1 (%2)\n").arg(req->output, rendered->summary));
+  const Design& design = opened->design;
+  const Result<RenderedTemplate> rendered =
+      ExportBodyTemplate(design, FitOutline(design.shape), content, req->tpl.output);
+  if (!rendered) return Report(rendered.error());
+  for (const QString& note : rendered->notes) Warn(note);
+  if (const Status written = WriteTemplate(req->output, *rendered); !written) return Report(written.error());
   return kOk;
 }
 

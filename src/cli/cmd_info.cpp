@@ -8,31 +8,34 @@
 #include "cli/document_report.h"
 #include "cli/fit_report.h"
 #include "cli/json_output.h"
+#include "geometry/fit_failure.h"
 #include "geometry/fit_shape.h"
 
 namespace cli {
 
 int RunInfoCommand(const QStringList& args) {
   QCommandLineParser parser;
+  AddArgument(parser, QStringLiteral("FILE"), QStringLiteral("the design file"), false);
   parser.addOption({QStringLiteral("json"), QStringLiteral("print one JSON object")});
-  QString file;
-  if (!ParseOrReport(parser, args) || !OneFileArgument(parser, "info", &file)) return kUsage;
+  if (!ParseOrReport(parser, args)) return kUsage;
+  const Result<QString> file = OneArgument(parser, QStringLiteral("FILE"), false);
+  if (!file) return Report(file.error());
+  const Result<OpenedDesign> opened = OpenDesign(*file);
+  if (!opened) return Report(opened.error());
 
-  const std::optional<OpenedDesign> opened = OpenDesign(file);
-  if (!opened) return kFileError;
   const Design& design = opened->design;
   const FittedOutline outline = FitOutline(design.shape);
   const int size = DesignFileBytes(design);
   if (parser.isSet("json")) {
-    PrintOut(JsonText(JsonObject{{"file", file},
+    PrintOut(JsonText(JsonObject{{"file", *file},
                                  {"size", size},
                                  {"document", DocumentJson(design, outline.fitValid)},
                                  {"fit", FitJson(outline)}}));
   } else {
-    PrintOut(QStringLiteral("file = %1\nsize = %2 bytes\n").arg(file).arg(size) +
+    PrintOut(QStringLiteral("file = %1\nsize = %2 bytes\n").arg(*file).arg(size) +
              DocumentSummary(design, outline.fitValid) + FitSummary(outline));
   }
-  return outline.Valid() ? kOk : kFitFailed;
+  return outline.Valid() ? kOk : Report(NoFitError(design.shape, outline));
 }
 
 }  // namespace cli

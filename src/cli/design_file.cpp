@@ -1,4 +1,4 @@
-// Design files for vesk-cli: the shared value reader and writer, errors to stderr.
+// Design files for vesk-cli: the shared value reader and writer.
 #include "cli/design_file.h"
 
 #include <QFileInfo>
@@ -8,20 +8,19 @@
 
 namespace cli {
 
-std::optional<OpenedDesign> OpenDesign(const QString& path, const QString& command) {
-  if (path.isEmpty()) return OpenedDesign{Design{}, QStringLiteral("Untitled")};
-  Result<Design> loaded = LoadDesignFile(path);
-  if (!loaded) {
-    const QString prefix = command.isEmpty() ? QString() : command + QStringLiteral(": ");
-    PrintError(prefix + QString::fromStdString(loaded.error().message));
-    return std::nullopt;
+Result<OpenedDesign> OpenDesign(const QString& path, ExportUnit unit) {
+  if (path.isEmpty()) {
+    const Design design = unit == ExportUnit::In ? DesignInInches(Design{}) : Design{};
+    return OpenedDesign{design, QStringLiteral("Untitled")};
   }
+  Result<Design> loaded = LoadDesignFile(path);
+  if (!loaded) return loaded.error();
   return OpenedDesign{*loaded, QFileInfo(path).fileName()};
 }
 
 bool SaveDesign(const Design& design, const QString& path) {
   const Status saved = SaveDesignFile(path, design);
-  if (!saved) PrintError(QString::fromStdString(saved.error().message));
+  if (!saved) Report(saved.error());
   return saved.ok();
 }
 

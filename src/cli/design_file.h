@@ -1,10 +1,11 @@
-// Opening and saving design files for the vesk-cli commands, with the one-line error report.
+// Opening and saving design files for the vesk-cli commands.
 #pragma once
 
 #include <QString>
-#include <optional>
 
 #include "document/design.h"
+#include "export/export_units.h"
+#include "geometry/result.h"
 
 namespace cli {
 
@@ -13,10 +14,12 @@ struct OpenedDesign {
   QString title;  // the file's name, "Untitled" for a new design
 };
 
-// The design in path, or the new-design values when path is empty. On failure prints the reason
-// naming the file (after "COMMAND: " when command is given) and returns nullopt.
-std::optional<OpenedDesign> OpenDesign(const QString& path, const QString& command = {});
-// Saves design to path, replacing it only once the new file is whole. On failure prints the reason.
+// The design in path, or when path is empty the new-design values in `unit` (the defaults are
+// centimetres; in inches they are converted as the window's cm->in does). A file that cannot be
+// read fails naming it ("FILE: cannot be read: ...").
+Result<OpenedDesign> OpenDesign(const QString& path, ExportUnit unit = ExportUnit::Cm);
+// Saves design to path, replacing it only once the new file is whole. On failure reports the reason
+// (vesk-cli: COMMAND: FILE: cannot be written: ...) and returns false.
 bool SaveDesign(const Design& design, const QString& path);
 
 }  // namespace cli

@@ -2,8 +2,17 @@
 #include "cli/fit_report.h"
 
 #include "cli/json_output.h"
+#include "geometry/number_text.h"
 
 namespace cli {
+
+namespace {
+
+QString Exact(double v) {
+  return QString::fromStdString(ShortestRoundTrip(v));
+}
+
+}  // namespace
 
 JsonObject FitJson(const FittedOutline& s) {
   JsonArray coeff;
@@ -32,19 +41,16 @@ QString FitSummary(const FittedOutline& s) {
     text += QStringLiteral("fit failed after %1 passes: %2\n")
                 .arg(s.passes)
                 .arg(QString::fromStdString(s.errorText));
-  for (int k = 0; k < 7; ++k) text += QStringLiteral("a%1 = %2\n").arg(k).arg(s.coeff[k], 0, 'g', 17);
-  text += QStringLiteral("vertical scale = %1\n").arg(s.verticalScale, 0, 'g', 17);
+  for (int k = 0; k < 7; ++k) text += QStringLiteral("a%1 = %2\n").arg(k).arg(Exact(s.coeff[k]));
+  text += QStringLiteral("vertical scale = %1\n").arg(Exact(s.verticalScale));
   if (!s.Valid()) return text;
   const char* names[3] = {"lower bout", "waist", "upper bout"};
   for (int i = 0; i < 3; ++i) {
     const double t = s.extrema[i].angle;
-    text += QStringLiteral("%1: %2 at %3 degrees\n")
-                .arg(QLatin1String(names[i]))
-                .arg(s.Y(t), 0, 'g', 10)
-                .arg(t, 0, 'g', 10);
+    text += QStringLiteral("%1: %2 at %3 degrees\n").arg(QLatin1String(names[i]), Exact(s.Y(t)), Exact(t));
   }
-  text += QStringLiteral("length = %1\n").arg(s.X(0.0), 0, 'g', 17);
-  text += QStringLiteral("side length = %1\n").arg(s.SideLength(1.0), 0, 'g', 17);
+  text += QStringLiteral("length = %1\n").arg(Exact(s.X(0.0)));
+  text += QStringLiteral("side length = %1\n").arg(Exact(s.SideLength(1.0)));
   return text;
 }
 

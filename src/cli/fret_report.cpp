@@ -23,10 +23,21 @@ QString Rounded(const FretReport& r, double value, int width) {
   return QStringLiteral("%1").arg(value, width, 'f', Decimals(r));
 }
 
-// A given length as typed, give or take the noise of the unit's conversion (64.77 cm is 647.6999999999999
-// mm).
 QString Length(const FretReport& r, double value) {
-  return QStringLiteral("%1 %2").arg(value, 0, 'g', 12).arg(FretUnitName(r));
+  return QStringLiteral("%1 %2").arg(Exact(value), FretUnitName(r));
+}
+
+bool HasMargins(const FretTableInput& in) {
+  return in.stringMarginNut != 0.0 || in.stringMarginLast != 0.0;
+}
+
+QString MarginText(const FretReport& r) {
+  const FretTableInput& in = r.input;
+  if (in.stringMarginNut == in.stringMarginLast)
+    return QStringLiteral("%1 inside the edges").arg(Length(r, in.stringMarginNut));
+  return QStringLiteral("%1 inside the edges at the nut, %2 at fret %3")
+      .arg(Length(r, in.stringMarginNut), Length(r, in.stringMarginLast))
+      .arg(in.fretCount);
 }
 
 QString Heading(const FretReport& r) {
@@ -36,11 +47,13 @@ QString Heading(const FretReport& r) {
                             .arg(Length(r, in.bassScale), Length(r, in.trebleScale))
                             .arg(in.perpendicularFret)
                       : QStringLiteral("scale %1").arg(Length(r, in.bassScale));
-  return QStringLiteral("Fret table: %1\n%2 frets; board %3 wide at the nut, %4 at fret %5\n")
-      .arg(scale)
-      .arg(in.fretCount)
-      .arg(Length(r, in.nutWidth), Length(r, in.widthAtFret))
-      .arg(in.widthFret);
+  QString text = QStringLiteral("Fret table: %1\n%2 frets; board %3 wide at the nut, %4 at fret %5\n")
+                     .arg(scale)
+                     .arg(in.fretCount)
+                     .arg(Length(r, in.nutWidth), Length(r, in.widthAtFret))
+                     .arg(in.widthFret);
+  if (HasMargins(in)) text += QStringLiteral("Outer strings %1.\n").arg(MarginText(r));
+  return text;
 }
 
 QString EdgeColumns(const FretReport& r, const FretOnEdge& e) {
@@ -59,16 +72,21 @@ QString Footer(const FretReport& r) {
   const FretTable& t = r.table;
   const QString unit = FretUnitName(r);
   QString out =
-      QStringLiteral("Distances in %1, along the centreline, each computed from the nut.\n").arg(unit);
+      HasMargins(r.input)
+          ? QStringLiteral(
+                "Distances in %1 along each outer string, measured along the centreline, each computed "
+                "from the nut; widths where the fret meets the edge.\n")
+                .arg(r.inches ? QStringLiteral("inches") : unit)
+          : QStringLiteral("Distances in %1, along the centreline, each computed from the nut.\n")
+                .arg(r.inches ? QStringLiteral("inches") : unit);
   if (t.multiscale)
     out += QStringLiteral("Board end: %1 from the nut on the bass edge, %2 on the treble edge.\n")
                .arg(Rounded(r, t.bassLength, 0), Rounded(r, t.trebleLength, 0));
   else
     out += QStringLiteral("Board end: %1 %2 from the nut.\n").arg(Rounded(r, t.bassLength, 0), unit);
   if (r.input.saddleCompensation != 0.0)
-    out += QStringLiteral("From the saddle includes %1 %2 of saddle compensation.\n")
-               .arg(r.input.saddleCompensation, 0, 'g', 12)
-               .arg(unit);
+    out += QStringLiteral("From the saddle includes %1 of saddle compensation.\n")
+               .arg(Length(r, r.input.saddleCompensation));
   return out;
 }
 
@@ -92,8 +110,18 @@ QString EdgeCsvHeader(const QString& prefix, const QString& unit) {
 
 }  // namespace
 
+FretReport MakeFretReport(const FretboardSpec& spec) {
+  FretReport r;
+  r.inches = TableInInches(spec.unit);
+  r.input = TableInput(spec);
+  r.table = MakeFretTable(r.input);
+  r.jointFret = MarkedJointFret(spec);
+  r.hand = spec.hand;
+  return r;
+}
+
 QString FretUnitName(const FretReport& report) {
-  return report.inches ? QStringLiteral("in") : QStringLiteral("mm");
+  return TableUnitName(report.inches ? ExportUnit::In : ExportUnit::Cm);
 }
 
 QString FretTableText(const FretReport& r) {
@@ -144,6 +172,8 @@ JsonObject FretTableJson(const FretReport& r) {
       {"boardLength", t.multiscale ? JsonValue(JsonObject{{"bass", t.bassLength}, {"treble", t.trebleLength}})
                                    : JsonValue(t.bassLength)});
   out.push_back({"saddleCompensation", in.saddleCompensation});
+  out.push_back({"stringMargin", JsonObject{{"nut", in.stringMarginNut}, {"lastFret", in.stringMarginLast}}});
+  out.push_back({"handedness", r.hand == Handedness::kRight ? "right" : "left"});
   out.push_back({"jointFret", r.jointFret > 0 ? JsonValue(r.jointFret) : JsonValue()});
   out.push_back({"table", rows});
   return out;

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "cli/json_output.h"
+#include "export/fret_export.h"
 #include "geometry/fret_table.h"
 
 namespace cli {
@@ -14,7 +15,11 @@ struct FretReport {
   FretTable table;
   bool inches = false;  // the report's unit: inches, or millimetres
   int jointFret = 0;    // the design's body joint, marked when it is one of the frets; 0: none
+  Handedness hand = Handedness::kRight;
 };
+
+// The board's table in the report's unit (millimetres for a centimetre design, inches for an inch one).
+FretReport MakeFretReport(const FretboardSpec& spec);
 
 QString FretUnitName(const FretReport& report);
 

@@ -55,6 +55,7 @@ int Version() {
 int Run(const cli::Command& command, const QStringList& args) {
   cli::BeginCommand(command);
   const int code = command.run(args);
+  cli::FlushWarnings();
   return cli::HelpShown() ? cli::kOk : code;
 }
 
@@ -63,7 +64,7 @@ int Help(const QStringList& rest) {
   if (rest.isEmpty()) return Usage(stdout);
   const cli::Command* command = FindCommand(rest[0].toLocal8Bit().constData());
   if (command) return Run(*command, {rest[0], QStringLiteral("--help")});
-  cli::PrintError(QStringLiteral("help: unknown command '%1'").arg(rest[0]));
+  cli::PrintError(QStringLiteral("help: '%1': unknown command").arg(rest[0]));
   return cli::kUsage;
 }
 
@@ -102,6 +103,6 @@ int main(int argc, char** argv) {
   if (args[0] == "--version" || args[0] == "-v") return Version();
   if (args[0] == "help") return Help(args.mid(1));
   if (command) return Run(*command, args);
-  cli::PrintError(QStringLiteral("unknown command '%1'").arg(args[0]));
+  cli::PrintError(QStringLiteral("'%1': unknown command").arg(args[0]));
   return Usage(stderr);
 }

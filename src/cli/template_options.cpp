@@ -6,6 +6,8 @@
 #include <QStringList>
 
 #include "cli/cli_command.h"
+#include "cli/length_option.h"
+#include "export/output_file.h"
 #include "framework/error_text.h"
 
 namespace cli {
@@ -20,49 +22,44 @@ QString PartList() {
 
 class Reader {
  public:
-  Reader(const QCommandLineParser& parser, const QString& command) : m_parser(parser), m_command(command) {}
+  explicit Reader(const QCommandLineParser& parser) : m_parser(parser) {}
 
-  bool Fail(const QString& line) const {
-    PrintError(m_command + QStringLiteral(": ") + line);
-    return false;
-  }
-
-  bool Format(const QString& outPath, TemplateFormat* format) const {
+  Status Format(const QString& outPath, TemplateFormat* format) const {
     if (m_parser.isSet("format")) {
       if (!ParseTemplateFormat(m_parser.value("format"), format))
-        return Fail(
-            QStringLiteral("unknown format '%1' (use svg, dxf or pdf)").arg(m_parser.value("format")));
-      return true;
+        return UsageError("--format", UnknownValue("format", m_parser.value("format"), "svg, dxf or pdf"));
+      return {};
     }
     if (!ParseTemplateFormat(QFileInfo(outPath).suffix(), format))
-      return Fail(QStringLiteral("cannot tell the format from '%1'; use --format svg|dxf|pdf").arg(outPath));
-    return true;
+      return UsageError(outPath,
+                        QStringLiteral("cannot tell the format from its name; use --format svg|dxf|pdf"));
+    return {};
   }
 
-  bool Parts(PartSet* parts) const {
-    if (!m_parser.isSet("parts")) return true;
+  Status Parts(PartSet* parts) const {
+    if (!m_parser.isSet("parts")) return {};
     *parts = PartSet::None();
     for (const QString& name : m_parser.value("parts").split(QLatin1Char(','))) {
       Part part;
       if (!ParsePart(name.trimmed(), &part))
-        return Fail(QStringLiteral("unknown part '%1' (use %2)").arg(name.trimmed(), PartList()));
+        return UsageError("--parts", UnknownValue("part", name.trimmed(), PartList()));
       parts->Add(part);
     }
-    return true;
+    return {};
   }
 
-  bool Paper(TemplateOutput* out) const {
+  Status Paper(TemplateOutput* out) const {
     if (m_parser.isSet("paper") && !ParsePaper(m_parser.value("paper"), &out->paper))
-      return Fail(QStringLiteral("unknown paper '%1' (use a4 or letter)").arg(m_parser.value("paper")));
-    const auto overlap = FiniteOption(m_parser, QStringLiteral("overlap"), out->overlapMm);
-    if (!overlap) return false;
+      return UsageError("--paper", UnknownValue("paper", m_parser.value("paper"), "a4 or letter"));
+    const Result<double> overlap = LengthOption(m_parser, "overlap", out->overlapMm, {LengthUnit::kMm});
+    if (!overlap) return overlap.error();
     out->overlapMm = *overlap;
     if (const Result<TilePlan> check = PlanTiles(0.0, 0.0, out->paper, out->overlapMm); !check)
-      return Fail(QStringLiteral("--overlap: %1").arg(ErrorText(check.error())));
-    return true;
+      return UsageError("--overlap", ErrorText(check.error()));
+    return {};
   }
 
-  bool Dxf(DxfOptions* dxf) const {
+  Status Dxf(DxfOptions* dxf) const {
     if (m_parser.isSet("dxf-version")) {
       const QString v = m_parser.value("dxf-version").toUpper();
       if (v == QLatin1String("12") || v == QLatin1String("R12"))
@@ -70,47 +67,71 @@ class Reader {
       else if (v == QLatin1String("2000") || v == QLatin1String("R2000"))
         dxf->version = DxfVersion::R2000;
       else
-        return Fail(
-            QStringLiteral("unknown DXF version '%1' (use 12 or 2000)").arg(m_parser.value("dxf-version")));
+        return UsageError("--dxf-version",
+                          UnknownValue("DXF version", m_parser.value("dxf-version"), "12 or 2000"));
     }
     if (m_parser.isSet("dxf-unit") && !ParseDxfUnit(m_parser.value("dxf-unit"), &dxf->unit))
-      return Fail(QStringLiteral("unknown DXF unit '%1' (use mm or in)").arg(m_parser.value("dxf-unit")));
-    return true;
-  }
-
-  bool Unit(ExportUnit* unit) const {
-    if (m_parser.isSet("unit") && !ParseExportUnit(m_parser.value("unit"), unit))
-      return Fail(QStringLiteral("unknown unit '%1' (use cm or in)").arg(m_parser.value("unit")));
-    return true;
+      return UsageError("--dxf-unit", UnknownValue("DXF unit", m_parser.value("dxf-unit"), "mm or in"));
+    return {};
   }
 
  private:
   const QCommandLineParser& m_parser;
-  QString m_command;
 };
 
 }  // namespace
 
+void AddUnitOption(QCommandLineParser& parser) {
+  parser.addOption({QStringLiteral("unit"),
+                    QStringLiteral("cm (default) or in: what the design's numbers and bare lengths mean"),
+                    QStringLiteral("unit")});
+}
+
+Result<ExportUnit> UnitOption(const QCommandLineParser& parser) {
+  ExportUnit unit = ExportUnit::Cm;
+  if (parser.isSet("unit") && !ParseExportUnit(parser.value("unit"), &unit))
+    return UsageError("--unit", UnknownValue("unit", parser.value("unit"), "cm or in"));
+  return unit;
+}
+
 void AddTemplateOptions(QCommandLineParser& parser) {
   parser.addOption({QStringLiteral("format"), QStringLiteral("svg, dxf or pdf"), QStringLiteral("format")});
-  parser.addOption({QStringLiteral("unit"), QStringLiteral("cm or in: what the design's numbers mean"),
-                    QStringLiteral("unit")});
+  AddUnitOption(parser);
   parser.addOption({QStringLiteral("parts"),
                     QStringLiteral("what the file holds, comma-separated: %1").arg(PartList()),
                     QStringLiteral("LIST")});
   parser.addOption({QStringLiteral("paper"), QStringLiteral("a4 or letter"), QStringLiteral("paper")});
-  parser.addOption(
-      {QStringLiteral("overlap"), QStringLiteral("overlap of the tiles in mm"), QStringLiteral("MM")});
+  parser.addOption({QStringLiteral("overlap"), QStringLiteral("overlap of the PDF's tiles (mm, default 10)"),
+                    QStringLiteral("MM")});
   parser.addOption({QStringLiteral("dxf-version"), QStringLiteral("12 or 2000"), QStringLiteral("version")});
   parser.addOption({QStringLiteral("dxf-unit"), QStringLiteral("mm (default) or in: the DXF file's unit"),
                     QStringLiteral("unit")});
 }
 
-bool ReadTemplateOptions(const QCommandLineParser& parser, const QString& command, const QString& outPath,
-                         TemplateRequest* request) {
-  const Reader read(parser, command);
-  return read.Format(outPath, &request->output.format) && read.Unit(&request->unit) &&
-         read.Parts(&request->parts) && read.Paper(&request->output) && read.Dxf(&request->output.dxf);
+Result<TemplateRequest> ReadTemplateOptions(const QCommandLineParser& parser, const QString& outPath) {
+  const Reader read(parser);
+  TemplateRequest request;
+  const Result<ExportUnit> unit = UnitOption(parser);
+  if (!unit) return unit.error();
+  request.unit = *unit;
+  for (const Status& s : {read.Format(outPath, &request.output.format), read.Parts(&request.parts),
+                          read.Paper(&request.output), read.Dxf(&request.output.dxf)})
+    if (!s) return s.error();
+  return request;
+}
+
+Status WriteTemplate(const QString& path, const RenderedTemplate& rendered, bool quiet) {
+  if (const Status written = CommitFile(path, rendered.bytes); !written) return written.error();
+  if (!quiet) PrintOut(QStringLiteral("wrote %1 (%2)\n").arg(path, rendered.summary));
+  return {};
+}
+
+Status NoTemplateOptions(const QCommandLineParser& parser) {
+  for (const char* name : {"format", "parts", "paper", "overlap", "dxf-version", "dxf-unit"})
+    if (parser.isSet(name))
+      return UsageError(QStringLiteral("--") + name,
+                        QStringLiteral("needs a template to write: give -o OUT"));
+  return {};
 }
 
 }  // namespace cli

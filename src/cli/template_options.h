@@ -7,6 +7,7 @@
 #include "export/export_layers.h"
 #include "export/export_units.h"
 #include "export/template_output.h"
+#include "geometry/result.h"
 
 class QCommandLineParser;
 
@@ -18,11 +19,19 @@ struct TemplateRequest {
   PartSet parts = PartSet::All();
 };
 
+// --unit cm|in: what a design's numbers (and a bare length) mean.
+void AddUnitOption(QCommandLineParser& parser);
+Result<ExportUnit> UnitOption(const QCommandLineParser& parser);
+
 void AddTemplateOptions(QCommandLineParser& parser);
 
-// Reads the options; the format comes from outPath's extension unless --format names it. False after
-// one line "vesk-cli: COMMAND: ..." on stderr.
-bool ReadTemplateOptions(const QCommandLineParser& parser, const QString& command, const QString& outPath,
-                         TemplateRequest* request);
+// Reads the options; the format comes from outPath's extension unless --format names it. Each is
+// checked as it is read, so a bad one is reported before any work is done.
+Result<TemplateRequest> ReadTemplateOptions(const QCommandLineParser& parser, const QString& outPath);
+// Writes the template's bytes whole (or nothing), then prints "wrote OUT (summary)" unless quiet.
+Status WriteTemplate(const QString& path, const RenderedTemplate& rendered, bool quiet = false);
+
+// Refuses the template options other than --unit, which mean nothing without a template to write.
+Status NoTemplateOptions(const QCommandLineParser& parser);
 
 }  // namespace cli

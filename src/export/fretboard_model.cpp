@@ -12,14 +12,34 @@ Segment Across(const BoardLine& line) {
   return Segment{line.bass, line.treble};
 }
 
-// The fret's number under its treble end, beyond any extension.
+// The fret's number beside its treble end, outside the board and beyond any extension.
 TextLine FretNumber(const Segment& fret, int number, bool joint, ExportUnit unit) {
   const double h = UnitsFromMillimetres(kNumberHeightMm, unit);
   const double gap = UnitsFromMillimetres(kNumberGapMm, unit);
   const QString text = joint ? QStringLiteral("%1 J").arg(number) : QString::number(number);
   // Centred on the fret, judging a digit 0.6 of the height wide.
   const double x = fret.b.x - 0.3 * h * text.size();
-  return TextLine{Point2{x, fret.b.y - gap - h}, text, h};
+  const double y = fret.b.y < 0.0 ? fret.b.y - gap - h : fret.b.y + gap;
+  return TextLine{Point2{x, y}, text, h};
+}
+
+BoardLine Mirrored(const BoardLine& l) {
+  return {{l.bass.x, -l.bass.y}, {l.treble.x, -l.treble.y}};
+}
+
+// The table seen from the other side of the centreline: the bass edge below it.
+FretTable Mirrored(FretTable t) {
+  for (FretRow& row : t.frets) row.line = Mirrored(row.line);
+  for (BoardLine* l : {&t.nut, &t.boardEnd, &t.saddle}) *l = Mirrored(*l);
+  return t;
+}
+
+// The extension of the nut past each edge; the rest of it is the board's own edge.
+void AddNutExtensions(const BoardLine& nut, double extend, DrawingLayer& layer) {
+  if (!(extend > 0.0)) return;
+  const Segment whole = ExtendedFret(nut, extend);
+  layer.segments.push_back(Segment{whole.a, nut.bass});
+  layer.segments.push_back(Segment{nut.treble, whole.b});
 }
 
 }  // namespace
@@ -49,7 +69,7 @@ Polyline SlotOutline(const Segment& fret, double width) {
 }
 
 ExportModel BuildFretboardModel(const FretboardDrawing& d, ExportUnit unit, const QStringList& titleLines) {
-  const FretTable& t = d.table;
+  const FretTable t = d.hand == Handedness::kRight ? Mirrored(d.table) : d.table;
   ExportModel m = NewExportModel(unit);
 
   Polyline board;
@@ -62,7 +82,7 @@ ExportModel BuildFretboardModel(const FretboardDrawing& d, ExportUnit unit, cons
   m.AddLayer(QStringLiteral("CENTRELINE"), Part::Centreline)
       .segments.push_back(Segment{{nutX, 0.0}, {saddleX, 0.0}});
 
-  m.AddLayer(QStringLiteral("NUT"), Part::Frets).segments.push_back(ExtendedFret(t.nut, d.extend));
+  AddNutExtensions(t.nut, d.extend, m.AddLayer(QStringLiteral("NUT"), Part::Frets));
 
   DrawingLayer& frets = m.AddLayer(QStringLiteral("FRETS"), Part::Frets);
   std::vector<TextLine> numbers;

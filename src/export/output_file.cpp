@@ -9,7 +9,7 @@
 
 Status CommitFile(const QString& path, const QByteArray& bytes) {
   const auto fail = [&](const QString& cause) {
-    return ErrorFrom(QStringLiteral("cannot write %1: %2").arg(QDir::toNativeSeparators(path), cause));
+    return ErrorFrom(QStringLiteral("%1: cannot be written: %2").arg(QDir::toNativeSeparators(path), cause));
   };
   if (QFileInfo(path).isDir()) return fail(QStringLiteral("it is a folder"));
   if (const Status written = CommitWholeFile(path, bytes); !written) return fail(ErrorText(written.error()));

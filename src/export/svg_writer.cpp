@@ -2,6 +2,7 @@
 #include "export/svg_writer.h"
 
 #include <QXmlStreamWriter>
+#include <cmath>
 
 #include "export/export_model.h"
 #include "export/title_block.h"
@@ -113,11 +114,17 @@ class SvgLayers {
   const ExportModel& m_model;
 };
 
+// The sheet's edges on a grid of a millionth of the unit: the margin moves by less than that, and the
+// size reads as it is meant ("49.65cm", not "49.650000000000006cm").
+double OnSheetGrid(double v) {
+  return std::round(v * 1e6) / 1e6;
+}
+
 void WriteRoot(QXmlStreamWriter& xml, const ExportModel& m) {
   const double margin = UnitsFromMillimetres(kMarginMm, m.unit);
   const Bounds all = m.ShownBounds();
-  const double x = all.minX - margin, y = 0.0 - (all.maxY + margin);
-  const double w = all.Width() + 2 * margin, h = all.Height() + 2 * margin;
+  const double x = OnSheetGrid(all.minX - margin), y = OnSheetGrid(0.0 - (all.maxY + margin));
+  const double w = OnSheetGrid(all.Width() + 2 * margin), h = OnSheetGrid(all.Height() + 2 * margin);
   const QString unit = UnitName(m.unit);
   xml.writeDefaultNamespace(QStringLiteral("http://www.w3.org/2000/svg"));
   xml.writeNamespace(kInkscapeNs, QStringLiteral("inkscape"));

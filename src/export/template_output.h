@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include "export/dxf_writer.h"
 #include "export/pdf_tiling.h"
@@ -26,7 +27,8 @@ struct TemplateOutput {
 
 struct RenderedTemplate {
   QByteArray bytes;
-  QString summary;  // "SVG", "DXF R12 in mm", "PDF, 7 A4 page(s) ..."
+  QString summary;      // "SVG", "DXF R12 in mm", "PDF, 7 A4 page(s) ..."
+  QStringList notes{};  // what the template leaves out and why, one line each
 };
 
 // Refused when the drawing needs too many pages; Failed when a writer gives up.

@@ -40,6 +40,13 @@ struct Taper {
   double operator()(double x) const { return nutWidth + slope * (x - atNut); }
 };
 
+// How far inside the edges the outer strings lie: linear in x, anchored like the taper on the centre
+// string, at the nut and at the last fret.
+struct Margin {
+  double atNut = 0.0, nut = 0.0, slope = 0.0;
+  double operator()(double x) const { return nut + slope * (x - atNut); }
+};
+
 FretTableStatus CheckInput(const FretTableInput& in) {
   if (!Positive(in.bassScale) || !Positive(in.trebleScale)) return FretTableStatus::kBadScale;
   if (in.fretCount < 1 || in.fretCount > kMaxFrets) return FretTableStatus::kBadFretCount;
@@ -50,6 +57,9 @@ FretTableStatus CheckInput(const FretTableInput& in) {
   if (!std::isfinite(in.saddleCompensation) || in.saddleCompensation < 0.0)
     return FretTableStatus::kBadCompensation;
   if (!std::isfinite(in.slotWidth) || in.slotWidth < 0.0) return FretTableStatus::kBadSlotWidth;
+  if (!(in.stringMarginNut >= 0.0) || !(in.stringMarginLast >= 0.0) || !std::isfinite(in.stringMarginNut) ||
+      !std::isfinite(in.stringMarginLast))
+    return FretTableStatus::kBadMargin;
   const double v = in.boardEndValue;
   switch (in.boardEnd) {
     case BoardEndKind::kNextFret:
@@ -81,6 +91,30 @@ FretOnEdge OnEdge(int n, double scale, double compensation, double width) {
 BoardLine Across(double bassX, double trebleX, const Taper& taper) {
   return {{bassX, 0.5 * taper(bassX)}, {trebleX, -0.5 * taper(trebleX)}};
 }
+
+// Lines across the board through the outer strings' points at bassX and trebleX, carried on to the
+// edges. Without margins the strings are the edges, and the line is just its two points.
+struct StringLines {
+  Taper taper;
+  Margin margin;
+  bool margins = false;
+
+  Point2 BassString(double x) const { return {x, 0.5 * taper(x) - margin(x)}; }
+  Point2 TrebleString(double x) const { return {x, -(0.5 * taper(x) - margin(x))}; }
+
+  BoardLine Through(double bassX, double trebleX) const {
+    if (!margins) return Across(bassX, trebleX, taper);
+    const Point2 b = BassString(bassX), t = TrebleString(trebleX);
+    const double dx = b.x - t.x, dy = b.y - t.y;
+    // From each string on along the line, u times (b - t), to where it meets its edge, y = +-taper/2;
+    // a line that runs towards the edge no faster than the edge itself never meets it.
+    const double bassRate = dy - 0.5 * taper.slope * dx, trebleRate = dy + 0.5 * taper.slope * dx;
+    if (!(bassRate > 0.0) || !(trebleRate > 0.0)) return Across(NAN, NAN, taper);
+    const double bassEdgeX = b.x + margin(b.x) / bassRate * dx;
+    const double trebleEdgeX = t.x - margin(t.x) / trebleRate * dx;
+    return Across(bassEdgeX, trebleEdgeX, taper);
+  }
+};
 
 // Where each edge's end of the board lies along the axis.
 void PlaceBoardEnd(const FretTableInput& in, const Axis& axis, double* bassX, double* trebleX) {
@@ -131,6 +165,57 @@ bool KeepsAWidth(const FretTable& t) {
                      [](const BoardLine* l) { return l->bass.y > 0.0 && l->treble.y < 0.0; });
 }
 
+StringLines MakeLines(const FretTableInput& in, const Axis& axis) {
+  StringLines lines;
+  lines.taper.atNut = axis.Centre(0);
+  lines.taper.nutWidth = in.nutWidth;
+  lines.taper.slope = (in.widthAtFret - in.nutWidth) / (axis.Centre(in.widthFret) - lines.taper.atNut);
+  lines.margin.atNut = axis.Centre(0);
+  lines.margin.nut = in.stringMarginNut;
+  lines.margin.slope =
+      (in.stringMarginLast - in.stringMarginNut) / (axis.Centre(in.fretCount) - lines.margin.atNut);
+  lines.margins = in.stringMarginNut != 0.0 || in.stringMarginLast != 0.0;
+  return lines;
+}
+
+// Where each string (or edge) crosses the line: its nut, its board end and its saddle.
+struct StringEnds {
+  double bassNut = 0.0, trebleNut = 0.0, bassEnd = 0.0, trebleEnd = 0.0, bassSaddle = 0.0, trebleSaddle = 0.0;
+};
+
+// The outer strings stay apart from the nut to the saddle, and inside the board to its end (values
+// that are not finite are left to the finiteness check).
+bool StringsFit(const StringLines& lines, const StringEnds& e) {
+  if (!lines.margins) return true;
+  for (double x : {e.bassNut, e.trebleNut, e.bassSaddle, e.trebleSaddle})
+    if (lines.BassString(x).y <= 0.0) return false;
+  return !(lines.margin(e.bassEnd) < 0.0) && !(lines.margin(e.trebleEnd) < 0.0);
+}
+
+void AddFrets(const FretTableInput& in, const Axis& axis, const StringLines& lines, FretTable& out) {
+  const Taper& taper = lines.taper;
+  out.frets.reserve(static_cast<std::size_t>(in.fretCount));
+  for (int n = 1; n <= in.fretCount; ++n) {
+    FretRow row;
+    row.fret = n;
+    row.line = lines.Through(axis.Bass(n), axis.Treble(n));
+    row.bass = OnEdge(n, in.bassScale, in.saddleCompensation, taper(row.line.bass.x));
+    row.treble = OnEdge(n, in.trebleScale, in.saddleCompensation, taper(row.line.treble.x));
+    row.angle =
+        std::atan2(row.line.bass.x - row.line.treble.x, row.line.bass.y - row.line.treble.y) * (180.0 / kPi);
+    out.frets.push_back(row);
+  }
+}
+
+FretTableStatus Check(const FretTableInput& in, const FretTable& t, const StringLines& lines,
+                      const StringEnds& ends) {
+  if (!StringsFit(lines, ends)) return FretTableStatus::kBadMargin;
+  if (!AllFinite(t)) return FretTableStatus::kNotFinite;
+  if (!KeepsAWidth(t)) return FretTableStatus::kNarrowsToNothing;
+  if (in.slotWidth > t.maxSlotWidth) return FretTableStatus::kBadSlotWidth;
+  return FretTableStatus::kOk;
+}
+
 }  // namespace
 
 FretTable MakeFretTable(const FretTableInput& in) {
@@ -145,41 +230,25 @@ FretTable MakeFretTable(const FretTableInput& in) {
   axis.centreScale = 0.5 * (in.bassScale + in.trebleScale);
   axis.square = std::max(-FretPosition(0, in.perpendicularFret, in.bassScale),
                          -FretPosition(0, in.perpendicularFret, in.trebleScale));
-  Taper taper;
-  taper.atNut = axis.Centre(0);
-  taper.nutWidth = in.nutWidth;
-  taper.slope = (in.widthAtFret - in.nutWidth) / (axis.Centre(in.widthFret) - taper.atNut);
+  const StringLines lines = MakeLines(in, axis);
 
   out.multiscale = in.bassScale != in.trebleScale;
-  out.frets.reserve(static_cast<std::size_t>(in.fretCount));
-  for (int n = 1; n <= in.fretCount; ++n) {
-    FretRow row;
-    row.fret = n;
-    row.line = Across(axis.Bass(n), axis.Treble(n), taper);
-    row.bass = OnEdge(n, in.bassScale, in.saddleCompensation, taper(row.line.bass.x));
-    row.treble = OnEdge(n, in.trebleScale, in.saddleCompensation, taper(row.line.treble.x));
-    row.angle =
-        std::atan2(row.line.bass.x - row.line.treble.x, row.line.bass.y - row.line.treble.y) * (180.0 / kPi);
-    out.frets.push_back(row);
-  }
-  out.nut = Across(axis.Bass(0), axis.Treble(0), taper);
-  double bassEnd = 0.0, trebleEnd = 0.0;
-  PlaceBoardEnd(in, axis, &bassEnd, &trebleEnd);
-  out.boardEnd = Across(bassEnd, trebleEnd, taper);
-  out.bassLength = bassEnd - out.nut.bass.x;
-  out.trebleLength = trebleEnd - out.nut.treble.x;
-  out.saddle = Across(out.nut.bass.x + in.bassScale + in.saddleCompensation,
-                      out.nut.treble.x + in.trebleScale + in.saddleCompensation, taper);
+  AddFrets(in, axis, lines, out);
+  StringEnds e;
+  e.bassNut = axis.Bass(0);
+  e.trebleNut = axis.Treble(0);
+  PlaceBoardEnd(in, axis, &e.bassEnd, &e.trebleEnd);
+  e.bassSaddle = e.bassNut + in.bassScale + in.saddleCompensation;
+  e.trebleSaddle = e.trebleNut + in.trebleScale + in.saddleCompensation;
+  out.nut = lines.Through(e.bassNut, e.trebleNut);
+  out.boardEnd = lines.Through(e.bassEnd, e.trebleEnd);
+  out.bassLength = out.boardEnd.bass.x - out.nut.bass.x;
+  out.trebleLength = out.boardEnd.treble.x - out.nut.treble.x;
+  out.saddle = lines.Through(e.bassSaddle, e.trebleSaddle);
   out.maxSlotWidth =
       0.5 * std::min(out.frets.front().bass.fromPrevious, out.frets.front().treble.fromPrevious);
 
-  FretTableStatus status = FretTableStatus::kOk;
-  if (!AllFinite(out))
-    status = FretTableStatus::kNotFinite;
-  else if (!KeepsAWidth(out))
-    status = FretTableStatus::kNarrowsToNothing;
-  else if (in.slotWidth > out.maxSlotWidth)
-    status = FretTableStatus::kBadSlotWidth;
+  const FretTableStatus status = Check(in, out, lines, e);
   if (status != FretTableStatus::kOk) {
     const double maxSlot = out.maxSlotWidth;
     out = FretTable();

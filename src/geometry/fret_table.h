@@ -7,8 +7,10 @@
 #include "geometry/point2.h"
 
 // Board points are Point2 in model coordinates, in whatever unit the scale is in: x along the
-// centreline towards the saddle, y across it, the bass edge at y > 0. Every distance along an edge
-// is measured parallel to the centreline, as fret positions on a straight board are.
+// centreline towards the saddle, y across it, the bass edge at y > 0 (a left-handed board seen from
+// its face with the nut at the left; a drawing mirrors it for a right-handed one). Every distance
+// along a string or an edge is measured parallel to the centreline, as fret positions on a straight
+// board are.
 
 // A straight line across the board, from its bass end to its treble end.
 struct BoardLine {
@@ -34,11 +36,18 @@ struct FretTableInput {
   double boardEndValue = 0.0;
   double saddleCompensation = 0.0;  // added to each edge's saddle distance, never to a fret
   double slotWidth = 0.0;           // 0: frets are single lines
+  // How far inside the board's edges the outer strings lie, square to the centreline: at the nut and
+  // at the last fret (where the centre string crosses them), linear between. The scales are then the
+  // outer strings', each fret runs through its places on both strings and on to the edges. Both 0:
+  // the strings run along the edges.
+  double stringMarginNut = 0.0;
+  double stringMarginLast = 0.0;
 };
 
 inline constexpr int kMaxFrets = 36;
 
 // One fret's numbers along one edge. Each is computed from the nut, never by adding up spacings.
+// (With string margins, the distances are along the outer string, the width at the fret's edge end.)
 struct FretOnEdge {
   double fromNut = 0.0;       // L (1 - 2^(-n/12))
   double fromPrevious = 0.0;  // from fret n - 1 (the nut for fret 1)
@@ -64,14 +73,15 @@ enum class FretTableStatus {
   kBadBoardEnd,       // before the last fret, or not finite
   kBadSlotWidth,      // negative, not finite, or wider than half the first fret spacing
   kBadCompensation,   // negative or not finite
+  kBadMargin,         // a string margin negative or not finite, or the strings meet or leave the board
   kNarrowsToNothing,  // the taper reaches zero width before the saddle
   kNotFinite,         // a result overflowed
 };
 
 struct FretTable {
   FretTableStatus status = FretTableStatus::kOk;
-  std::vector<FretRow> frets;  // 1..N
-  BoardLine nut, boardEnd, saddle;
+  std::vector<FretRow> frets;                   // 1..N
+  BoardLine nut, boardEnd, saddle;              // from edge to edge
   double bassLength = 0.0, trebleLength = 0.0;  // each edge from its nut end to the board end
   // The slot width allowed: half the shortest first-fret spacing.
   double maxSlotWidth = 0.0;

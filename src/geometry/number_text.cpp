@@ -3,6 +3,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <string>
 
 namespace {
 
@@ -47,4 +48,17 @@ std::string ShortestRoundTrip(double value) {
   const std::size_t sign = std::signbit(value) ? 1 : 0;
   if (digits.size() >= text.size() - sign) return text;
   return text.substr(0, sign) + digits + std::string(text.size() - sign - digits.size(), '0');
+}
+
+double ScaledByPowerOfTen(double value, int exponent) {
+  if (!std::isfinite(value) || value == 0.0 || exponent < -400 || exponent > 400)
+    return value * std::pow(10.0, exponent);
+  const std::string text = Scientific(value);  // "-6.477e+01"
+  const std::size_t e = text.find('e');
+  const int scaled = std::stoi(text.substr(e + 1)) + exponent;
+  const std::string shifted = text.substr(0, e) + 'e' + std::to_string(scaled);
+  double result = 0.0;
+  const auto [end, error] = std::from_chars(shifted.data(), shifted.data() + shifted.size(), result);
+  if (error == std::errc::result_out_of_range) return value * std::pow(10.0, exponent);
+  return result;
 }

@@ -9,3 +9,8 @@
 // shortest digits, then zeros). Negative zero keeps its sign ("-0"); not-a-number and the infinities
 // are "nan", "inf" and "-inf".
 std::string ShortestRoundTrip(double value);
+
+// The double nearest to value's shortest decimal (as above) times 10^exponent: a change between
+// millimetres and centimetres that adds no binary noise (64.77 cm is 647.7 mm, where 64.77 * 10 is
+// 647.6999999999999). Values that are not finite, and zeros, are multiplied as they are.
+double ScaledByPowerOfTen(double value, int exponent);

@@ -39,6 +39,45 @@ TEST(CliFit, UsageErrorsExitTwoWithOneLineNamingTheOption) {
   ExpectUsageError({"fit", "--a4", "0.1", "--length", "NaN"}, "--length");
 }
 
+TEST(CliFit, ALengthOrWidthNotAboveZeroIsRefused) {
+  for (const QStringList& args :
+       {QStringList{"--length", "0"}, {"--waist", "-1"}, {"--lower-bout", "-0mm"}, {"--upper-bout", "0in"}})
+    ExpectUsageError(QStringList{"fit"} + args, args[0] + ": " + args[1] + " is not greater than 0");
+}
+
+// A fit that fails says why in the user's words, then the solver's reason, and exits 1.
+TEST(CliFit, AFailedFitSaysWhyBeforeTheSolversReason) {
+  const struct {
+    QStringList args;
+    const char* why;
+  } runs[] = {{{"--waist", "20"}, "the waist must be narrower than both bouts: Exceeded iteration limit"},
+              {{"--a4", "50"}, "the values cannot form a body: Exceeded iteration limit"}};
+  for (const auto& run : runs) {
+    const CliResult r = RunCli(QStringList{"fit"} + run.args);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.out.startsWith("fit failed after ")) << r.out.toStdString();
+    EXPECT_EQ(r.err.toStdString(), std::string("vesk-cli: fit: the design does not fit: ") + run.why + "\n");
+  }
+}
+
+// Lengths take a unit; a bare number is in --unit, whose new-design values are converted too.
+TEST(CliFit, LengthsTakeAUnitAndTheDefaultsFollowTheCommandsUnit) {
+  const QByteArray plain = RunCli({"fit", "--json"}).out;
+  for (const QStringList& same :
+       {QStringList{"--length", "490mm"}, {"--length", "49cm"}, {"--waist", "120mm"}})
+    EXPECT_EQ(RunCli(QStringList{"fit", "--json"} + same).out, plain) << same.join(' ').toStdString();
+  const QJsonObject inches = RunCli({"fit", "--json", "--unit", "in"}).Json();
+  EXPECT_NEAR(inches["length"].toDouble(), 49.0 / 2.54, 1e-12);
+  EXPECT_EQ(RunCli({"fit", "--json", "--unit", "in", "--length", "49cm"}).out,
+            RunCli({"fit", "--json", "--unit", "in"}).out);
+  const CliResult warned = RunCli({"fit", "--length", "490"});
+  EXPECT_EQ(warned.exitCode, 0);
+  EXPECT_TRUE(
+      warned.err.contains("fit: --length: 490 cm is outside the usual 10 to 200 cm of a body length; did "
+                          "you mean 490mm?"))
+      << warned.err.toStdString();
+}
+
 TEST(CliFit, FileTogetherWithShapeOptionsIsAUsageError) {
   ExpectUsageError({"fit", VESK_TEST_DATA_DIR "/new_design.bin", "--waist", "11"}, "waist");
   ExpectUsageError({"fit", VESK_TEST_DATA_DIR "/new_design.bin", VESK_TEST_DATA_DIR "/new_design.bin"},

@@ -209,37 +209,56 @@ TEST_P(CliFretsRefuses, WithOneLineExitTwoAndNothingWritten) {
 INSTANTIATE_TEST_SUITE_P(
     Args, CliFretsRefuses,
     ::testing::Values(
-        BadArgs{"ZeroScale", {"--scale", "0"}, "scale length"},
-        BadArgs{"NegativeScale", {"--scale", "-65"}, "scale length"},
-        BadArgs{"NaNScale", {"--scale", "nan"}, "not a finite number"},
-        BadArgs{"InfiniteScale", {"--scale", "inf"}, "not a finite number"},
+        BadArgs{"ZeroScale", {"--scale", "0"}, "frets: --scale: 0 is not greater than 0"},
+        BadArgs{"NegativeScale", {"--scale", "-65"}, "frets: --scale: -65 is not greater than 0"},
+        BadArgs{"NaNScale", {"--scale", "nan"}, "--scale: 'nan' is not a length"},
+        BadArgs{"InfiniteScale", {"--scale", "inf"}, "--scale: 'inf' is not a length"},
+        BadArgs{"ScaleInFeet", {"--scale", "2.1ft"}, "--scale: '2.1ft' is not a length"},
         BadArgs{"ThreeScales", {"--scale", "68,66,65", "--perpendicular", "7"}, "BASS,TREBLE"},
         BadArgs{"TwoScalesWithoutPerpendicular", {"--scale", "68,65"}, "--perpendicular"},
         BadArgs{"PerpendicularWithOneScale", {"--perpendicular", "7"}, "two scales"},
         BadArgs{"PerpendicularPastTheLastFret",
                 {"--scale", "68,65", "--perpendicular", "20"},
-                "0 (the nut) to 19"},
+                "--perpendicular: 20 is not a fret from 0 (the nut) to 19"},
         BadArgs{
             "PerpendicularBelowTheNut", {"--scale", "68,65", "--perpendicular", "-1"}, "0 (the nut) to 19"},
-        BadArgs{"NoFrets", {"--frets", "0"}, "1 to 36"},
-        BadArgs{"ThirtySevenFrets", {"--frets", "37"}, "1 to 36"},
-        BadArgs{"FretsNotAWholeNumber", {"--frets", "19.5"}, "not a whole number"},
-        BadArgs{"ZeroNutWidth", {"--nut-width", "0"}, "widths must be greater than 0"},
-        BadArgs{"NegativeWidthAt", {"--width-at", "12=-6"}, "widths must be greater than 0"},
+        BadArgs{"NoFrets", {"--frets", "0"}, "--frets: 0 is not from 1 to 36"},
+        BadArgs{"ThirtySevenFrets", {"--frets", "37"}, "--frets: 37 is not from 1 to 36"},
+        BadArgs{"FretsNotAWholeNumber", {"--frets", "19.5"}, "--frets: '19.5' is not a whole number"},
+        BadArgs{"ZeroNutWidth", {"--nut-width", "0"}, "--nut-width: 0 is not greater than 0"},
+        BadArgs{"NegativeWidthAt", {"--width-at", "12=-6"}, "--width-at: -6 is not greater than 0"},
         BadArgs{"WidthAtWithoutWidth", {"--width-at", "12"}, "FRET=WIDTH"},
-        BadArgs{"WidthAtTheNut", {"--width-at", "0=5"}, "not a fret from 1 to 36"},
-        BadArgs{"BoardEndBeforeTheLastFret", {"--board-end", "18.5"}, "before the last fret"},
-        BadArgs{"BoardShorterThanTheLastFret", {"--board-length", "43"}, "before the last fret"},
-        BadArgs{"NegativeOverhang", {"--overhang", "-1"}, "before the last fret"},
-        BadArgs{"TwoBoardEnds", {"--board-end", "20", "--overhang", "3"}, "exclude each other"},
+        BadArgs{"WidthAtTheNut", {"--width-at", "0=5"}, "--width-at: 0 is not from 1 to 36"},
+        BadArgs{"NarrowsToNothing",
+                {"--width-at", "12=0.2"},
+                "--width-at 12=0.2: the board's taper narrows to nothing"},
+        BadArgs{
+            "DesignNarrowsToNothing", {"--nut-width", "13"}, "frets: the board's taper narrows to nothing"},
+        BadArgs{"BoardEndBeforeTheLastFret",
+                {"--board-end", "18.5"},
+                "--board-end 18.5: the board cannot end before"},
+        BadArgs{"BoardShorterThanTheLastFret",
+                {"--board-length", "43"},
+                "--board-length 43: the board cannot end"},
+        BadArgs{"NegativeOverhang", {"--overhang", "-1"}, "--overhang: -1 is negative"},
+        BadArgs{
+            "TwoBoardEnds", {"--board-end", "20", "--overhang", "3"}, "--board-end and --overhang: exclude"},
         // Half of fret 1's 36.48 mm.
-        BadArgs{"SlotTooWide", {"--slot-width", "18.25"}, "wider than half the first fret spacing"},
-        BadArgs{"NegativeSlot", {"--slot-width", "-0.5"}, "narrower than 0"},
-        BadArgs{"NegativeExtension", {"--extend", "-2"}, "negative"},
+        BadArgs{"SlotTooWide",
+                {"--slot-width", "18.25"},
+                "--slot-width 18.25: a slot of 18.25 mm is wider than half"},
+        BadArgs{"NegativeSlot", {"--slot-width", "-0.5"}, "--slot-width: -0.5 is negative"},
+        BadArgs{"NegativeExtension", {"--extend", "-2"}, "--extend: -2 is negative"},
         BadArgs{"NegativeCompensation", {"--saddle-compensation", "-1"}, "negative"},
-        BadArgs{"TwoListings", {"--json", "--csv"}, "exclude each other"},
-        BadArgs{"UnknownPart", {"--parts", "outline,board"}, "unknown part 'board'"},
-        BadArgs{"UnknownUnit", {"--unit", "mm"}, "use cm or in"},
+        BadArgs{"NegativeStringMargin", {"--string-margin", "-1"}, "--string-margin: -1 is negative"},
+        BadArgs{"ThreeStringMargins", {"--string-margin", "1,2,3"}, "MM or NUT,LAST"},
+        BadArgs{"StringsMeet",
+                {"--string-margin", "26"},
+                "--string-margin 26: the outer strings must lie inside"},
+        BadArgs{"TwoListings", {"--json", "--csv"}, "--json and --csv: exclude each other"},
+        BadArgs{"UnknownPart", {"--parts", "outline,board"}, "--parts: unknown part 'board'"},
+        BadArgs{"NothingToDraw", {"--parts", "soundhole"}, "nothing of its drawing: it has no soundhole"},
+        BadArgs{"UnknownUnit", {"--unit", "mm"}, "--unit: unknown unit 'mm' (use cm or in)"},
         BadArgs{"ScaleOverflowsInMillimetres", {"--scale", "1e308"}, "too large"},
         BadArgs{"ScaleOver100m", {"--scale", "10000.1"}, "too large (at most 100 m)"},
         BadArgs{"TooWideForATemplate",
@@ -251,7 +270,77 @@ TEST(CliFrets, HelpExplainsTheOptionsAndTheirUnits) {
   const CliResult r = RunCli({"frets", "--help"});
   EXPECT_EQ(r.exitCode, 0);
   EXPECT_TRUE(r.out.startsWith("Usage: vesk-cli frets [options] [FILE]\n")) << r.out.toStdString();
-  for (const char* text :
-       {"--overhang <MM>", "--board-end <FRET>", "--width-at <N=W>", "--dxf-unit", "centre string"})
+  for (const char* text : {"--overhang <MM>", "--board-end <FRET>", "--width-at <N=W>", "--dxf-unit",
+                           "centre string", "--string-margin <MM>", "--left-handed", "right-handed", "648mm"})
     EXPECT_TRUE(r.out.contains(text)) << text;
+}
+
+// Lengths with a unit are read in it; a bare number is in the design's unit (the MM options' in mm).
+struct UnitCase {
+  const char* name;
+  QStringList args;
+  const char* key;  // in the JSON, in mm (in for an inch design)
+  double value;
+};
+void PrintTo(const UnitCase& c, std::ostream* os) {
+  *os << c.name;
+}
+
+class CliFretsUnits : public ::testing::TestWithParam<UnitCase> {};
+
+TEST_P(CliFretsUnits, EveryLengthTakesAUnit) {
+  const CliResult r = RunCli(QStringList{"frets", "--json"} + GetParam().args);
+  ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+  EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+  const QJsonObject o = r.Json();
+  const QString key = QString::fromLatin1(GetParam().key);
+  const double got = key == "margin" ? o["stringMargin"].toObject()["nut"].toDouble() : o[key].toDouble();
+  EXPECT_EQ(got, GetParam().value);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lengths, CliFretsUnits,
+    ::testing::Values(
+        UnitCase{"Millimetres", {"--scale", "648mm"}, "scale", 648.0},
+        UnitCase{"Centimetres", {"--scale", "64.77cm"}, "scale", 647.7},
+        UnitCase{"BareCentimetres", {"--scale", "64.77"}, "scale", 647.7},
+        // 25.5 in is 64.77 cm, so 647.7 mm to the last bit.
+        UnitCase{"Inches", {"--scale", "25.5in"}, "scale", 647.7},
+        UnitCase{"InchMark", {"--scale", "25.5\""}, "scale", 647.7},
+        UnitCase{"InchDesign", {"--unit", "in", "--scale", "25.5"}, "scale", 25.5},
+        UnitCase{"MillimetresInAnInchDesign", {"--unit", "in", "--scale", "647.7mm"}, "scale", 647.7 / 25.4},
+        UnitCase{"NutWidthInInches", {"--nut-width", "1.75in"}, "nutWidth", 44.45},
+        UnitCase{"DefaultsConvertedToInches", {"--unit", "in"}, "nutWidth", 5.2 / 2.54},
+        UnitCase{"MarginBareInMillimetres", {"--string-margin", "3.175"}, "margin", 3.175},
+        UnitCase{"MarginInInches", {"--string-margin", "0.125in"}, "margin", 0.125 * 25.4}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CliFrets, AScaleFarFromAnyGuitarsIsWarnedAboutWithTheLikelyUnit) {
+  const struct {
+    QStringList args;
+    const char* says;
+  } runs[] = {
+      {{"--scale", "648"},
+       "frets: --scale: 648 cm is outside the usual 20 to 120 cm of a scale length; "
+       "did you mean 648mm?\n"},
+      {{"--unit", "in", "--scale", "648"}, "did you mean 648mm?"},
+      {{"--scale", "6480mm"}, "6480 mm is outside the usual 20 to 120 cm of a scale length; check its unit"},
+      {{"--width-at", "12=62"},
+       "frets: --width-at: 62 cm is outside the usual 1 to 60 cm of a width; did you mean 62mm?"}};
+  for (const auto& run : runs) {
+    const CliResult r = RunCli(QStringList{"frets", "--csv"} + run.args);
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.OneErrorLine()) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(run.says)) << r.err.toStdString();
+  }
+}
+
+TEST(CliFrets, TheJsonSaysTheHandednessAndTheStringMargins) {
+  const QJsonObject right = RunCli({"frets", "--json", "--string-margin", "3,4"}).Json();
+  EXPECT_EQ(right["handedness"].toString(), "right");
+  EXPECT_EQ(right["stringMargin"].toObject()["nut"].toDouble(), 3.0);
+  EXPECT_EQ(right["stringMargin"].toObject()["lastFret"].toDouble(), 4.0);
+  const QJsonObject left = RunCli({"frets", "--json", "--left-handed"}).Json();
+  EXPECT_EQ(left["handedness"].toString(), "left");
+  EXPECT_EQ(left["stringMargin"].toObject()["nut"].toDouble(), 0.0);
 }

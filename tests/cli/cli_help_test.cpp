@@ -2,6 +2,7 @@
 // the program's own messages.
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "run_cli.h"
@@ -67,6 +68,48 @@ TEST(CliHelp, EveryCommandHasAHelpOfItsOwn) {
     // Help wins over what would otherwise be a usage error.
     EXPECT_EQ(RunCli({command, "--no-such-option-but", "--help"}).exitCode, 2);
     EXPECT_EQ(RunCli({command, "extra", "arguments", "--help"}).exitCode, 0);
+  }
+}
+
+TEST(CliHelp, EveryUsageLineNamesItsArguments) {
+  const struct {
+    const char* command;
+    const char* usage;
+  } rows[] = {{"fit", "[options] [FILE]"},   {"new", "[options] -o FILE"},   {"info", "[options] FILE"},
+              {"convert", "[options] FILE"}, {"render", "[options] [FILE]"}, {"export", "[options] [FILE]"},
+              {"frets", "[options] [FILE]"}};
+  for (const auto& row : rows) {
+    const CliResult r = RunCli({row.command, "--help"});
+    const QByteArray line = QByteArray("Usage: vesk-cli ") + row.command + ' ' + row.usage + '\n';
+    EXPECT_TRUE(r.out.startsWith(line)) << r.out.toStdString();
+  }
+}
+
+// Every fault is one line: the program, the command, what is at fault, and why.
+TEST(CliHelp, EveryFaultIsWordedTheSameWay) {
+  QTemporaryDir dir;
+  const QString missing = dir.filePath("missing.design");
+  const QList<QStringList> runs = {{"fit", "--girth", "3"},
+                                   {"fit", "--waist"},
+                                   {"fit", "--json=yes"},
+                                   {"fit", "--waist", "wide"},
+                                   {"fit", "a", "b"},
+                                   {"fit", missing},
+                                   {"info"},
+                                   {"convert", missing, "--in-to-cm"},
+                                   {"new"},
+                                   {"render"},
+                                   {"render", "--size", "big", "--layout-json"},
+                                   {"export", "-o", dir.filePath("x.svg"), "--unit", "mm"},
+                                   {"export"},
+                                   {"frets", "--frets", "40"},
+                                   {"frets", "--scale", "64,65"},
+                                   {"frets", "--json", "--csv"}};
+  static const QRegularExpression line(QStringLiteral("^vesk-cli: [a-z]+: [^:]+: [^\\n]+\\n$"));
+  for (const QStringList& args : runs) {
+    const CliResult r = RunCli(args);
+    EXPECT_NE(r.exitCode, 0) << args.join(' ').toStdString();
+    EXPECT_TRUE(line.match(QString::fromLocal8Bit(r.err)).hasMatch()) << r.err.toStdString();
   }
 }
 

@@ -189,7 +189,7 @@ TEST_F(RenderCommand, AFullDiskKeepsTheOldPictureAndSaysWhy) {
   });
   EXPECT_EQ(child.exitStatus, cli::kFileError);
   const QString message =
-      QStringLiteral("vesk-cli: %1: cannot be written: %2\n").arg(path, std::strerror(EFBIG));
+      QStringLiteral("vesk-cli: render: %1: cannot be written: %2\n").arg(path, std::strerror(EFBIG));
   EXPECT_EQ(child.stderrText.toStdString(), message.toStdString());
   EXPECT_EQ(testfiles::ReadBytes(path), old);
   EXPECT_EQ(testfiles::Entries(dir.path()), QStringList{"p.png"});

@@ -91,9 +91,15 @@ def main():
         check(len(pts) == 4 and all(near(p, q) for p, q in zip(pts, want)),
               'board corners %r, expected %r' % (pts, want))
 
-    check(len(layer['NUT']) == 1, 'NUT holds %d entities' % len(layer['NUT']))
-    if layer['NUT']:
-        check_line(layer['NUT'][0], k, board.extended(0), 'the nut')
+    # The board's outline closes across the nut; NUT holds only what --extend carries past the edges.
+    nut = layer['NUT']
+    if board.extend > 0:
+        check(len(nut) == 2, 'NUT holds %d entities, expected the two extensions' % len(nut))
+        (eb, et), (nb, nt) = board.extended(0), board.across(0)
+        for e, expected, what in zip(nut, [(eb, nb), (nt, et)], ['bass', 'treble']):
+            check_line(e, k, expected, 'the nut\'s %s extension' % what)
+    else:
+        check(len(nut) == 0, 'NUT holds %d entities; the board outline draws the nut' % len(nut))
 
     frets = layer['FRETS']
     check(len(frets) == board.frets, 'FRETS holds %d entities, expected %d' % (len(frets), board.frets))
@@ -104,8 +110,14 @@ def main():
     for n, e in enumerate(sorted(frets, key=middle), start=1):
         if a.slot > 0:
             check_slot(e, k, board.extended(n), a.slot, 'fret %d' % n)
-        else:
-            check_line(e, k, board.extended(n), 'fret %d' % n)
+            continue
+        check_line(e, k, board.extended(n), 'fret %d' % n)
+        # Under each outer string the fret lies where that string's scale puts it.
+        ends = points(e, k)
+        for bass in (True, False):
+            p = board.on_string(n, bass)
+            check(distance_to_line(p, ends[0], ends[1]) <= TOL_MM,
+                  'fret %d misses the %s string\'s place %r' % (n, 'bass' if bass else 'treble', p))
 
     saddle = layer['SADDLE']
     check(len(saddle) == 1, 'SADDLE holds %d entities' % len(saddle))

@@ -36,7 +36,7 @@ class ExportCliTest : public ::testing::Test {
 TEST_F(ExportCliTest, BadOptionsAreUsageErrors) {
   const QString out = Path("t.svg");
   ExpectOneLine({}, 2, "-o OUT");
-  ExpectOneLine({"-o", out, "--format", "png"}, 2, "unknown format 'png'");
+  ExpectOneLine({"-o", out, "--format", "png"}, 2, "export: --format: unknown format 'png'");
   ExpectOneLine({"-o", Path("t.png")}, 2, "cannot tell the format");
   ExpectOneLine({"-o", Path("t")}, 2, "cannot tell the format");
   ExpectOneLine({"-o", out, "--unit", "mm"}, 2, "unknown unit 'mm'");
@@ -47,8 +47,10 @@ TEST_F(ExportCliTest, BadOptionsAreUsageErrors) {
   ExpectOneLine({"-o", out, "--soundhole", "--no-soundhole"}, 2, "exclude");
   for (const char* overlap : {"abc", "nan", "inf", "-5", "95", "1e300"})
     ExpectOneLine({"-o", out, "--overlap", overlap}, 2, "overlap");
-  ExpectOneLine({"-o", out, "a", "b"}, 2, "unexpected argument 'b'");
-  ExpectOneLine({"-o", out, "--colour", "red"}, 2, "colour");
+  ExpectOneLine({"-o", out, "a", "b"}, 2, "export: 'b': unexpected argument");
+  ExpectOneLine({"-o", out, "--colour", "red"}, 2, "export: --colour: unknown option");
+  ExpectOneLine({"-o", out, "--parts", "soundhole", "--no-soundhole"}, 2, "nothing of its drawing");
+  ExpectOneLine({"-o", out, "--parts", "frets,check"}, 2, "it has no frets (it can hold outline, centreline");
   EXPECT_TRUE(Files().isEmpty()) << Files().join(' ').toStdString();
 }
 
@@ -61,10 +63,11 @@ TEST_F(ExportCliTest, BadPartsAndOffsetsAreUsageErrorsAndWriteNothing) {
       {{"--parts", "outline,mould"}, "unknown part 'mould'"},
       {{"--parts", ""}, "unknown part ''"},
       {{"--offset", "MOULD"}, "give NAME=MM"},
-      {{"--offset", "MOULD=wide"}, "give NAME=MM"},
+      {{"--offset", "MOULD=wide"}, "--offset MOULD: 'wide' is not a length"},
       {{"--offset", "=20"}, "give NAME=MM"},
-      {{"--offset", "MOULD=nan"}, "from -1000 to 1000"},
-      {{"--offset", "MOULD=inf"}, "from -1000 to 1000"},
+      {{"--offset", "MOULD=nan"}, "is not a length"},
+      {{"--offset", "MOULD=inf"}, "is not a length"},
+      {{"--offset", "MOULD=39.4in"}, "from -1000 to 1000"},
       {{"--offset", "MOULD=1000.001"}, "from -1000 to 1000"},
       {{"--offset", "MOULD=-1e300"}, "from -1000 to 1000"},
       {{"--offset", "MOULD=20", "--offset", "mould=30"}, "two offsets are named 'mould'"},
@@ -87,7 +90,9 @@ TEST_F(ExportCliTest, DesignThatDoesNotFitGivesOneLineAndKeepsTheOldFile) {
   for (const char* format : {"svg", "dxf", "pdf"}) {
     const ProcessResult r = RunCli({"export", design, "-o", out, "--format", format});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(ErrorLines(r), QStringList{"vesk-cli: the design does not fit: Matrix error"})
+    EXPECT_EQ(ErrorLines(r),
+              QStringList{"vesk-cli: export: the design does not fit: the length and the three "
+                          "widths must be greater than 0: Matrix error"})
         << r.err.toStdString();
   }
   EXPECT_EQ(QFile(out).size(), 0);
@@ -119,7 +124,7 @@ TEST_F(ExportCliTest, AbsurdSizesAreRefused) {
 }
 
 TEST_F(ExportCliTest, UnwritableOutputAndUnreadableInputAreFileErrors) {
-  ExpectOneLine({"-o", Path("no/such/folder/t.svg")}, 3, "cannot write");
+  ExpectOneLine({"-o", Path("no/such/folder/t.svg")}, 3, "t.svg: cannot be written");
   ExpectOneLine({"-o", dir.path() + "/", "--format", "pdf"}, 3, "folder");
   ExpectOneLine({Path("missing.vesk"), "-o", Path("t.svg")}, 3, "missing.vesk");
   EXPECT_FALSE(QFile::exists(Path("t.svg")));
@@ -130,7 +135,7 @@ TEST_F(ExportCliTest, ReadOnlyOutputFolderIsAFileError) {
   const QString locked = Path("locked");
   ASSERT_TRUE(QDir(dir.path()).mkdir("locked"));
   QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-  ExpectOneLine({"-o", locked + "/t.dxf"}, 3, "cannot write");
+  ExpectOneLine({"-o", locked + "/t.dxf"}, 3, "cannot be written");
   EXPECT_TRUE(QDir(locked).isEmpty());
   QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
@@ -144,4 +149,21 @@ TEST_F(ExportCliTest, FormatFromTheExtensionAndNotesForWhatIsLeftOut) {
   QFile svg(Path("T.SVG"));
   ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
   EXPECT_TRUE(svg.readAll().contains("<svg"));
+}
+
+// Without a file, --unit in draws the new design converted to inches: the same body, not a 49 in one.
+TEST_F(ExportCliTest, ANewDesignInInchesIsTheSameBody) {
+  // 49 cm of body and 5 mm either side: 50 cm, or 19.685039 in on the sheet's millionth-inch grid.
+  const struct {
+    const char* unit;
+    const char* width;
+  } units[] = {{"cm", "width=\"50cm\""}, {"in", "width=\"19.685039in\""}};
+  for (const auto& u : units) {
+    const QString out = Path("new.svg");
+    ASSERT_EQ(RunCli({"export", "--unit", u.unit, "-o", out}).exitCode, 0);
+    QFile svg(out);
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    const QByteArray root = svg.read(400);
+    EXPECT_TRUE(root.contains(u.width)) << root.toStdString();
+  }
 }

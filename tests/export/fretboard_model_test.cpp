@@ -51,9 +51,51 @@ TEST(FretboardModel, LayersInDrawingOrderWithTheirParts) {
   ASSERT_EQ(numbers.size(), 19u);
   EXPECT_EQ(numbers[13].text, "14 J");
   EXPECT_EQ(numbers[12].text, "13");
-  // Numbers sit under the board, clear of it.
-  for (const TextLine& t : numbers) EXPECT_LT(t.baselineLeft.y, -3.1);
+  // Right-handed, the treble edge is on top: the numbers sit above it, clear of the board.
+  for (std::size_t i = 0; i < numbers.size(); ++i)
+    EXPECT_GT(numbers[i].baselineLeft.y, -d.table.frets[i].line.treble.y) << i;
+  EXPECT_TRUE(m.Find("NUT")->segments.empty()) << "the board's outline draws the nut";
   EXPECT_GE(m.drawing.maxX, 65.0);  // the saddle line is part of the drawing
+}
+
+TEST(FretboardModel, RightHandedPutsTheBassEdgeAtTheBottomAndLeftHandedMirrorsIt) {
+  FretboardDrawing d;
+  d.table = Board(68.58, 64.77, 7);
+  const ExportModel right = BuildFretboardModel(d, ExportUnit::Cm, {});
+  d.hand = Handedness::kLeft;
+  const ExportModel left = BuildFretboardModel(d, ExportUnit::Cm, {});
+  const std::vector<Point2>& r = right.Find("BOARD")->polylines[0].points;
+  const std::vector<Point2>& l = left.Find("BOARD")->polylines[0].points;
+  // Bass nut, bass end, treble end, treble nut: the longer bass scale reaches further on both ends.
+  EXPECT_LT(r[0].y, 0.0);
+  EXPECT_LT(r[0].x, r[3].x);
+  ASSERT_EQ(r.size(), l.size());
+  for (std::size_t i = 0; i < r.size(); ++i) {
+    EXPECT_EQ(l[i].x, r[i].x);
+    EXPECT_EQ(l[i].y, -r[i].y);
+  }
+  const std::vector<Segment>& rf = right.Find("FRETS")->segments;
+  const std::vector<Segment>& lf = left.Find("FRETS")->segments;
+  for (std::size_t i = 0; i < rf.size(); ++i) {
+    EXPECT_EQ(lf[i].a.y, -rf[i].a.y);
+    EXPECT_EQ(lf[i].b.x, rf[i].b.x);
+  }
+}
+
+TEST(FretboardModel, AnExtendedNutIsDrawnOnlyPastTheEdges) {
+  FretboardDrawing d;
+  d.table = Board(68.58, 64.77, 7);
+  d.extend = 0.5;
+  d.hand = Handedness::kLeft;
+  const ExportModel m = BuildFretboardModel(d, ExportUnit::Cm, {});
+  const std::vector<Segment>& nut = m.Find("NUT")->segments;
+  ASSERT_EQ(nut.size(), 2u);
+  const Segment whole = ExtendedFret(d.table.nut, d.extend);
+  EXPECT_EQ(nut[0].a.x, whole.a.x);
+  EXPECT_EQ(nut[0].b.x, d.table.nut.bass.x);
+  EXPECT_EQ(nut[1].a.y, d.table.nut.treble.y);
+  EXPECT_EQ(nut[1].b.y, whole.b.y);
+  for (const Segment& s : nut) EXPECT_NEAR(Distance(s.a, s.b), 0.5, 1e-12);
 }
 
 TEST(FretboardModel, SlotsAreClosedRectanglesCentredOnTheFret) {
@@ -61,6 +103,7 @@ TEST(FretboardModel, SlotsAreClosedRectanglesCentredOnTheFret) {
   d.table = Board(68.58, 64.77, 7);
   d.slotWidth = 0.06;
   d.extend = 0.5;
+  d.hand = Handedness::kLeft;  // as the table has it
   const ExportModel m = BuildFretboardModel(d, ExportUnit::Cm, {});
   const DrawingLayer* frets = m.Find("FRETS");
   ASSERT_EQ(frets->polylines.size(), 19u);

@@ -84,11 +84,19 @@ const FretsCase kMultiscale{"MultiscaleR2000Extended",
                             {"--scale", "685.8,647.7", "--perpendicular", "7", "--frets", "24", "--nut", "52",
                              "--width-at", "12=62", "--extend", "5", "--board-end-fret", "24.5"},
                             {"--version", "AC1015", "--insunits", "4"}};
-const FretsCase kSlots{"SlotsAndSaddleCompensation",
-                       {"--slot-width", "0.6", "--saddle-compensation", "2.5", "--frets", "20"},
-                       {"--scale", "650", "--frets", "20", "--nut", "52", "--width-at", "12=62", "--slot",
-                        "0.6", "--compensation", "2.5"},
-                       {"--version", "AC1009", "--insunits", "4"}};
+const FretsCase kSlots{
+    "SlotsAndSaddleCompensationLeftHanded",
+    {"--slot-width", "0.6", "--saddle-compensation", "2.5", "--frets", "20", "--left-handed"},
+    {"--scale", "650", "--frets", "20", "--nut", "52", "--width-at", "12=62", "--slot", "0.6",
+     "--compensation", "2.5", "--left-handed"},
+    {"--version", "AC1009", "--insunits", "4"}};
+// 27 in and 25.5 in on the outer strings, which lie 1/8 in inside the edges.
+const FretsCase kStrings{"FannedStringsInsideTheEdges",
+                         {"--unit", "in", "--scale", "27,25.5", "--perpendicular", "7", "--frets", "24",
+                          "--nut-width", "1.75", "--width-at", "12=2.125", "--string-margin", "0.125in"},
+                         {"--scale", "685.8,647.7", "--perpendicular", "7", "--frets", "24", "--nut", "44.45",
+                          "--width-at", "12=53.975", "--margins", "3.175,3.175"},
+                         {"--version", "AC1009", "--insunits", "4"}};
 const FretsCase kInches{"InchesFannedAtTheNut",
                         {"--unit", "in", "--scale", "27,25.5", "--perpendicular", "0", "--nut-width", "1.75",
                          "--width-at", "12=2.125", "--dxf-unit", "in"},
@@ -98,9 +106,9 @@ const FretsCase kInches{"InchesFannedAtTheNut",
 
 const auto kCaseName = [](const auto& info) { return std::string(info.param.name); };
 INSTANTIATE_TEST_SUITE_P(Boards, FretsConsumersTest,
-                         ::testing::Values(kNewDesign, kMultiscale, kSlots, kInches), kCaseName);
-INSTANTIATE_TEST_SUITE_P(Boards, FretsFreeCadTest, ::testing::Values(kNewDesign, kMultiscale, kInches),
-                         kCaseName);
+                         ::testing::Values(kNewDesign, kMultiscale, kSlots, kInches, kStrings), kCaseName);
+INSTANTIATE_TEST_SUITE_P(Boards, FretsFreeCadTest,
+                         ::testing::Values(kNewDesign, kMultiscale, kInches, kStrings), kCaseName);
 
 // The same tiled PDF as the body template's: pages as the tiling predicts, the print-scale note, the
 // check square, and the board's black outline at its true size once the tiles are put together.

@@ -39,7 +39,8 @@ TEST(OutputFile, RefusesFoldersAndMissingFolders) {
   EXPECT_TRUE(folder.contains(QStringLiteral("folder"))) << folder.toStdString();
   const QString missing = dir.filePath("no/such/t.dxf");
   const QString noFolder = MessageOf(CommitFile(missing, "x"));
-  EXPECT_TRUE(noFolder.startsWith(QStringLiteral("cannot write"))) << noFolder.toStdString();
+  EXPECT_TRUE(noFolder.startsWith(missing + QStringLiteral(": cannot be written: ")))
+      << noFolder.toStdString();
   EXPECT_FALSE(QFile::exists(missing));
 }
 
@@ -56,7 +57,7 @@ TEST(OutputFile, FullDiskKeepsTheOldFileAndSaysWhy) {
   EXPECT_EQ(child.exitStatus, 0) << "the commit claimed success on a full disk";
   // The system's reason, not Qt's "Unknown error".
   EXPECT_EQ(child.stderrText.toStdString(),
-            QStringLiteral("cannot write %1: %2").arg(path, std::strerror(EFBIG)).toStdString());
+            QStringLiteral("%1: cannot be written: %2").arg(path, std::strerror(EFBIG)).toStdString());
   EXPECT_EQ(ReadAll(path), QByteArray("old template"));
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"t.pdf"});
 }

@@ -315,7 +315,22 @@ INSTANTIATE_TEST_SUITE_P(
         BadInputCase{"NarrowsToNothing", [](FretTableInput& in) { in.widthAtFret = 2.0; },
                      FretTableStatus::kNarrowsToNothing},
         BadInputCase{"Overflows", [](FretTableInput& in) { in.bassScale = in.trebleScale = 1.7e308; },
-                     FretTableStatus::kNotFinite}),
+                     FretTableStatus::kNotFinite},
+        BadInputCase{"NegativeStringMargin", [](FretTableInput& in) { in.stringMarginNut = -1.0; },
+                     FretTableStatus::kBadMargin},
+        BadInputCase{"NaNStringMargin", [](FretTableInput& in) { in.stringMarginLast = std::nan(""); },
+                     FretTableStatus::kBadMargin},
+        // 26 mm either side of a 52 mm nut: the outer strings meet there.
+        BadInputCase{"StringsMeetAtTheNut", [](FretTableInput& in) { in.stringMarginNut = 26.0; },
+                     FretTableStatus::kBadMargin},
+        // Margins that shrink from 20 mm at the nut to 0 at fret 24 run off the board before its end.
+        BadInputCase{"StringsLeaveTheBoard",
+                     [](FretTableInput& in) {
+                       in.stringMarginNut = 20.0;
+                       in.boardEnd = BoardEndKind::kPastLastFret;
+                       in.boardEndValue = 50.0;
+                     },
+                     FretTableStatus::kBadMargin}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // The window draws frets j+1 up to the soundhole from the one fret layout; the whole board's table
@@ -369,3 +384,76 @@ INSTANTIATE_TEST_SUITE_P(Designs, WindowAgreementTest,
                                            WindowCase{"InchesJoint12", {12, 25.59, 6.0, 2.05, 2.44}},
                                            WindowCase{"FretsUpTo34OverTheBody", {14, 65.0, 20.0, 5.2, 6.2}}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A 27 in / 25.5 in fan whose outer strings lie 1/8 in inside the edges: the scales are the
+// strings', so each fret crosses each outer string L(1 - 2^(-n/12)) from where the nut crosses it,
+// measured along the centreline, and runs on to the edges.
+struct StringBoard {
+  double bass = 685.8, treble = 647.7, nut = 52.0, width12 = 62.0, marginNut = 3.175, marginLast = 3.175;
+  int perpendicular = 7, frets = 24;
+
+  static double Fraction(double n) { return 1.0 - std::exp2(-n / 12.0); }
+  double Square() const { return std::max(bass, treble) * Fraction(perpendicular); }
+  double CentreX(double n) const {
+    const double mean = 0.5 * (bass + treble);
+    return Square() - mean * Fraction(perpendicular) + mean * Fraction(n);
+  }
+  double Width(double x) const {
+    return nut + (width12 - nut) * (x - CentreX(0)) / (CentreX(12) - CentreX(0));
+  }
+  double Margin(double x) const {
+    return marginNut + (marginLast - marginNut) * (x - CentreX(0)) / (CentreX(frets) - CentreX(0));
+  }
+  // The outer string's point where fret n crosses it; bass above the centreline.
+  Point2 OnString(double scale, double n, double side) const {
+    const double x = Square() - scale * Fraction(perpendicular) + scale * Fraction(n);
+    return {x, side * (0.5 * Width(x) - Margin(x))};
+  }
+  FretTableInput Input() const {
+    FretTableInput in = Fanned(bass, treble, perpendicular, frets);
+    in.stringMarginNut = marginNut;
+    in.stringMarginLast = marginLast;
+    return in;
+  }
+};
+
+double DistanceFromLine(Point2 p, const BoardLine& l) {
+  const double dx = l.treble.x - l.bass.x, dy = l.treble.y - l.bass.y;
+  return std::fabs(dx * (p.y - l.bass.y) - dy * (p.x - l.bass.x)) / std::hypot(dx, dy);
+}
+
+TEST(StringMarginTest, EachFretCrossesTheOuterStringsWhereTheirScalesPutItAndReachesTheEdges) {
+  for (const double last : {3.175, 4.7625}) {
+    StringBoard b;
+    b.marginLast = last;
+    const FretTable t = MakeFretTable(b.Input());
+    ASSERT_EQ(t.status, FretTableStatus::kOk);
+    const auto expect = [&](const BoardLine& line, double n, const char* what) {
+      SCOPED_TRACE(what);
+      SCOPED_TRACE(n);
+      EXPECT_LT(DistanceFromLine(b.OnString(b.bass, n, 1.0), line), 1e-9);
+      EXPECT_LT(DistanceFromLine(b.OnString(b.treble, n, -1.0), line), 1e-9);
+      EXPECT_NEAR(line.bass.y, 0.5 * b.Width(line.bass.x), 1e-9);
+      EXPECT_NEAR(line.treble.y, -0.5 * b.Width(line.treble.x), 1e-9);
+    };
+    expect(t.nut, 0, "nut");
+    for (const FretRow& r : t.frets) expect(r.line, r.fret, "fret");
+    expect(t.boardEnd, b.frets + 1, "board end");
+    // The table's distances are the strings': fret 24 at three quarters of each scale.
+    EXPECT_NEAR(t.frets[23].bass.fromNut, 0.75 * b.bass, 1e-12 * b.bass);
+    EXPECT_NEAR(t.frets[23].treble.fromNut, 0.75 * b.treble, 1e-12 * b.treble);
+    EXPECT_EQ(t.frets[6].angle, 0.0) << "the perpendicular fret stays square";
+  }
+}
+
+TEST(StringMarginTest, TheStringsDoNotMoveTheFretsOfAStraightBoard) {
+  StringBoard b;
+  b.treble = b.bass;
+  const FretTable plain = MakeFretTable(Straight(b.bass, b.frets));
+  const FretTable strings = MakeFretTable(b.Input());
+  ASSERT_EQ(strings.status, FretTableStatus::kOk);
+  for (std::size_t i = 0; i < plain.frets.size(); ++i) {
+    EXPECT_NEAR(strings.frets[i].line.bass.x, plain.frets[i].line.bass.x, 1e-12 * b.bass);
+    EXPECT_NEAR(strings.frets[i].line.treble.x, plain.frets[i].line.treble.x, 1e-12 * b.bass);
+  }
+}

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+#include <ostream>
 #include <random>
 #include <string>
 
@@ -99,3 +100,32 @@ TEST(NumberText, EveryFiniteDoubleReadsBackBitForBitAndNoShorterTextWould) {
     }
   }
 }
+
+// Moving the decimal point gives the double nearest the shifted decimal, where a multiplication
+// would carry the binary noise along.
+struct Shift {
+  double value;
+  int exponent;
+  double expected;
+};
+void PrintTo(const Shift& s, std::ostream* os) {
+  *os << ShortestRoundTrip(s.value) << "e" << s.exponent;
+}
+
+class ScaledByPowerOfTenTest : public testing::TestWithParam<Shift> {};
+
+TEST_P(ScaledByPowerOfTenTest, IsTheNearestDoubleToTheShiftedDecimal) {
+  EXPECT_EQ(Bits(ScaledByPowerOfTen(GetParam().value, GetParam().exponent)), Bits(GetParam().expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, ScaledByPowerOfTenTest,
+                         testing::Values(Shift{64.77, 1, 647.7}, Shift{68.58, 1, 685.8},
+                                         Shift{647.7, -1, 64.77}, Shift{648, -1, 64.8}, Shift{0.1, -3, 1e-4},
+                                         Shift{-2.5, 2, -250.0}, Shift{1.5e-300, -20, 1.5e-320},
+                                         Shift{1e308, 1, std::numeric_limits<double>::infinity()},
+                                         Shift{-0.0, 1, -0.0},
+                                         Shift{std::numeric_limits<double>::infinity(), -1,
+                                               std::numeric_limits<double>::infinity()}),
+                         [](const testing::TestParamInfo<Shift>& info) {
+                           return "Case" + std::to_string(info.index);
+                         });
