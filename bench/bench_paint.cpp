@@ -7,6 +7,7 @@
 #include <QImage>
 
 #include "document/veskdoc.h"
+#include "framework/dc.h"
 #include "geometry/fit_shape.h"
 #include "view/veskview.h"
 
@@ -37,7 +38,7 @@ void BM_LoadFitPaint(benchmark::State& state) {
   for (auto _ : state) {
     if (!w.doc.LoadFromBytes(bytes, QStringLiteral("design-120"), nullptr))
       state.SkipWithError("load failed");
-    w.view.PaintInto(&w.image);
+    PaintInto(&w.image, [&](CDC* dc) { w.view.OnDraw(dc); });
   }
 }
 BENCHMARK(BM_LoadFitPaint)->ArgName("vertical")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <cmath>
 
+#include "common/draw_call_recorder.h"
 #include "document/veskdoc.h"
 #include "framework/dc.h"
 #include "framework/vector_state.h"
@@ -33,10 +34,7 @@ struct Scene {
     view.m_showData = 1;
   }
   long long LinesOfOnePaint(QImage& image) {
-    QPainter painter(&image);
-    CDC dc(&painter, CRect(0, 0, image.width(), image.height()));
-    view.OnDraw(&dc);
-    return dc.LineCount();
+    return CountLines(RecordPaint(&image, [&](CDC* dc) { view.OnDraw(dc); }));
   }
   CVeskDoc doc;
   CVeskView view;
@@ -46,7 +44,7 @@ void BM_PaintDesign(benchmark::State& state) {
   Scene scene;
   QImage image(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)), QImage::Format_RGB32);
   for (auto _ : state) {
-    scene.view.PaintInto(&image);
+    PaintInto(&image, [&](CDC* dc) { scene.view.OnDraw(dc); });
     benchmark::ClobberMemory();
   }
   state.counters["lines"] = static_cast<double>(scene.LinesOfOnePaint(image));
@@ -59,7 +57,7 @@ void BM_PaintDesignWithoutPixels(benchmark::State& state) {
   for (auto _ : state) {
     CDC dc(nullptr, client);
     scene.view.OnDraw(&dc);
-    benchmark::DoNotOptimize(dc.LineCount());
+    benchmark::DoNotOptimize(scene.view.m_scale);
   }
 }
 
@@ -93,12 +91,7 @@ void BM_BareQPainterLines(benchmark::State& state) {
 // The drawing calls of one paint, recorded through the device context.
 DrawCalls CallsOfOnePaint(Scene& scene, const QImage& image) {
   QImage scratch(image.size(), image.format());
-  QPainter painter(&scratch);
-  CDC dc(&painter, CRect(0, 0, image.width(), image.height()));
-  DrawCalls calls;
-  dc.RecordInto(&calls);
-  scene.view.OnDraw(&dc);
-  return calls;
+  return RecordPaint(&scratch, [&](CDC* dc) { scene.view.OnDraw(dc); });
 }
 
 // What a program with the primitives at hand would do: the same fills, one-pixel lines, ellipse

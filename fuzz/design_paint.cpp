@@ -6,6 +6,7 @@
 
 #include "design_state.h"
 #include "document/veskdoc.h"
+#include "framework/dc.h"
 #include "view/veskview.h"
 
 namespace {
@@ -32,7 +33,7 @@ std::string PaintBothOrientations(CVeskView& view, QImage& image) {
   for (int vertical : {0, 1}) {
     view.m_vertical = vertical;
     image.fill(kUnpainted);
-    view.PaintInto(&image);
+    PaintInto(&image, [&](CDC* dc) { view.OnDraw(dc); });
     if (!CoversTheImage(image))
       return vertical ? "the vertical paint left pixels unpainted"
                       : "the horizontal paint left pixels unpainted";

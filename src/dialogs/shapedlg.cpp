@@ -1,4 +1,4 @@
-// CShapeDlg: data exchange, Calc, OK and the dialog's own unit buttons.
+// CShapeDlg: data exchange and Calc.
 #include "dialogs/shapedlg.h"
 
 #include "dialogs/dialog_ids.h"
@@ -7,10 +7,9 @@
 #include "document/veskdoc.h"
 #include "framework/data_exchange.h"
 #include "geometry/fit_shape.h"
-#include "geometry/units.h"
 
 CShapeDlg::CShapeDlg(QWidget* parent)
-    : CDialog(ShapeDialogTemplate(), parent),
+    : CInputDialog(ShapeDialogTemplate(), parent),
       m_a4(0.0),
       m_a6(0.0),
       m_length(0.0),
@@ -18,11 +17,7 @@ CShapeDlg::CShapeDlg(QWidget* parent)
       m_upperBout(0.0),
       m_waist(0.0),
       m_a3(0.0),
-      m_a5(0.0) {
-  MapClicked(IDC_CALC, [this] { OnCalc(); });
-  MapClicked(IDC_INTOCM, [this] { OnInToCm(); });
-  MapClicked(IDC_CMTOIN, [this] { OnCmToIn(); });
-}
+      m_a5(0.0) {}
 
 void CShapeDlg::DoDataExchange(CDataExchange* pDX) {
   CDialog::DoDataExchange(pDX);
@@ -78,26 +73,6 @@ void CShapeDlg::OnCalc() {
   if (m_pView) m_pView->Invalidate();
 }
 
-// Calc's verdict does not keep the dialog open; only a field that cannot be read does.
-void CShapeDlg::OnOK() {
-  OnCalc();
-  CDialog::OnOK();
-}
-
-void CShapeDlg::OnInToCm() {
-  ScaleFields(kCmPerInch, false);
-}
-
-// A true division, not a multiplication by the reciprocal.
-void CShapeDlg::OnCmToIn() {
-  ScaleFields(kCmPerInch, true);
-}
-
-// Converts the typed values only when every field reads: a refused field keeps what the user typed
-// in it and in the fields after it, rather than overwriting them with converted old values.
-void CShapeDlg::ScaleFields(double factor, bool divide) {
-  if (!UpdateData(true)) return;
-  for (double* v : {&m_a4, &m_a6, &m_length, &m_lowerBout, &m_upperBout, &m_waist, &m_a3, &m_a5})
-    *v = divide ? *v / factor : *v * factor;
-  UpdateData(false);
+std::vector<double*> CShapeDlg::LengthFields() {
+  return {&m_a4, &m_a6, &m_length, &m_lowerBout, &m_upperBout, &m_waist, &m_a3, &m_a5};
 }

@@ -5,20 +5,14 @@
 // values and, only when the fit succeeds, copies them into the document and repaints the view.
 #pragma once
 
-#include "framework/dialog.h"
+#include "dialogs/input_dialog.h"
 
-class CVeskDoc;
-class CDialogViewLink;
-
-class CShapeDlg : public CDialog {
+class CShapeDlg : public CInputDialog {
  public:
   explicit CShapeDlg(QWidget* parent = nullptr);
 
   bool OnInitDialog() override;
-  void OnOK() override;
-  void OnCalc();
-  void OnInToCm();
-  void OnCmToIn();
+  void OnCalc() override;
 
   double m_a4;
   double m_a6;
@@ -28,13 +22,8 @@ class CShapeDlg : public CDialog {
   double m_waist;
   double m_a3;
   double m_a5;
-  // Set by whoever runs the dialog, before every run.
-  CDialogViewLink* m_pView = nullptr;
-  CVeskDoc* m_pDoc = nullptr;
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
-
- private:
-  void ScaleFields(double factor, bool divide);
+  std::vector<double*> LengthFields() override;
 };

@@ -1,4 +1,4 @@
-// CSoundholeDlg: data exchange, Calc with the classical placement, OK and the unit buttons.
+// CSoundholeDlg: data exchange and Calc with the classical placement.
 #include "dialogs/soundholedlg.h"
 
 #include <cmath>
@@ -8,7 +8,6 @@
 #include "dialogs/dialog_view_link.h"
 #include "document/veskdoc.h"
 #include "framework/data_exchange.h"
-#include "geometry/units.h"
 
 namespace {
 // The double nearest to -19/12: the 19th fret lies at 1 - 2^(-19/12) of the scale from the nut.
@@ -16,18 +15,14 @@ constexpr double kFret19Exponent = -1.5833333333333333;
 }  // namespace
 
 CSoundholeDlg::CSoundholeDlg(QWidget* parent)
-    : CDialog(SoundholeDialogTemplate(), parent),
+    : CInputDialog(SoundholeDialogTemplate(), parent),
       m_scaleLength(0.0),
       m_holeDiameter(0.0),
       m_holePosition(0.0),
       m_nutWidth(0.0),
       m_fret12Width(0.0),
       m_fret19Width(0.0),
-      m_placement(-1) {
-  MapClicked(IDC_CALC, [this] { OnCalc(); });
-  MapClicked(IDC_INTOCM, [this] { OnInToCm(); });
-  MapClicked(IDC_CMTOIN, [this] { OnCmToIn(); });
-}
+      m_placement(-1) {}
 
 void CSoundholeDlg::DoDataExchange(CDataExchange* pDX) {
   CDialog::DoDataExchange(pDX);
@@ -108,27 +103,6 @@ void CSoundholeDlg::OnCalc() {
   if (m_pView) m_pView->Invalidate();
 }
 
-// The diameter check's verdict does not keep the dialog open; only a field that cannot be read does.
-void CSoundholeDlg::OnOK() {
-  OnCalc();
-  CDialog::OnOK();
-}
-
-void CSoundholeDlg::OnInToCm() {
-  ScaleFields(kCmPerInch, false);
-}
-
-// A true division, not a multiplication by the reciprocal.
-void CSoundholeDlg::OnCmToIn() {
-  ScaleFields(kCmPerInch, true);
-}
-
-// Converts only when every field reads, so a refused field and those after it keep what the user
-// typed. The placement is exchanged but not changed.
-void CSoundholeDlg::ScaleFields(double factor, bool divide) {
-  if (!UpdateData(true)) return;
-  for (double* v :
-       {&m_scaleLength, &m_holeDiameter, &m_holePosition, &m_nutWidth, &m_fret12Width, &m_fret19Width})
-    *v = divide ? *v / factor : *v * factor;
-  UpdateData(false);
+std::vector<double*> CSoundholeDlg::LengthFields() {
+  return {&m_scaleLength, &m_holeDiameter, &m_holePosition, &m_nutWidth, &m_fret12Width, &m_fret19Width};
 }

@@ -6,20 +6,14 @@
 
 #include <cstdint>
 
-#include "framework/dialog.h"
+#include "dialogs/input_dialog.h"
 
-class CVeskDoc;
-class CDialogViewLink;
-
-class CSoundholeDlg : public CDialog {
+class CSoundholeDlg : public CInputDialog {
  public:
   explicit CSoundholeDlg(QWidget* parent = nullptr);
 
   bool OnInitDialog() override;
-  void OnOK() override;
-  void OnCalc();
-  void OnInToCm();
-  void OnCmToIn();
+  void OnCalc() override;
 
   double m_scaleLength;
   double m_holeDiameter;
@@ -28,14 +22,11 @@ class CSoundholeDlg : public CDialog {
   double m_fret12Width;
   double m_fret19Width;
   int32_t m_placement;  // 0 "Fixed", 1 "Classical", -1 none checked
-  // Set by whoever runs the dialog, before every run.
-  CDialogViewLink* m_pView = nullptr;
-  CVeskDoc* m_pDoc = nullptr;
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
+  std::vector<double*> LengthFields() override;
 
  private:
   bool PlaceClassically(double radius);
-  void ScaleFields(double factor, bool divide);
 };

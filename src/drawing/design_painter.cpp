@@ -1,9 +1,6 @@
 // DesignPainter: the paint sequence, and the paint into an image.
 #include "drawing/design_painter.h"
 
-#include <QImage>
-#include <QPainter>
-
 #include "document/veskdoc.h"
 #include "framework/dc.h"
 
@@ -63,13 +60,5 @@ void PaintDesign(CDC* pDC, const CVeskDoc* doc, const FittedOutline& outline, co
 
 void PaintDesignInto(QImage* image, const CVeskDoc* doc, const FittedOutline& outline, const ViewFlags& flags,
                      ViewLayout* layout) {
-  const CRect client(0, 0, image->width(), image->height());
-  if (image->isNull()) {
-    CDC dc(nullptr, client);
-    PaintDesign(&dc, doc, outline, flags, layout);
-    return;
-  }
-  QPainter painter(image);
-  CDC dc(&painter, client);
-  PaintDesign(&dc, doc, outline, flags, layout);
+  PaintInto(image, [&](CDC* dc) { PaintDesign(dc, doc, outline, flags, layout); });
 }

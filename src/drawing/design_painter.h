@@ -67,7 +67,6 @@ class DesignPainter {
 void PaintDesign(CDC* pDC, const CVeskDoc* doc, const FittedOutline& outline, const ViewFlags& flags,
                  ViewLayout* layout);
 
-// PaintDesign with the image as the client area. An image without pixels still runs the paint,
-// on a device context that paints nothing.
+// PaintDesign with the image as the client area (framework's PaintInto).
 void PaintDesignInto(QImage* image, const CVeskDoc* doc, const FittedOutline& outline, const ViewFlags& flags,
                      ViewLayout* layout);

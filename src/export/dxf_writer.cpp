@@ -15,6 +15,7 @@
 
 #include "export/dxf_objects.h"
 #include "export/export_model.h"
+#include "export/named_value.h"
 #include "export/title_block.h"
 #include "framework/error_text.h"
 #include "geometry/units.h"
@@ -183,15 +184,7 @@ class DxfDrawing {
 }  // namespace
 
 bool ParseDxfUnit(const QString& text, DxfUnit* unit) {
-  if (text == QLatin1String("mm")) {
-    *unit = DxfUnit::Mm;
-    return true;
-  }
-  if (text == QLatin1String("in")) {
-    *unit = DxfUnit::In;
-    return true;
-  }
-  return false;
+  return ParseNamedValue(text, {{"mm", DxfUnit::Mm}, {"in", DxfUnit::In}}, unit);
 }
 
 Result<QByteArray> WriteDxf(const ExportModel& model, const DxfOptions& options) {

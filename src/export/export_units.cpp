@@ -1,18 +1,11 @@
 // Unit names and factors of the exports.
 #include "export/export_units.h"
 
+#include "export/named_value.h"
 #include "geometry/units.h"
 
 bool ParseExportUnit(const QString& text, ExportUnit* unit) {
-  if (text == QLatin1String("cm")) {
-    *unit = ExportUnit::Cm;
-    return true;
-  }
-  if (text == QLatin1String("in")) {
-    *unit = ExportUnit::In;
-    return true;
-  }
-  return false;
+  return ParseNamedValue(text, {{"cm", ExportUnit::Cm}, {"in", ExportUnit::In}}, unit);
 }
 
 QString UnitName(ExportUnit unit) {

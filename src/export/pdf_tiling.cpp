@@ -5,18 +5,11 @@
 #include <QSizeF>
 #include <cmath>
 
+#include "export/named_value.h"
 #include "framework/error_text.h"
 
 bool ParsePaper(const QString& text, Paper* paper) {
-  if (text == QLatin1String("a4")) {
-    *paper = Paper::A4;
-    return true;
-  }
-  if (text == QLatin1String("letter")) {
-    *paper = Paper::Letter;
-    return true;
-  }
-  return false;
+  return ParseNamedValue(text, {{"a4", Paper::A4}, {"letter", Paper::Letter}}, paper);
 }
 
 double TilesAlong(double extentMm, double frameMm, double overlapMm) {

@@ -2,6 +2,7 @@
 #include "export/template_output.h"
 
 #include "export/export_model.h"
+#include "export/named_value.h"
 #include "export/pdf_print_scaling.h"
 #include "export/pdf_writer.h"
 #include "export/svg_writer.h"
@@ -39,16 +40,9 @@ Result<RenderedTemplate> Rendered(Result<QByteArray> bytes, const QString& summa
 }  // namespace
 
 bool ParseTemplateFormat(const QString& name, TemplateFormat* format) {
-  const QString n = name.toLower();
-  if (n == QLatin1String("svg"))
-    *format = TemplateFormat::Svg;
-  else if (n == QLatin1String("dxf"))
-    *format = TemplateFormat::Dxf;
-  else if (n == QLatin1String("pdf"))
-    *format = TemplateFormat::Pdf;
-  else
-    return false;
-  return true;
+  return ParseNamedValue(
+      name.toLower(),
+      {{"svg", TemplateFormat::Svg}, {"dxf", TemplateFormat::Dxf}, {"pdf", TemplateFormat::Pdf}}, format);
 }
 
 Result<RenderedTemplate> RenderTemplate(const ExportModel& model, const TemplateOutput& output) {

@@ -5,10 +5,12 @@
 #include "framework/dc.h"
 
 #include <QFontMetrics>
+#include <QImage>
 #include <QPainter>
 #include <algorithm>
 #include <cstdlib>
 
+#include "framework/dc_observer.h"
 #include "framework/vector_state.h"
 
 namespace {
@@ -80,16 +82,7 @@ void CDC::FillSolidRect(const CRect& rect, COLORREF color) {
 
 void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF color) {
   m_bkColor = color;
-  if (m_record)
-    m_record->push_back({DrawCall::Fill,
-                         x,
-                         y,
-                         static_cast<int>(static_cast<long long>(x) + cx),
-                         static_cast<int>(static_cast<long long>(y) + cy),
-                         color,
-                         0,
-                         0,
-                         {}});
+  if (m_observer) m_observer->OnFill(x, y, cx, cy, color);
   if (!CanPaint()) return;
   // 64-bit edges, so that no sum can overflow.
   FillPixels(x, y, static_cast<long long>(x) + cx - 1, static_cast<long long>(y) + cy - 1, ToQColor(color));
@@ -118,8 +111,7 @@ void CDC::MoveTo(int x, int y) {
 }
 
 void CDC::LineTo(int x, int y) {
-  ++m_lineCount;
-  if (m_record) m_record->push_back({DrawCall::Line, m_x, m_y, x, y, m_pen->Color(), m_pen->Width(), 0, {}});
+  if (m_observer) m_observer->OnLine(m_x, m_y, x, y, *m_pen);
   if (CanPaint()) {
     const CleanVectorStateOnReturn clean;
     StrokeLine(m_x, m_y, x, y);
@@ -175,8 +167,7 @@ void CDC::StrokeLine(int x1, int y1, int x2, int y2) {
 }
 
 void CDC::Ellipse(int x1, int y1, int x2, int y2) {
-  if (m_record)
-    m_record->push_back({DrawCall::Ellipse, x1, y1, x2, y2, m_pen->Color(), m_pen->Width(), m_brush, {}});
+  if (m_observer) m_observer->OnEllipse(x1, y1, x2, y2, *m_pen, m_brush);
   if (!CanPaint()) return;
   const CleanVectorStateOnReturn clean;
   const double left = std::min(x1, x2), right = std::max(x1, x2);
@@ -187,7 +178,7 @@ void CDC::Ellipse(int x1, int y1, int x2, int y2) {
 }
 
 void CDC::TextOut(int x, int y, const QString& text) {
-  if (m_record) m_record->push_back({DrawCall::Text, x, y, 0, 0, m_bkColor, 0, 0, text});
+  if (m_observer) m_observer->OnText(x, y, text, m_bkColor);
   if (!CanPaint()) return;
   const CleanVectorStateOnReturn clean;
   const QFontMetrics metrics(m_painter->font());
@@ -200,4 +191,16 @@ void CDC::TextOut(int x, int y, const QString& text) {
   m_painter->setPen(ToQColor(m_textColor));
   m_painter->drawText(QPointF(x, y + metrics.ascent()), text);
   ApplyPen();
+}
+
+void PaintInto(QImage* image, const std::function<void(CDC*)>& paint) {
+  const CRect client(0, 0, image->width(), image->height());
+  if (image->isNull()) {
+    CDC dc(nullptr, client);
+    paint(&dc);
+    return;
+  }
+  QPainter painter(image);
+  CDC dc(&painter, client);
+  paint(&dc);
 }

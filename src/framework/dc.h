@@ -7,10 +7,12 @@
 #include <QPen>
 #include <QString>
 #include <cstdint>
+#include <functional>
 
-#include "framework/draw_call.h"
 #include "framework/rect.h"
 
+class CDCObserver;
+class QImage;
 class QPainter;
 
 // A colour as 0x00BBGGRR.
@@ -69,11 +71,9 @@ class CDC {
   void TextOut(int x, int y, const QString& text);
 
   COLORREF GetBkColor() const { return m_bkColor; }
-  // Number of LineTo calls so far (painted or not).
-  long long LineCount() const { return m_lineCount; }
-  // From now on every fill, line, ellipse and text is also appended to calls (null stops it),
-  // painted or not: benchmarks replay a paint and tests compare two.
-  void RecordInto(DrawCalls* calls) { m_record = calls; }
+  // From now on every fill, line, ellipse and text is also told to the observer (null stops it),
+  // painted or not.
+  void SetObserver(CDCObserver* observer) { m_observer = observer; }
 
  private:
   bool CanPaint() const;
@@ -91,6 +91,9 @@ class CDC {
   COLORREF m_textColor = RGB(0, 0, 0);
   int m_x = 0;
   int m_y = 0;
-  long long m_lineCount = 0;
-  DrawCalls* m_record = nullptr;
+  CDCObserver* m_observer = nullptr;
 };
+
+// Runs paint on a device context over the image, the image being the client area. An image
+// without pixels still runs the paint, on a device context that paints nothing.
+void PaintInto(QImage* image, const std::function<void(CDC*)>& paint);

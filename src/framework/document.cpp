@@ -51,42 +51,41 @@ QString FileError(const QString& path, const QString& cause) {
 
 }  // namespace
 
-QString CDocument::LoadFrom(QIODevice& device, qint64* bytesRead) {
+Result<qint64> CDocument::LoadFrom(QIODevice& device) {
   CArchive ar(&device, CArchive::load);
   TakeSnapshot();
   try {
     Serialize(ar);
     DropSnapshot();
-    *bytesRead = ar.BytesTransferred();
-    return {};
+    return ar.BytesTransferred();
   } catch (const CArchiveException& e) {
     RestoreSnapshot();
     // A device error also ends the data early; say which it was.
     if (auto* file = qobject_cast<QFileDevice*>(&device); file && file->error() != QFileDevice::NoError)
-      return QStringLiteral("cannot be read: %1").arg(file->errorString());
-    return QStringLiteral("is not a complete design (%1)").arg(QString::fromStdString(e.what()));
+      return ErrorFrom(QStringLiteral("cannot be read: %1").arg(file->errorString()));
+    return ErrorFrom(QStringLiteral("is not a complete design (%1)").arg(QString::fromStdString(e.what())));
   }
+}
+
+Result<qint64> CDocument::LoadFromFile(const QString& path) {
+  if (QFileInfo(path).isDir()) return ErrorFrom(QStringLiteral("cannot be read: it is a folder"));
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly))
+    return ErrorFrom(QStringLiteral("cannot be read: %1").arg(file.errorString()));
+  return LoadFrom(file);
 }
 
 // Reads straight from the file, so nothing past what Serialize asks for is read (a huge file or a
 // device costs no more than a design does).
 bool CDocument::OnOpenDocument(const QString& path, QString* error) {
-  QString cause;
-  qint64 bytesRead = 0;
-  QFile file(path);
-  if (QFileInfo(path).isDir())
-    cause = QStringLiteral("cannot be read: it is a folder");
-  else if (!file.open(QIODevice::ReadOnly))
-    cause = QStringLiteral("cannot be read: %1").arg(file.errorString());
-  else
-    cause = LoadFrom(file, &bytesRead);
-  if (!cause.isEmpty()) {
-    if (error) *error = FileError(path, cause);
+  const Result<qint64> bytesRead = LoadFromFile(path);
+  if (!bytesRead) {
+    if (error) *error = FileError(path, ErrorText(bytesRead.error()));
     return false;
   }
   SetPathName(path);
   m_modified = false;
-  m_lastFileSize = bytesRead;
+  m_lastFileSize = *bytesRead;
   // The opened design is shown at once, also when its fit failed (the view then shows no outline).
   UpdateAllViews(nullptr, 0, nullptr);
   return true;
@@ -96,10 +95,8 @@ bool CDocument::LoadFromBytes(const QByteArray& bytes, const QString& name, QStr
   QBuffer buffer;
   buffer.setData(bytes);
   buffer.open(QIODevice::ReadOnly);
-  qint64 bytesRead = 0;
-  const QString cause = LoadFrom(buffer, &bytesRead);
-  if (!cause.isEmpty()) {
-    if (error) *error = QStringLiteral("%1: %2").arg(name, cause);
+  if (const Result<qint64> bytesRead = LoadFrom(buffer); !bytesRead) {
+    if (error) *error = QStringLiteral("%1: %2").arg(name, ErrorText(bytesRead.error()));
     return false;
   }
   UpdateAllViews(nullptr, 0, nullptr);

@@ -12,6 +12,7 @@
 
 #include "framework/cmd_target.h"
 #include "framework/document_observer.h"
+#include "geometry/result.h"
 
 class CArchive;
 class QByteArray;
@@ -77,9 +78,10 @@ class CDocument : public CCmdTarget {
   virtual void DropSnapshot() {}
 
  private:
-  // The load shared by Open and LoadFromBytes: Serialize behind the snapshot. Returns the cause of
-  // a failure (empty on success) and the bytes read.
-  QString LoadFrom(QIODevice& device, qint64* bytesRead);
+  // The load shared by Open and LoadFromBytes: Serialize behind the snapshot. The bytes read, or
+  // the cause of the failure (without the file's name).
+  Result<qint64> LoadFrom(QIODevice& device);
+  Result<qint64> LoadFromFile(const QString& path);
 
   QString m_path;
   bool m_modified = false;

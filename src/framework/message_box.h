@@ -1,10 +1,9 @@
 // The program's one message service: text in a modal box titled "vesk" (or the given caption),
-// OK only unless the style asks for Yes/No/Cancel. Tests install a recorder that notes each box
-// and answers in the user's place, so nothing waits on a modal loop. The boxes themselves are the
-// window part's (message_box_widgets.h); a program without it prints the text on stderr.
+// OK only unless the style asks for Yes/No/Cancel. The boxes themselves are the window part's
+// (message_box_widgets.h); a program without it prints the text on stderr. A program that plays
+// the user (the tests) installs an answerer, so nothing waits on a modal loop.
 #pragma once
 
-#include <QList>
 #include <QString>
 
 class QWidget;
@@ -17,40 +16,24 @@ inline int MessageBox(const QString& text, const QString& caption = QString(), i
   return MessageBox(nullptr, text, caption, style);
 }
 
-// How a box is shown while no recorder is installed; null: the text goes to stderr and the box is
-// answered IDOK (IDCANCEL for Yes/No/Cancel questions).
+// How a box is shown while no answerer is installed; null: the text goes to stderr and the box
+// gets UnattendedAnswer.
 using MessageBoxPresenter = int (*)(QWidget* parent, const QString& text, const QString& caption, int style);
 void SetMessageBoxPresenter(MessageBoxPresenter presenter);
 
+// Takes every box in the user's place while installed, ahead of any presenter.
+class MessageBoxAnswerer {
+ public:
+  virtual int Answer(QWidget* parent, const QString& text, const QString& caption, int style) = 0;
+
+ protected:
+  ~MessageBoxAnswerer() = default;
+};
+// Installs answerer (null: none) and returns the one installed before.
+MessageBoxAnswerer* SetMessageBoxAnswerer(MessageBoxAnswerer* answerer);
+
+// The answer of a box nobody answers: IDOK, or IDCANCEL for a Yes/No/Cancel question.
+int UnattendedAnswer(int style);
+
 // The caption of boxes that give none of their own.
 QString ApplicationTitle();
-
-class MessageBoxRecorder {
- public:
-  struct Entry {
-    QString text;
-    QString caption;
-    int style;
-    QWidget* parent;
-  };
-
-  // Installs itself for its lifetime; an inner recorder hands back to the outer one when it ends.
-  MessageBoxRecorder();
-  ~MessageBoxRecorder();
-  MessageBoxRecorder(const MessageBoxRecorder&) = delete;
-  MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
-
-  // Answers given to the next boxes, in order; once they run out, boxes are answered IDOK
-  // (IDCANCEL for Yes/No/Cancel questions).
-  void QueueAnswer(int answer) { m_answers.append(answer); }
-  const QList<Entry>& Entries() const { return m_entries; }
-  QStringList Texts() const;
-  void Clear() { m_entries.clear(); }
-
-  int Record(QWidget* parent, const QString& text, const QString& caption, int style);
-
- private:
-  QList<Entry> m_entries;
-  QList<int> m_answers;
-  MessageBoxRecorder* m_previous;
-};

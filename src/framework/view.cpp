@@ -1,7 +1,6 @@
 // CView: document attachment, repaint on update, and the paint through OnDraw.
 #include "framework/view.h"
 
-#include <QImage>
 #include <QPainter>
 
 #include "framework/dc.h"
@@ -42,18 +41,6 @@ void CView::OnDocumentRetitled() {
 }
 
 void CView::OnDraw(CDC*) {}
-
-void CView::PaintInto(QImage* image) {
-  const CRect client(0, 0, image->width(), image->height());
-  if (image->isNull()) {
-    CDC dc(nullptr, client);
-    OnDraw(&dc);
-    return;
-  }
-  QPainter painter(image);
-  CDC dc(&painter, client);
-  OnDraw(&dc);
-}
 
 void CView::paintEvent(QPaintEvent*) {
   QPainter painter(this);

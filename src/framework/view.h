@@ -10,7 +10,6 @@
 
 class CDC;
 class CDocument;
-class QImage;
 
 class CView : public QWidget, public CCmdTarget, public DocumentObserver {
  public:
@@ -33,12 +32,9 @@ class CView : public QWidget, public CCmdTarget, public DocumentObserver {
   void OnDocumentRetitled() override;
   void OnDocumentGone() override { SetDocument(nullptr); }
 
-  // Paints the whole client area; the default paints nothing.
+  // Paints the whole client area; the default paints nothing. Also called on an image's device
+  // context (framework's PaintInto) to paint the view without a screen.
   virtual void OnDraw(CDC* pDC);
-
-  // Runs OnDraw with the image as the client area. An image without pixels still runs the paint,
-  // on a device context that paints nothing.
-  void PaintInto(QImage* image);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

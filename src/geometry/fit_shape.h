@@ -1,5 +1,5 @@
 // vesk_geometry: the outline's curve, its fit to the typed measurements, the side length and the
-// fret layout; standard C++ only (and Eigen), no Qt, every operation in a fixed order.
+// fret layout; standard C++ only, no Qt, every operation in a fixed order.
 //
 // The shape fit: solves a0, a1, a2 and the vertical scale so that the outline has the given length
 // and meets the three half-widths at its own bout maxima and waist minimum.

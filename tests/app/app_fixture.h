@@ -11,7 +11,7 @@
 #include <memory>
 
 #include "app/veskapp.h"
-#include "framework/message_box.h"
+#include "common/message_box_recorder.h"
 
 class CFrameWnd;
 class CVeskDoc;

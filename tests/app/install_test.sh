@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix and checks what a desktop needs: both programs, a valid
-# vesk.desktop that registers no file types, and the icons in the hicolor theme.
+# vesk.desktop that registers no file types, and the icons in the hicolor theme; and that the
+# programs hold none of the tests' recorders.
 # Usage: install_test.sh BUILD_DIR
 set -uo pipefail
 build=$1
@@ -29,6 +30,15 @@ done
 png_size() { python3 -c 'import struct,sys; d=open(sys.argv[1],"rb").read(24); print(*struct.unpack(">II", d[16:24]), sep="x")' "$1"; }
 [ "$(png_size "$prefix/share/icons/hicolor/16x16/apps/vesk.png")" = 16x16 ] || fail "the 16x16 icon is not 16 by 16"
 [ "$(png_size "$prefix/share/icons/hicolor/32x32/apps/vesk.png")" = 32x32 ] || fail "the 32x32 icon is not 32 by 32"
+
+# The recorders live in the tests' support library: the installed programs' symbols name neither.
+for f in bin/vesk bin/vesk-cli; do
+  symbols=$(nm -C "$prefix/$f" 2>/dev/null)
+  grep -q "CDC::LineTo" <<<"$symbols" || { fail "$f has no symbols to check"; continue; }
+  for name in MessageBoxRecorder DrawCallRecorder; do
+    grep -q "$name" <<<"$symbols" && fail "$f holds the test-only $name"
+  done
+done
 
 [ $failures -eq 0 ] || { echo "install_test: $failures failed"; exit 1; }
 echo "install_test: all passed"

@@ -21,6 +21,7 @@
 #include "common/test_files.h"
 #include "document/design.h"
 #include "document/veskdoc.h"
+#include "framework/dc.h"
 #include "geometry/fit_shape.h"
 #include "view/veskview.h"
 
@@ -59,7 +60,7 @@ QImage PaintedByAView(const QString& file, QSize size, bool vertical, bool finge
   view.m_showFingerboard = fingerboard;
   view.m_showData = data;
   QImage image(size, QImage::Format_RGB32);
-  view.PaintInto(&image);
+  PaintInto(&image, [&](CDC* dc) { view.OnDraw(dc); });
   return image;
 }
 

@@ -12,11 +12,11 @@
 #include <QTimer>
 #include <functional>
 
+#include "common/message_box_recorder.h"
 #include "dialog_test_util.h"
 #include "dialogs/dialog_ids.h"
 #include "document/command_ids.h"
 #include "document/veskdoc.h"
-#include "framework/message_box.h"
 #include "geometry/outline.h"
 #include "view/veskview.h"
 

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "common/message_box_recorder.h"
 #include "dialog_test_util.h"
 #include "document/veskdoc.h"
-#include "framework/message_box.h"
 #include "view/veskview.h"
 
 template <class Dlg>

@@ -4,13 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <QPainter>
 #include <climits>
 #include <cmath>
 #include <limits>
 #include <ostream>
 #include <vector>
 
+#include "common/draw_call_recorder.h"
 #include "document/veskdoc.h"
 #include "drawing/design_painter.h"
 #include "export/fingerboard_lines.h"
@@ -68,14 +68,11 @@ class FretAgreement : public ::testing::TestWithParam<FretCase> {
   // Every LineTo of one whole paint into an 800 x 600 image.
   Lines PaintLines(int showFingerboard) {
     QImage image(800, 600, QImage::Format_RGB32);
-    QPainter painter(&image);
-    CDC dc(&painter, CRect(0, 0, 800, 600));
-    DrawCalls calls;
-    dc.RecordInto(&calls);
     ViewFlags flags;
     flags.vertical = GetParam().vertical;
     flags.showFingerboard = showFingerboard;
-    PaintDesign(&dc, &doc, g_shapeState, flags, &layout);
+    const DrawCalls calls =
+        RecordPaint(&image, [&](CDC* dc) { PaintDesign(dc, &doc, g_shapeState, flags, &layout); });
     Lines lines;
     for (const DrawCall& call : calls)
       if (call.kind == DrawCall::Line) lines.push_back({call.x1, call.y1, call.x2, call.y2});

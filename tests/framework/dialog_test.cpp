@@ -14,9 +14,9 @@
 #include <QTimer>
 #include <cmath>
 
+#include "common/message_box_recorder.h"
 #include "framework/data_exchange.h"
 #include "framework/dialog_units.h"
-#include "framework/message_box.h"
 
 // Readable QStrings in failure messages.
 void PrintTo(const QString& s, std::ostream* os) {

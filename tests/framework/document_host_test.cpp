@@ -8,8 +8,8 @@
 #include <QTemporaryDir>
 #include <QWidget>
 
+#include "common/message_box_recorder.h"
 #include "framework/document.h"
-#include "framework/message_box.h"
 #include "framework/message_box_widgets.h"
 #include "test_document.h"
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/message_box_recorder.h"
+
 TEST(MessageBox, BoxWithoutCaptionTakesTheApplicationTitle) {
   MessageBoxRecorder recorder;
   EXPECT_EQ(MessageBox(nullptr, "Calculation failed", QString(), MB_OK), IDOK);

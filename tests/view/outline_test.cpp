@@ -6,6 +6,7 @@
 #include <cmath>
 #include <vector>
 
+#include "framework/dc.h"
 #include "geometry/fit_shape.h"
 #include "geometry/side_length.h"
 #include "view_fixture.h"
@@ -121,7 +122,7 @@ TEST_F(ViewTest, AViewWithoutADocumentPaintsOnlyTheWhiteArea) {
   CVeskView alone;
   QImage image(50, 40, QImage::Format_RGB32);
   image.fill(kUnpainted);
-  alone.PaintInto(&image);
+  PaintInto(&image, [&](CDC* dc) { alone.OnDraw(dc); });
   EXPECT_EQ(CountColour(image, kWhite), 50 * 40);
 }
 

@@ -1,20 +1,25 @@
 // Every drawing call of a paint, for a set of designs (hostile ones among them) in both
-// orientations and several client sizes, against fingerprints taken from the paint as first
-// written: a faster paint must make exactly the same calls. The replay check shows that the
-// recorded calls decide every pixel, so equal calls mean equal image bits.
+// orientations and several client sizes, against the listing of the paint as first written in
+// tests/data/paint_calls/<case>.txt (paint_listing.h gives the form): a faster paint must make
+// exactly the same calls. The replay check shows that the recorded calls decide every pixel, so
+// equal calls mean equal image bits. After a change to the paint that is meant, rewrite the
+// listings and read what moved in the diff:
+//   VESK_UPDATE_GOLDENS=1 build/tests/view/tests_view --gtest_filter='Designs/PaintCalls.*'
+//   git diff --stat tests/data/paint_calls
 #include <gtest/gtest.h>
 
 #include <QPainter>
 #include <cstdint>
-#include <cstdio>
 #include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "common/draw_call_recorder.h"
 #include "common/test_files.h"
 #include "document/veskdoc.h"
 #include "framework/dc.h"
+#include "paint_listing.h"
 #include "view/veskview.h"
 
 namespace {
@@ -37,44 +42,17 @@ struct DesignCase {
   const char* name;
   const char* file;               // under tests/data/fuzz; empty: the new design
   void (*change)(CVeskDoc& doc);  // after the load, or null
-  uint64_t fingerprint;
 };
 
-// FNV-1a over the calls' fields.
 void PrintTo(const DesignCase& c, std::ostream* os) {
   *os << c.name;
 }
-
-class Fingerprint {
- public:
-  void Add(uint64_t v) {
-    for (int i = 0; i < 8; ++i) {
-      m_hash ^= (v >> (8 * i)) & 0xFF;
-      m_hash *= 1099511628211ULL;
-    }
-  }
-  void Add(const DrawCall& c) {
-    Add(static_cast<uint64_t>(c.kind));
-    for (int v : {c.x1, c.y1, c.x2, c.y2, c.penWidth, c.brush})
-      Add(static_cast<uint64_t>(static_cast<int64_t>(v)));
-    Add(c.color);
-    for (const QChar ch : c.text) Add(ch.unicode());
-    Add(static_cast<uint64_t>(c.text.size()));
-  }
-  uint64_t Value() const { return m_hash; }
-
- private:
-  uint64_t m_hash = 14695981039346656037ULL;
-};
 
 // The image the view paints, and the calls it made.
 QImage PaintRecorded(CVeskView& view, int width, int height, DrawCalls* calls) {
   QImage image(width, height, QImage::Format_RGB32);
   image.fill(0xFFFF00FF);
-  QPainter painter(&image);
-  CDC dc(&painter, CRect(0, 0, width, height));
-  dc.RecordInto(calls);
-  view.OnDraw(&dc);
+  *calls = RecordPaint(&image, [&](CDC* dc) { view.OnDraw(dc); });
   return image;
 }
 
@@ -131,7 +109,7 @@ class PaintCalls : public ::testing::TestWithParam<DesignCase> {
 };
 
 TEST_P(PaintCalls, AreThoseOfTheFirstPaintAndDecideEveryPixel) {
-  Fingerprint all;
+  QString listing;
   size_t count = 0;
   for (const Variant& v : kVariants) {
     view.m_vertical = v.vertical;
@@ -141,12 +119,25 @@ TEST_P(PaintCalls, AreThoseOfTheFirstPaintAndDecideEveryPixel) {
     const QImage painted = PaintRecorded(view, v.width, v.height, &calls);
     EXPECT_TRUE(painted == Replay(calls, v.width, v.height))
         << "vertical " << v.vertical << ", " << v.width << "x" << v.height;
-    for (const DrawCall& c : calls) all.Add(c);
+    listing += QStringLiteral("# vertical %1, fingerboard and data %2, %3 x %4: %5 calls\n")
+                   .arg(v.vertical)
+                   .arg(v.extras)
+                   .arg(v.width)
+                   .arg(v.height)
+                   .arg(calls.size());
+    AppendListing(calls, &listing);
     count += calls.size();
   }
   EXPECT_GT(count, kVariants[0].extras ? 1u : 0u);
-  EXPECT_EQ(all.Value(), GetParam().fingerprint)
-      << "calls: " << count << ", fingerprint 0x" << std::hex << all.Value();
+  const QString golden = QStringLiteral(VESK_TEST_DATA_DIR "/paint_calls/%1.txt").arg(GetParam().name);
+  if (qEnvironmentVariableIsSet("VESK_UPDATE_GOLDENS")) {
+    ASSERT_TRUE(testfiles::WriteBytes(golden, listing.toUtf8())) << golden.toStdString();
+  }
+  const QString expected = QString::fromUtf8(testfiles::ReadBytes(golden));
+  ASSERT_FALSE(expected.isEmpty()) << "no listing " << golden.toStdString();
+  const QString difference = FirstDifference(expected, listing);
+  EXPECT_TRUE(difference.isEmpty()) << golden.toStdString() << ", " << difference.toStdString()
+                                    << " (VESK_UPDATE_GOLDENS=1 rewrites it: see the top of this file)";
 }
 
 // Fits that fail paint only the white area; the others draw the outline, the hole and the frets
@@ -154,26 +145,26 @@ TEST_P(PaintCalls, AreThoseOfTheFirstPaintAndDecideEveryPixel) {
 // when the paint's frets moved to the fret layout the templates share, which ends the walk and
 // refuses unusable widths its own way; the rest are the first paint's.
 const DesignCase kDesigns[] = {
-    {"new_design", "", nullptr, 0xae7a3f16d432f52c},
-    {"design_120", "design-120", nullptr, 0x3d84438e5d188136},
-    {"joint_fret_14", "design-120-joint14", nullptr, 0xaa546330f21d9e5b},
-    {"waist_wider_than_bouts", "waist-wider-than-bouts", nullptr, 0xe407ae8dd502daad},
-    {"a3_infinite", "a3-inf", nullptr, 0xe407ae8dd502daad},
-    {"length_denormal", "length-denormal", nullptr, 0x2ca018a66b77ee6c},
-    {"hole_at_saddle", "hole-at-saddle", nullptr, 0x4cf9602ad952d17e},  // shared layout
-    {"hole_before_first_fret", "hole-before-first-fret", nullptr, 0x9e8bc91cc8648fbc},
-    {"hole_beyond_saddle", "hole-beyond-saddle", nullptr, 0xce85d85a60c4bfc5},  // shared layout
-    {"hole_diameter_max", "hole-diameter-max", nullptr, 0x18d427cb2243fb5},
-    {"hole_position_nan", "hole-position-nan", nullptr, 0x29ae8c343b5216a8},  // shared layout
-    {"joint_fret_0", "joint-fret-0", nullptr, 0x461c0b9ec10a90b},
-    {"joint_fret_100000", "joint-fret-100000", nullptr, 0x8ca290927d4fdb2a},
-    {"scale_0_hole_positive", "scale-0-hole-positive", nullptr, 0xe6620fe5a5bfac49},
-    {"scale_nan", "scale-nan", nullptr, 0x461c0b9ec10a90b},
-    {"widths_max", "widths-max", nullptr, 0x461c0b9ec10a90b},  // shared layout
-    {"widths_nan", "widths-nan", nullptr, 0x461c0b9ec10a90b},  // shared layout
+    {"new_design", "", nullptr},
+    {"design_120", "design-120", nullptr},
+    {"joint_fret_14", "design-120-joint14", nullptr},
+    {"waist_wider_than_bouts", "waist-wider-than-bouts", nullptr},
+    {"a3_infinite", "a3-inf", nullptr},
+    {"length_denormal", "length-denormal", nullptr},
+    {"hole_at_saddle", "hole-at-saddle", nullptr},  // shared layout
+    {"hole_before_first_fret", "hole-before-first-fret", nullptr},
+    {"hole_beyond_saddle", "hole-beyond-saddle", nullptr},  // shared layout
+    {"hole_diameter_max", "hole-diameter-max", nullptr},
+    {"hole_position_nan", "hole-position-nan", nullptr},  // shared layout
+    {"joint_fret_0", "joint-fret-0", nullptr},
+    {"joint_fret_100000", "joint-fret-100000", nullptr},
+    {"scale_0_hole_positive", "scale-0-hole-positive", nullptr},
+    {"scale_nan", "scale-nan", nullptr},
+    {"widths_max", "widths-max", nullptr},  // shared layout
+    {"widths_nan", "widths-nan", nullptr},  // shared layout
     {"tiny_body_huge_scale", "design-120",
-     [](CVeskDoc& d) { d.m_length = d.m_lowerBout = d.m_upperBout = 1e-300; }, 0x88e15a59140ab24b},
-    {"diameter_1e8", "design-120", [](CVeskDoc& d) { d.m_holeDiameter = 1e8; }, 0xfaadc3fe91c4857a},
+     [](CVeskDoc& d) { d.m_length = d.m_lowerBout = d.m_upperBout = 1e-300; }},
+    {"diameter_1e8", "design-120", [](CVeskDoc& d) { d.m_holeDiameter = 1e8; }},
 };
 
 INSTANTIATE_TEST_SUITE_P(Designs, PaintCalls, ::testing::ValuesIn(kDesigns),

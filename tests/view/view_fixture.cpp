@@ -1,8 +1,7 @@
 // The shared view fixture.
 #include "view_fixture.h"
 
-#include <QPainter>
-
+#include "common/draw_call_recorder.h"
 #include "framework/dc.h"
 #include "geometry/fit_shape.h"
 
@@ -31,16 +30,13 @@ void ViewTest::DefineHole(int jointFret, double position, double diameter) {
 QImage ViewTest::Paint(int width, int height) {
   QImage image(width, height, QImage::Format_RGB32);
   image.fill(kUnpainted);
-  view.PaintInto(&image);
+  PaintInto(&image, [&](CDC* dc) { view.OnDraw(dc); });
   return image;
 }
 
 long long ViewTest::CountLines(int width, int height) {
   QImage image(width, height, QImage::Format_RGB32);
-  QPainter painter(&image);
-  CDC dc(&painter, CRect(0, 0, width, height));
-  view.OnDraw(&dc);
-  return dc.LineCount();
+  return ::CountLines(RecordPaint(&image, [&](CDC* dc) { view.OnDraw(dc); }));
 }
 
 int CountColour(const QImage& image, QRgb colour) {

@@ -1,10 +1,13 @@
-// One drawing call of a device context as it reached the surface: what a paint asked for, with
-// the pen and brush in force, so that a paint can be compared or replayed call for call.
+// Every drawing call of a device context as it reached the surface, with the pen and brush in
+// force, so that tests can compare two paints call for call and benchmarks can replay one.
 #pragma once
 
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <vector>
+
+#include "framework/dc_observer.h"
 
 struct DrawCall {
   enum Kind { Fill, Line, Ellipse, Text };
@@ -31,3 +34,19 @@ struct DrawCall {
 };
 
 using DrawCalls = std::vector<DrawCall>;
+
+// Watches the device context it is given (dc.SetObserver) and appends each call to calls.
+class DrawCallRecorder : public CDCObserver {
+ public:
+  void OnFill(int x, int y, int cx, int cy, COLORREF color) override;
+  void OnLine(int x1, int y1, int x2, int y2, const CPen& pen) override;
+  void OnEllipse(int x1, int y1, int x2, int y2, const CPen& pen, int brush) override;
+  void OnText(int x, int y, const QString& text, COLORREF background) override;
+
+  DrawCalls calls;
+};
+
+long long CountLines(const DrawCalls& calls);
+
+// Paints into the image (framework's PaintInto) and returns every call the paint made.
+DrawCalls RecordPaint(QImage* image, const std::function<void(CDC*)>& paint);
