@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr double kMarginMm = 5.0;
 const QString kFontFamily = QStringLiteral("DejaVu Sans, sans-serif");
 const QString kInkscapeNs = QStringLiteral("http://www.inkscape.org/namespaces/inkscape");
 
@@ -113,7 +112,7 @@ class SvgLayers {
 };
 
 void WriteRoot(QXmlStreamWriter& xml, const ExportModel& m) {
-  const double margin = UnitsFromMillimetres(kMarginMm, m.unit);
+  const double margin = UnitsFromMillimetres(kSheetMarginMm, m.unit);
   const Bounds all = m.ShownBounds();
   const double x = all.minX - margin, y = 0.0 - (all.maxY + margin);
   const double w = all.Width() + 2 * margin, h = all.Height() + 2 * margin;
