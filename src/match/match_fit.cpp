@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "geometry/math_constants.h"
 #include "match/match_search.h"
 #include "match/outline_solver.h"
 #include "match/point_set.h"
@@ -50,6 +51,7 @@ Result<MatchResult> Summarise(const Result<Found>& found, const SearchCounts& co
   r.start = f.start;
   r.values = f.values;
   r.motion = f.fit.motion;
+  r.motion.angle = std::remainder(r.motion.angle, 2.0 * kPi);  // within half a turn either way
   r.model = f.fit.model;
   r.hasWaist = !f.limit.has_value();
   r.starts = counts.starts;

@@ -48,6 +48,16 @@ MatchSearch::MatchSearch(const std::vector<Point2>& points, const MatchOptions& 
   m_invalid = InvalidResidual(points);
 }
 
+FitRun MatchSearch::KeptRun(const std::vector<std::size_t>& use, const RigidMotion& motion) const {
+  FitRun run;
+  run.points = &m_points;
+  run.use = use;
+  run.align = m_options.align;
+  run.motion = motion;
+  run.invalidResidual = m_invalid;
+  return run;
+}
+
 void MatchSearch::Count(int evaluations, int iterations) {
   ++m_counts.starts;
   m_counts.evaluations += evaluations;
@@ -67,7 +77,7 @@ bool MatchSearch::Same(double a, double b) const {
 std::optional<MatchSearch::Reached> MatchSearch::Try(const DesignValues& start, const RigidMotion& motion,
                                                      std::optional<WaistLimit> limit, bool preferNew) {
   const DesignFamily family(m_options.fixed, limit);
-  const FitRun run{&m_points, m_kept, {}, m_options.align, motion, m_invalid, 0};
+  const FitRun run = KeptRun(m_kept, motion);
   FitOutcome out = Solve(family, run, family.Pack(start), m_options.control);
   Count(out.evaluations, out.iterations);
   if (!out.valid) return std::nullopt;
@@ -214,7 +224,8 @@ void MatchSearch::Polish() {
     for (std::size_t i = 0; i < m_points.size(); ++i) used.push_back(i);
   }
   const DesignFamily family(m_options.fixed, m_best->limit);
-  const FitRun run{&m_points, used, {}, m_options.align, m_best->fit.motion, m_invalid, 0};
+  FitRun run = KeptRun(used, m_best->fit.motion);
+  run.warmStart = true;
   FitOutcome out = Solve(family, run, m_best->fit.x, m_options.control);
   Count(out.evaluations, out.iterations);
   --m_counts.starts;  // the same start, carried on

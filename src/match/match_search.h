@@ -57,6 +57,7 @@ class MatchSearch {
   std::optional<Reached> Try(const DesignValues& start, const RigidMotion& motion, std::optional<WaistLimit> limit,
                              bool preferNew = false);
   void Count(int evaluations, int iterations);
+  FitRun KeptRun(const std::vector<std::size_t>& use, const RigidMotion& motion) const;
   bool Same(double a, double b) const;
   bool Done() const;  // the best reaches the wider family's best, or two starts agree on it
   bool Stopped() const { return m_options.control.Cancelled(); }

@@ -37,6 +37,7 @@ double NearestPointFinder::Slope(double t, Point2 p, CurvePoint* c) const {
 
 double NearestPointFinder::Refine(double lo, double hi, double t, Point2 p) const {
   CurvePoint c;
+  double lastStep = HUGE_VAL;
   for (int i = 0; i < 100; ++i) {
     const double slope = Slope(t, p, &c);
     if (slope == 0.0) return t;
@@ -46,11 +47,16 @@ double NearestPointFinder::Refine(double lo, double hi, double t, Point2 p) cons
       hi = t;
     const double curvature = c.d.x * c.d.x + c.d.y * c.d.y + (c.at.x - p.x) * c.dd.x + (c.at.y - p.y) * c.dd.y;
     double next = curvature > 0.0 ? t - slope / curvature : 0.5 * (lo + hi);
-    if (!(next > lo && next < hi)) next = 0.5 * (lo + hi);
+    const bool newton = next > lo && next < hi;
+    if (!newton) next = 0.5 * (lo + hi);
     if (next == t || next <= lo || next >= hi) return t;  // the bracket is down to rounding
     const double step = std::fabs(next - t);
     t = next;
-    if (step <= 1e-16) return t;
+    // Newton converges quadratically: once two of its steps have shrunk this far the error is far
+    // below rounding, and further steps would only dither in the last bits. (Halving converges
+    // slowly and runs on to the bracket's rounding.)
+    if (newton && step <= 1e-12 && lastStep <= 1e-6) return t;
+    lastStep = newton ? step : HUGE_VAL;
   }
   return t;
 }
@@ -87,7 +93,24 @@ NearestPoint NearestPointFinder::Find(Point2 p) const {
     CurvePoint l;
     t = Slope(lo, p, &l) < 0.0 ? Refine(lo, t, t, p) : GoldenSection(lo, t, p);
   }
+  return Foot(p, t);
+}
 
+NearestPoint NearestPointFinder::FindNear(Point2 p, double hint) const {
+  constexpr double kWindow = 0.02;  // radians: about a degree either side
+  const double lo = std::fmax(0.0, hint - kWindow), hi = std::fmin(kPi, hint + kWindow);
+  if (!(lo < hi)) return Find(p);
+  const double t = Refine(lo, hi, std::fmin(std::fmax(hint, lo), hi), p);
+  CurvePoint c;
+  const double slope = Slope(t, p, &c);
+  const double curvature = c.d.x * c.d.x + c.d.y * c.d.y + (c.at.x - p.x) * c.dd.x + (c.at.y - p.y) * c.dd.y;
+  // Inside the window at a minimum: the nearest point moved on with the outline. Anything else
+  // (an end, a maximum) gets the full search.
+  if (!(t > lo && t < hi) || !(curvature > 0.0) || !(std::fabs(slope) <= 1e-9 * curvature)) return Find(p);
+  return Foot(p, t);
+}
+
+NearestPoint NearestPointFinder::Foot(Point2 p, double t) const {
   NearestPoint n;
   n.t = t;
   EvaluateCurve(m_model, t, &n.foot);

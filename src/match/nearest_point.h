@@ -19,11 +19,15 @@ class NearestPointFinder {
   explicit NearestPointFinder(const OutlineModel& model);
   // p with p.y >= 0: a point folded onto the half outline's side.
   NearestPoint Find(Point2 p) const;
+  // The same when the nearest point is known to lie near t = hint (the outline moved a little since
+  // it was found there): Newton from the hint, the full search only when that fails.
+  NearestPoint FindNear(Point2 p, double hint) const;
 
  private:
   double Slope(double t, Point2 p, CurvePoint* c) const;
   double Refine(double lo, double hi, double start, Point2 p) const;
   double GoldenSection(double lo, double hi, Point2 p) const;
+  NearestPoint Foot(Point2 p, double t) const;
 
   const OutlineModel& m_model;
   std::vector<Point2> m_samples;  // the curve at every degree

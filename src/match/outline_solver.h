@@ -21,6 +21,9 @@ struct FitRun {
   RigidMotion motion;            // where the run starts
   double invalidResidual = 1.0;  // the residual of every point for parameters with no outline
   int maxEvaluations = 0;        // 0: 100 per parameter
+  // Each point's nearest outline point is first sought near where the last evaluation found it:
+  // for a run that starts close to its answer (a long trace refitted after its sample).
+  bool warmStart = false;
 };
 
 struct FitOutcome {

@@ -113,7 +113,13 @@ RobustOutcome RobustFit(const OutlineFamily& family, const RobustRun& run, std::
         use = Kept(run.scored, RejectStrays(d, run.floor));
     }
     if ((round > 1 && use == previous) || (round > 0 && run.keepAll)) break;
-    FitRun fit{run.points, use, weights, run.align, motion, run.invalidResidual, 0};
+    FitRun fit;
+    fit.points = run.points;
+    fit.use = use;
+    fit.weights = std::move(weights);
+    fit.align = run.align;
+    fit.motion = motion;
+    fit.invalidResidual = run.invalidResidual;
     FitOutcome next = Solve(family, fit, start, control);
     out.evaluations += next.evaluations;
     if (next.cancelled || !next.valid) {

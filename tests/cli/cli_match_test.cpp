@@ -1,6 +1,7 @@
 // vesk-cli match run as a program: a station table gives back its design file, the JSON reads back
-// bit for bit, DXF traces from vesk's own export and from ezdxf are matched, the overlay has its
-// true size as rsvg-convert renders it, and every bad input is one line with nothing written.
+// bit for bit, DXF traces from vesk's own export and from ezdxf (polylines, splines, bulges, arcs,
+// a wrong unit) are matched, strays are left out and drawn grey, the overlay has its true size as
+// rsvg-convert renders it, and every bad input is one line with nothing written.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -117,6 +118,9 @@ TEST_F(CliMatchTest, AStationTableGivesBackTheDesignFileSaveWrites) {
   EXPECT_EQ(std::fabs(distances[worst - 1].toDouble()), json.value("maxDistance").toDouble());
   EXPECT_EQ(json.value("maxDistanceLine").toInt(), worst + 2) << "two lines of comment and header";
   EXPECT_GT(json.value("iterations").toInt(), 0);
+  EXPECT_GT(json.value("starts").toInt(), 0);
+  EXPECT_TRUE(json.value("hasWaist").toBool());
+  EXPECT_TRUE(json.value("rejected").toArray().isEmpty());
   EXPECT_FALSE(json.value("stopReason").toString().isEmpty());
   EXPECT_FALSE(json.contains("sides")) << "one side only";
 
@@ -140,6 +144,7 @@ TEST_F(CliMatchTest, TheTextReportNamesTheValuesTheWorstPointAndTheSolver) {
   EXPECT_TRUE(text.contains("(line ")) << text.toStdString();
   EXPECT_TRUE(text.contains("sides: +y 29 points")) << "a whole-body trace: " << text.toStdString();
   EXPECT_TRUE(text.contains("solver: ")) << text.toStdString();
+  EXPECT_TRUE(text.contains(" starts, ")) << text.toStdString();
 }
 
 TEST_F(CliMatchTest, VesksOwnDxfExportIsMatchedOnItsOutlineLayer) {
@@ -153,6 +158,17 @@ TEST_F(CliMatchTest, VesksOwnDxfExportIsMatchedOnItsOutlineLayer) {
   for (int j = 0; j < 8; ++j)
     EXPECT_NEAR(json.value(kNames[j]).toDouble(), kNewDesign[j], 1e-8 * 49) << kNames[j];
   EXPECT_TRUE(json.contains("sides")) << "the export draws the whole body";
+}
+
+// Writes the points as ezdxf would trace them into a DXF (write_trace_dxf.py); false after a failure.
+bool WriteTrace(const QString& points, const QString& dxf, const QStringList& options) {
+  QProcess py;
+  py.start(QStringLiteral(VESK_PYTHON3), QStringList{QStringLiteral(VESK_CLI_TEST_DIR "/write_trace_dxf.py"), points, dxf} + options);
+  if (!py.waitForFinished(60000) || py.exitCode() != 0) {
+    ADD_FAILURE() << py.readAllStandardError().toStdString();
+    return false;
+  }
+  return true;
 }
 
 struct TraceCase {
@@ -170,12 +186,8 @@ TEST_F(CliMatchTest, AnEzdxfTraceTurnedAndShiftedIsAlignedInEitherUnit) {
     for (int j = 0; j < 8; ++j) v[j] = kNewDesign[j] / c.scale;
     const QString points = Write("trace.txt", StationTable(v, 80, true));
     const QString dxf = dir.filePath("trace.dxf");
-    QProcess py;
-    py.start(QStringLiteral(VESK_PYTHON3),
-             {QStringLiteral(VESK_CLI_TEST_DIR "/write_trace_dxf.py"), points, dxf, "--design-unit",
-              c.designUnit, "--dxf-unit", c.dxfUnit, "--degrees", "57", "--shift", "12", "-30"});
-    ASSERT_TRUE(py.waitForFinished(60000));
-    ASSERT_EQ(py.exitCode(), 0) << py.readAllStandardError().toStdString();
+    ASSERT_TRUE(WriteTrace(points, dxf, {"--design-unit", c.designUnit, "--dxf-unit", c.dxfUnit, "--degrees", "57",
+                                         "--shift", "12", "-30"}));
     const CliResult r =
         RunCli({"match", dxf, "--align", "--layer", "trace", "--unit", c.designUnit, "--json"});
     ASSERT_EQ(r.exitCode, 0) << c.name << ": " << r.err.toStdString();
@@ -184,6 +196,76 @@ TEST_F(CliMatchTest, AnEzdxfTraceTurnedAndShiftedIsAlignedInEitherUnit) {
       EXPECT_NEAR(json.value(kNames[j]).toDouble(), v[j], 1e-8 * v[0]) << c.name << ": " << kNames[j];
     EXPECT_NEAR(json.value("alignment").toObject().value("angle").toDouble(), -57.0, 1e-6) << c.name;
   }
+}
+
+// The outline as CAD programs draw curves: a fitted SPLINE, circular arcs as polyline bulges, or
+// ARC entities. The curves stand within a few micrometres of the design's outline; without
+// --layer, the layer of the closed outline is read and the others are listed.
+TEST_F(CliMatchTest, SplinesBulgesAndArcsFromEzdxfGiveTheDesignBack) {
+  const QString points = Write("body.txt", StationTable(kNewDesign, 91, true));
+  for (const char* curves : {"spline", "bulges", "arcs"}) {
+    const QString dxf = dir.filePath(QStringLiteral("%1.dxf").arg(curves));
+    ASSERT_TRUE(WriteTrace(points, dxf, {"--design-unit", "cm", "--dxf-unit", "mm", "--degrees", "-20", "--shift",
+                                         "5", "8", "--curves", curves}));
+    const CliResult r = RunCli({"match", dxf, "--align", "--json"});
+    ASSERT_EQ(r.exitCode, 0) << curves << ": " << r.err.toStdString();
+    const QJsonObject json = r.Json();
+    for (int j = 0; j < 8; ++j)
+      EXPECT_NEAR(json.value(kNames[j]).toDouble(), kNewDesign[j], 2e-3) << curves << ": " << kNames[j];
+    EXPECT_LT(json.value("rms").toDouble(), 1e-3) << curves << ": within 10 micrometres";
+    EXPECT_EQ(json.value("layer").toString(), "TRACE") << curves;
+    const QJsonArray layers = json.value("layers").toArray();
+    ASSERT_EQ(layers.size(), 2) << curves;
+    EXPECT_EQ(layers[1].toObject().value("name").toString(), "NOTES");
+    EXPECT_EQ(layers[1].toObject().value("points").toInt(), 2) << "the line's ends; circles are not read";
+    EXPECT_GT(json.value("points").toInt(), 300) << curves << ": curves are sampled, not just their ends";
+  }
+}
+
+// Most CAD files say metres ($INSUNITS 6) for millimetre numbers: a warning, and --points-unit.
+TEST_F(CliMatchTest, AWrongUnitIsWarnedOfAndOverridden) {
+  const QString points = Write("trace.txt", StationTable(kNewDesign, 40, true));
+  const QString dxf = dir.filePath("metres.dxf");
+  ASSERT_TRUE(WriteTrace(points, dxf, {"--design-unit", "cm", "--dxf-unit", "mm", "--insunits", "6"}));
+  const CliResult taken = RunCli({"match", dxf, "--json"});
+  ASSERT_EQ(taken.exitCode, 0) << taken.err.toStdString();
+  EXPECT_TRUE(taken.OneErrorLine()) << taken.err.toStdString();
+  EXPECT_TRUE(taken.err.contains("warning: the points span 49000 cm")) << taken.err.toStdString();
+  EXPECT_TRUE(taken.err.contains("--points-unit")) << taken.err.toStdString();
+  EXPECT_TRUE(taken.Json().value("warning").toString().contains("--points-unit"));
+  const CliResult given = RunCli({"match", dxf, "--points-unit", "mm", "--json"});
+  ASSERT_EQ(given.exitCode, 0) << given.err.toStdString();
+  EXPECT_TRUE(given.err.isEmpty()) << given.err.toStdString();
+  EXPECT_NEAR(given.Json().value("length").toDouble(), 49.0, 1e-8 * 49);
+  EXPECT_FALSE(given.Json().contains("warning"));
+}
+
+// A station table with a centreline and a soundhole traced among its points.
+TEST_F(CliMatchTest, StraysAreLeftOutListedAndDrawnGrey) {
+  QByteArray text = StationTable(kNewDesign, 60, true);
+  const QByteArray strays = "20,0\n25,0\n30,0\n14,4\n14,-4\n10,0\n";
+  text += strays;
+  const QString points = Write("strays.txt", text);
+  const QString svg = dir.filePath("strays.svg");
+  const CliResult r = RunCli({"match", points, "--json", "--overlay", svg});
+  ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+  const QJsonObject json = r.Json();
+  const QJsonArray rejected = json.value("rejected").toArray();
+  ASSERT_EQ(rejected.size(), 6);
+  const int stations = json.value("points").toInt() - 6;
+  for (int k = 0; k < 6; ++k) EXPECT_EQ(rejected[k].toInt(), stations + k) << "indices in input order, from 0";
+  EXPECT_NEAR(json.value("lowerBout").toDouble(), 18.5, 1e-8 * 49);
+  QFile f(svg);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  const QString drawing = QString::fromUtf8(f.readAll());
+  const qsizetype grey = drawing.indexOf(QStringLiteral("id=\"REJECTED\""));
+  ASSERT_GE(grey, 0);
+  EXPECT_TRUE(drawing.mid(grey, 300).contains("#909090")) << "drawn grey";
+  EXPECT_EQ(drawing.mid(grey).section(QStringLiteral("</g>"), 0, 0).count(QStringLiteral("<circle")), 6);
+  const CliResult all = RunCli({"match", points, "--json", "--keep-all"});
+  ASSERT_EQ(all.exitCode, 0) << all.err.toStdString();
+  EXPECT_TRUE(all.Json().value("rejected").toArray().isEmpty());
+  EXPECT_GT(all.Json().value("rms").toDouble(), 10.0 * json.value("rms").toDouble() + 1e-3);
 }
 
 TEST_F(CliMatchTest, TheOverlayHasTheSizeItSaysAsRsvgRendersIt) {
@@ -259,7 +341,7 @@ TEST_F(CliMatchTest, BadInputIsOneLineAndNothingWritten) {
        StationTable(kNewDesign, 10),
        3,
        "at least 11 needed"},
-      {"EmptyDxf", {"match", "POINTS", "-o", "OUT"}, dxfEmpty, 3, "no LINE, POLYLINE or LWPOLYLINE points"},
+      {"EmptyDxf", {"match", "POINTS", "-o", "OUT"}, dxfEmpty, 3, "no LINE, POLYLINE, LWPOLYLINE, ARC, ELLIPSE"},
       {"BadFixName", {"match", "POINTS", "--fix", "width=3", "-o", "OUT"}, good, 2, "--fix 'width=3'"},
       {"BadFixValue",
        {"match", "POINTS", "--fix", "length=long", "-o", "OUT"},
@@ -272,6 +354,7 @@ TEST_F(CliMatchTest, BadInputIsOneLineAndNothingWritten) {
        2,
        "fixed twice"},
       {"BadUnit", {"match", "POINTS", "--unit", "mm", "-o", "OUT"}, good, 2, "expected cm or in"},
+      {"BadPointsUnit", {"match", "POINTS", "--points-unit", "ft", "-o", "OUT"}, good, 2, "expected mm, cm, in or m"},
       {"BadOverlayName", {"match", "POINTS", "--overlay", "OUT"}, good, 2, "must end in .svg or .png"},
       {"LayerOnText", {"match", "POINTS", "--layer", "x", "-o", "OUT"}, good, 2, "--layer applies to a DXF"},
       {"NoDesignFits", {"match", "POINTS", "--fix", "waist=20", "-o", "OUT"}, good, 1, "no design fits"},
