@@ -1,7 +1,6 @@
 // vesk-cli match run as a program: a station table gives back its design file, the JSON reads back
-// bit for bit, DXF traces from vesk's own export and from ezdxf (polylines, splines, bulges, arcs,
-// a wrong unit) are matched, strays are left out and drawn grey, the overlay has its true size as
-// rsvg-convert renders it, and every bad input is one line with nothing written.
+// bit for bit, vesk's own DXF export is matched, the overlay has its true size as rsvg-convert
+// renders it, and every bad input is one line with nothing written.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -13,31 +12,10 @@
 #include <cstring>
 #include <map>
 
-#include "geometry/fit_shape.h"
-#include "geometry/outline.h"
+#include "match_cli_files.h"
 #include "run_cli.h"
 
 namespace {
-
-constexpr double kNewDesign[8] = {49, 18.5, 12, 14, 0, -0.25, 0, -0.5};
-const char* const kNames[8] = {"length", "lowerBout", "waist", "upperBout", "a3", "a4", "a5", "a6"};
-
-QString Shortest(double v) {
-  return QString::number(v, 'g', QLocale::FloatingPointShortest);
-}
-
-// n stations of the design's outline as "x,y" lines (shortest round-trip numbers), with a header.
-QByteArray StationTable(const double v[8], int n, bool bothSides = false) {
-  FitShape(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]);
-  QByteArray text = "# stations, measured from the neck end\nx,half-width\n";
-  for (int i = 0; i < n; ++i) {
-    const double t = 180.0 * i / (n - 1);
-    text += (Shortest(OutlineX(t)) + ',' + Shortest(OutlineY(t)) + '\n').toLatin1();
-    if (bothSides && i > 0 && i < n - 1)
-      text += (Shortest(OutlineX(t)) + ',' + Shortest(-OutlineY(t)) + '\n').toLatin1();
-  }
-  return text;
-}
 
 double ReadDouble(const QByteArray& bytes, int offset) {
   double v;
@@ -69,19 +47,7 @@ QString Hex(double d) {
   return QStringLiteral("%1").arg(bits, 16, 16, QLatin1Char('0'));
 }
 
-class CliMatchTest : public ::testing::Test {
- protected:
-  QString Write(const QString& name, const QByteArray& bytes) {
-    const QString path = dir.filePath(name);
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-    return path;
-  }
-  QTemporaryDir dir;
-};
-
-TEST_F(CliMatchTest, AStationTableGivesBackTheDesignFileSaveWrites) {
+TEST_F(MatchFilesTest, AStationTableGivesBackTheDesignFileSaveWrites) {
   const QString stations = Write("stations.txt", StationTable(kNewDesign, 40));
   const QString out = dir.filePath("matched.design");
   const CliResult r = RunCli({"match", stations, "-o", out, "--json"});
@@ -132,7 +98,7 @@ TEST_F(CliMatchTest, AStationTableGivesBackTheDesignFileSaveWrites) {
     EXPECT_EQ(doc.value(kNames[j]).toDouble(), json.value(kNames[j]).toDouble()) << kNames[j];
 }
 
-TEST_F(CliMatchTest, TheTextReportNamesTheValuesTheWorstPointAndTheSolver) {
+TEST_F(MatchFilesTest, TheTextReportNamesTheValuesTheWorstPointAndTheSolver) {
   const QString stations = Write("body.txt", StationTable(kNewDesign, 30, true));
   const CliResult r = RunCli({"match", stations, "--fix", "length=49"});
   ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
@@ -147,7 +113,7 @@ TEST_F(CliMatchTest, TheTextReportNamesTheValuesTheWorstPointAndTheSolver) {
   EXPECT_TRUE(text.contains(" starts, ")) << text.toStdString();
 }
 
-TEST_F(CliMatchTest, VesksOwnDxfExportIsMatchedOnItsOutlineLayer) {
+TEST_F(MatchFilesTest, VesksOwnDxfExportIsMatchedOnItsOutlineLayer) {
   const QString design = dir.filePath("new.design");
   ASSERT_EQ(RunCli({"new", "-o", design}).exitCode, 0);
   const QString dxf = dir.filePath("new.dxf");
@@ -160,115 +126,7 @@ TEST_F(CliMatchTest, VesksOwnDxfExportIsMatchedOnItsOutlineLayer) {
   EXPECT_TRUE(json.contains("sides")) << "the export draws the whole body";
 }
 
-// Writes the points as ezdxf would trace them into a DXF (write_trace_dxf.py); false after a failure.
-bool WriteTrace(const QString& points, const QString& dxf, const QStringList& options) {
-  QProcess py;
-  py.start(QStringLiteral(VESK_PYTHON3), QStringList{QStringLiteral(VESK_CLI_TEST_DIR "/write_trace_dxf.py"), points, dxf} + options);
-  if (!py.waitForFinished(60000) || py.exitCode() != 0) {
-    ADD_FAILURE() << py.readAllStandardError().toStdString();
-    return false;
-  }
-  return true;
-}
-
-struct TraceCase {
-  const char* name;
-  const char* designUnit;
-  const char* dxfUnit;
-  double scale;  // design values in this unit: the cm values divided by it
-};
-
-TEST_F(CliMatchTest, AnEzdxfTraceTurnedAndShiftedIsAlignedInEitherUnit) {
-  for (const TraceCase c :
-       {TraceCase{"cm design, mm DXF", "cm", "mm", 1.0}, TraceCase{"in design, in DXF", "in", "in", 2.54},
-        TraceCase{"cm design, in DXF", "cm", "in", 1.0}}) {
-    double v[8];
-    for (int j = 0; j < 8; ++j) v[j] = kNewDesign[j] / c.scale;
-    const QString points = Write("trace.txt", StationTable(v, 80, true));
-    const QString dxf = dir.filePath("trace.dxf");
-    ASSERT_TRUE(WriteTrace(points, dxf, {"--design-unit", c.designUnit, "--dxf-unit", c.dxfUnit, "--degrees", "57",
-                                         "--shift", "12", "-30"}));
-    const CliResult r =
-        RunCli({"match", dxf, "--align", "--layer", "trace", "--unit", c.designUnit, "--json"});
-    ASSERT_EQ(r.exitCode, 0) << c.name << ": " << r.err.toStdString();
-    const QJsonObject json = r.Json();
-    for (int j = 0; j < 8; ++j)
-      EXPECT_NEAR(json.value(kNames[j]).toDouble(), v[j], 1e-8 * v[0]) << c.name << ": " << kNames[j];
-    EXPECT_NEAR(json.value("alignment").toObject().value("angle").toDouble(), -57.0, 1e-6) << c.name;
-  }
-}
-
-// The outline as CAD programs draw curves: a fitted SPLINE, circular arcs as polyline bulges, or
-// ARC entities. The curves stand within a few micrometres of the design's outline; without
-// --layer, the layer of the closed outline is read and the others are listed.
-TEST_F(CliMatchTest, SplinesBulgesAndArcsFromEzdxfGiveTheDesignBack) {
-  const QString points = Write("body.txt", StationTable(kNewDesign, 91, true));
-  for (const char* curves : {"spline", "bulges", "arcs"}) {
-    const QString dxf = dir.filePath(QStringLiteral("%1.dxf").arg(curves));
-    ASSERT_TRUE(WriteTrace(points, dxf, {"--design-unit", "cm", "--dxf-unit", "mm", "--degrees", "-20", "--shift",
-                                         "5", "8", "--curves", curves}));
-    const CliResult r = RunCli({"match", dxf, "--align", "--json"});
-    ASSERT_EQ(r.exitCode, 0) << curves << ": " << r.err.toStdString();
-    const QJsonObject json = r.Json();
-    for (int j = 0; j < 8; ++j)
-      EXPECT_NEAR(json.value(kNames[j]).toDouble(), kNewDesign[j], 2e-3) << curves << ": " << kNames[j];
-    EXPECT_LT(json.value("rms").toDouble(), 1e-3) << curves << ": within 10 micrometres";
-    EXPECT_EQ(json.value("layer").toString(), "TRACE") << curves;
-    const QJsonArray layers = json.value("layers").toArray();
-    ASSERT_EQ(layers.size(), 2) << curves;
-    EXPECT_EQ(layers[1].toObject().value("name").toString(), "NOTES");
-    EXPECT_EQ(layers[1].toObject().value("points").toInt(), 2) << "the line's ends; circles are not read";
-    EXPECT_GT(json.value("points").toInt(), 300) << curves << ": curves are sampled, not just their ends";
-  }
-}
-
-// Most CAD files say metres ($INSUNITS 6) for millimetre numbers: a warning, and --points-unit.
-TEST_F(CliMatchTest, AWrongUnitIsWarnedOfAndOverridden) {
-  const QString points = Write("trace.txt", StationTable(kNewDesign, 40, true));
-  const QString dxf = dir.filePath("metres.dxf");
-  ASSERT_TRUE(WriteTrace(points, dxf, {"--design-unit", "cm", "--dxf-unit", "mm", "--insunits", "6"}));
-  const CliResult taken = RunCli({"match", dxf, "--json"});
-  ASSERT_EQ(taken.exitCode, 0) << taken.err.toStdString();
-  EXPECT_TRUE(taken.OneErrorLine()) << taken.err.toStdString();
-  EXPECT_TRUE(taken.err.contains("warning: the points span 49000 cm")) << taken.err.toStdString();
-  EXPECT_TRUE(taken.err.contains("--points-unit")) << taken.err.toStdString();
-  EXPECT_TRUE(taken.Json().value("warning").toString().contains("--points-unit"));
-  const CliResult given = RunCli({"match", dxf, "--points-unit", "mm", "--json"});
-  ASSERT_EQ(given.exitCode, 0) << given.err.toStdString();
-  EXPECT_TRUE(given.err.isEmpty()) << given.err.toStdString();
-  EXPECT_NEAR(given.Json().value("length").toDouble(), 49.0, 1e-8 * 49);
-  EXPECT_FALSE(given.Json().contains("warning"));
-}
-
-// A station table with a centreline and a soundhole traced among its points.
-TEST_F(CliMatchTest, StraysAreLeftOutListedAndDrawnGrey) {
-  QByteArray text = StationTable(kNewDesign, 60, true);
-  const QByteArray strays = "20,0\n25,0\n30,0\n14,4\n14,-4\n10,0\n";
-  text += strays;
-  const QString points = Write("strays.txt", text);
-  const QString svg = dir.filePath("strays.svg");
-  const CliResult r = RunCli({"match", points, "--json", "--overlay", svg});
-  ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
-  const QJsonObject json = r.Json();
-  const QJsonArray rejected = json.value("rejected").toArray();
-  ASSERT_EQ(rejected.size(), 6);
-  const int stations = json.value("points").toInt() - 6;
-  for (int k = 0; k < 6; ++k) EXPECT_EQ(rejected[k].toInt(), stations + k) << "indices in input order, from 0";
-  EXPECT_NEAR(json.value("lowerBout").toDouble(), 18.5, 1e-8 * 49);
-  QFile f(svg);
-  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-  const QString drawing = QString::fromUtf8(f.readAll());
-  const qsizetype grey = drawing.indexOf(QStringLiteral("id=\"REJECTED\""));
-  ASSERT_GE(grey, 0);
-  EXPECT_TRUE(drawing.mid(grey, 300).contains("#909090")) << "drawn grey";
-  EXPECT_EQ(drawing.mid(grey).section(QStringLiteral("</g>"), 0, 0).count(QStringLiteral("<circle")), 6);
-  const CliResult all = RunCli({"match", points, "--json", "--keep-all"});
-  ASSERT_EQ(all.exitCode, 0) << all.err.toStdString();
-  EXPECT_TRUE(all.Json().value("rejected").toArray().isEmpty());
-  EXPECT_GT(all.Json().value("rms").toDouble(), 10.0 * json.value("rms").toDouble() + 1e-3);
-}
-
-TEST_F(CliMatchTest, TheOverlayHasTheSizeItSaysAsRsvgRendersIt) {
+TEST_F(MatchFilesTest, TheOverlayHasTheSizeItSaysAsRsvgRendersIt) {
   const QString stations = Write("stations.txt", StationTable(kNewDesign, 40));
   const QString svg = dir.filePath("overlay.svg"), png = dir.filePath("overlay.png");
   ASSERT_EQ(RunCli({"match", stations, "--overlay", svg}).exitCode, 0);
@@ -315,7 +173,7 @@ struct BadRun {
   const char* message;
 };
 
-TEST_F(CliMatchTest, BadInputIsOneLineAndNothingWritten) {
+TEST_F(MatchFilesTest, BadInputIsOneLineAndNothingWritten) {
   QByteArray seven = "x,y\n";
   for (int i = 0; i < 7; ++i) seven += QByteArray::number(i) + "," + QByteArray::number(i * i % 5) + "\n";
   const QByteArray good = StationTable(kNewDesign, 20);
@@ -377,7 +235,7 @@ TEST_F(CliMatchTest, BadInputIsOneLineAndNothingWritten) {
   }
 }
 
-TEST_F(CliMatchTest, AnOutputThatCannotBeWrittenIsOneLine) {
+TEST_F(MatchFilesTest, AnOutputThatCannotBeWrittenIsOneLine) {
   const QString stations = Write("stations.txt", StationTable(kNewDesign, 20));
   const CliResult design = RunCli({"match", stations, "-o", dir.filePath("no/such/folder/x.design")});
   EXPECT_EQ(design.exitCode, 3);
@@ -390,7 +248,7 @@ TEST_F(CliMatchTest, AnOutputThatCannotBeWrittenIsOneLine) {
   EXPECT_TRUE(overlay.err.contains("it is a folder")) << overlay.err.toStdString();
 }
 
-TEST_F(CliMatchTest, AFolderIsRefused) {
+TEST_F(MatchFilesTest, AFolderIsRefused) {
   const CliResult r = RunCli({"match", dir.path()});
   EXPECT_EQ(r.exitCode, 3);
   EXPECT_TRUE(r.OneErrorLine()) << r.err.toStdString();
