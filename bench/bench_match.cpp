@@ -34,7 +34,8 @@ double FitShapeSeconds() {
 
 std::vector<Point2> Turned(std::vector<Point2> points) {
   const double a = 35.0 * kPi / 180.0;
-  for (Point2& p : points) p = {std::cos(a) * p.x - std::sin(a) * p.y + 4.0, std::sin(a) * p.x + std::cos(a) * p.y - 9.0};
+  for (Point2& p : points)
+    p = {std::cos(a) * p.x - std::sin(a) * p.y + 4.0, std::sin(a) * p.x + std::cos(a) * p.y - 9.0};
   return points;
 }
 
@@ -88,13 +89,21 @@ BENCHMARK(BM_Match40Stations)->Unit(benchmark::kMillisecond)->Repetitions(9)->Re
 void BM_Match40StationsAligned(benchmark::State& state) {
   RunMatch(state, Turned(Outline(40, 0.02, false)), true);
 }
-BENCHMARK(BM_Match40StationsAligned)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
+BENCHMARK(BM_Match40StationsAligned)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly(true);
 
 // A traced outline to 0.1 mm, both sides, turned and shifted.
 void BM_MatchTraceAligned(benchmark::State& state) {
   RunMatch(state, Turned(Outline(int(state.range(0)), 0.01, true)), true);
 }
-BENCHMARK(BM_MatchTraceAligned)->Arg(20000)->Arg(200000)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3);
+BENCHMARK(BM_MatchTraceAligned)
+    ->Arg(20000)
+    ->Arg(200000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(3);
 
 }  // namespace
 

@@ -51,7 +51,8 @@ bool WriteOverlay(const MatchResult& result, const MatchArguments& a) {
   const bool svg = QFileInfo(a.overlay).suffix().toLower() == "svg";
   const Result<QByteArray> bytes = svg ? MatchOverlaySvg(result, a.unit) : MatchOverlayPng(result, a.unit);
   if (!bytes) {
-    PrintError(QStringLiteral("cannot write %1: %2").arg(a.overlay, QString::fromStdString(bytes.error().message)));
+    PrintError(
+        QStringLiteral("cannot write %1: %2").arg(a.overlay, QString::fromStdString(bytes.error().message)));
     return false;
   }
   QString error;
@@ -70,8 +71,9 @@ bool WriteDesign(const MatchResult& result, const QString& path) {
 // The warning a body of the wrong size gets: most often a file whose unit is not the one it says.
 void WarnOfExtent(const PointSet& set, const MatchArguments& a, MatchSource* source) {
   if (!ImplausibleBodyExtent(set.extentMm)) return;
-  source->warning = QStringLiteral("the points span %1 %2, not the %3 cm to %4 m of an instrument body; if they "
-                                   "are not in %5, give their unit with --points-unit mm|cm|in|m")
+  source->warning = QStringLiteral(
+                        "the points span %1 %2, not the %3 cm to %4 m of an instrument body; if they "
+                        "are not in %5, give their unit with --points-unit mm|cm|in|m")
                         .arg(set.extentMm / MillimetresPerUnit(a.unit), 0, 'g', 6)
                         .arg(UnitName(a.unit))
                         .arg(kSmallestBodyMm / 10.0)

@@ -70,8 +70,10 @@ bool TakeNamedOptions(const QCommandLineParser& parser, MatchArguments* a) {
     PrintError(QStringLiteral("match: --unit '%1': expected cm or in").arg(parser.value("unit")));
     return false;
   }
-  if (parser.isSet("points-unit") && !(a->pointsUnitMm = PointsUnitMillimetres(parser.value("points-unit")))) {
-    PrintError(QStringLiteral("match: --points-unit '%1': expected mm, cm, in or m").arg(parser.value("points-unit")));
+  if (parser.isSet("points-unit") &&
+      !(a->pointsUnitMm = PointsUnitMillimetres(parser.value("points-unit")))) {
+    PrintError(QStringLiteral("match: --points-unit '%1': expected mm, cm, in or m")
+                   .arg(parser.value("points-unit")));
     return false;
   }
   if (parser.isSet("layer") && (a->layer = parser.value("layer")).isEmpty()) {
@@ -92,7 +94,11 @@ std::optional<double> PointsUnitMillimetres(const QString& name) {
 }
 
 QString PointsUnitName(double mm) {
-  return mm == 1.0 ? "mm" : mm == 10.0 ? "cm" : mm == 25.4 ? "in" : mm == 1000.0 ? "m" : QString::number(mm) + " mm";
+  return mm == 1.0      ? "mm"
+         : mm == 10.0   ? "cm"
+         : mm == 25.4   ? "in"
+         : mm == 1000.0 ? "m"
+                        : QString::number(mm) + " mm";
 }
 
 std::optional<MatchArguments> ParseMatchArguments(const QStringList& args) {

@@ -42,8 +42,9 @@ Polyline Outline(const OutlineModel& model) {
 
 double Magnification(const MatchResult& r, double mmPerUnit) {
   const double largestMm = r.maxDistance * mmPerUnit;
-  return largestMm > 0.0 && largestMm < kLargestMissMm ? std::fmin(kLargestMissMm / largestMm, kMaxMagnification)
-                                                       : 1.0;
+  return largestMm > 0.0 && largestMm < kLargestMissMm
+             ? std::fmin(kLargestMissMm / largestMm, kMaxMagnification)
+             : 1.0;
 }
 
 void AddCaption(ExportModel& m, const MatchResult& r, double factor) {

@@ -32,8 +32,9 @@ QString PointName(std::size_t i, const PointSet& set) {
 }
 
 QString WaistText(const MatchResult& r) {
-  return QStringLiteral("the points have no waist: the best outline is the family's limit, its waist level "
-                        "with the %1 bout")
+  return QStringLiteral(
+             "the points have no waist: the best outline is the family's limit, its waist level "
+             "with the %1 bout")
       .arg(r.values[1] < r.values[3] ? QStringLiteral("lower") : QStringLiteral("upper"));
 }
 
@@ -78,9 +79,13 @@ QString ReadingText(const PointSet& set) {
 QString RejectedText(const MatchResult& r, const PointSet& set) {
   if (r.rejected.empty()) return {};
   QStringList names;
-  for (std::size_t k = 0; k < r.rejected.size() && k < kRejectedListed; ++k) names << PointName(r.rejected[k], set);
-  if (r.rejected.size() > kRejectedListed) names << QStringLiteral("%1 more").arg(r.rejected.size() - kRejectedListed);
-  return QStringLiteral("left out %1 stray points: %2\n").arg(r.rejected.size()).arg(names.join(QStringLiteral(", ")));
+  for (std::size_t k = 0; k < r.rejected.size() && k < kRejectedListed; ++k)
+    names << PointName(r.rejected[k], set);
+  if (r.rejected.size() > kRejectedListed)
+    names << QStringLiteral("%1 more").arg(r.rejected.size() - kRejectedListed);
+  return QStringLiteral("left out %1 stray points: %2\n")
+      .arg(r.rejected.size())
+      .arg(names.join(QStringLiteral(", ")));
 }
 
 QString SidesText(const MatchResult& r, const QString& unit) {
@@ -146,8 +151,9 @@ QString MatchSummary(const MatchResult& r, const PointSet& set, const MatchSourc
              .arg(r.motion.shift.x, 0, 'g', 10)
              .arg(r.motion.shift.y, 0, 'g', 10)
              .arg(s.unit);
-  t += QStringLiteral("solver: %1 starts, %2 iterations, %3 evaluations (%4 candidates of the last run not a body); "
-                      "stopped: %5 (%6)\n")
+  t += QStringLiteral(
+           "solver: %1 starts, %2 iterations, %3 evaluations (%4 candidates of the last run not a body); "
+           "stopped: %5 (%6)\n")
            .arg(r.starts)
            .arg(r.iterations)
            .arg(r.evaluations)

@@ -22,11 +22,13 @@ class PngPainter {
     m_painter.setPen(QPen(colour, std::fmax(1.0, m_model.strokeUnits * m_scale)));
     m_painter.setBrush(Qt::NoBrush);
     for (const Polyline& line : layer.polylines) Path(line);
-    for (const Circle& c : layer.circles) m_painter.drawEllipse(Map(c.centre), c.radius * m_scale, c.radius * m_scale);
+    for (const Circle& c : layer.circles)
+      m_painter.drawEllipse(Map(c.centre), c.radius * m_scale, c.radius * m_scale);
     for (const Segment& s : layer.segments) m_painter.drawLine(Map(s.a), Map(s.b));
     for (const TextLine& t : layer.texts) {
       QFont font(QStringLiteral("DejaVu Sans"));
-      font.setPixelSize(std::max(1, int(std::lround((t.height > 0.0 ? t.height : m_model.textHeight) * m_scale))));
+      font.setPixelSize(
+          std::max(1, int(std::lround((t.height > 0.0 ? t.height : m_model.textHeight) * m_scale))));
       m_painter.setFont(font);
       m_painter.drawText(Map(t.baselineLeft), t.text);
     }

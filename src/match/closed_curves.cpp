@@ -58,7 +58,6 @@ std::vector<int> JoinEnds(std::vector<End>& ends, double tolerance, Groups* grou
   return partners;
 }
 
-
 // Per piece's group: the box of its points, unless one of its ends is unjoined or joined twice.
 struct GroupBox {
   double x0 = HUGE_VAL, x1 = -HUGE_VAL, y0 = HUGE_VAL, y1 = -HUGE_VAL;

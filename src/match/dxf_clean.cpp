@@ -59,7 +59,8 @@ class Rebuilder {
     }
     if (g.code != 70 || !EqualsIgnoringCase(m_variable, "$INSUNITS")) return {};
     long v = 0;
-    if (!ParseDxfInt(g.value, &v) || v < 0 || v > 1000) return LineMessage(g.line + 1, "$INSUNITS is not a unit code");
+    if (!ParseDxfInt(g.value, &v) || v < 0 || v > 1000)
+      return LineMessage(g.line + 1, "$INSUNITS is not a unit code");
     m_insUnits = v;
     return {};
   }

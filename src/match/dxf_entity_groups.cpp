@@ -11,10 +11,10 @@ struct TypeName {
   const char* name;
   EntityType type;
 };
-constexpr TypeName kTypes[] = {{"LINE", EntityType::Line},         {"POLYLINE", EntityType::Polyline},
-                               {"VERTEX", EntityType::Vertex},     {"SEQEND", EntityType::SeqEnd},
-                               {"LWPOLYLINE", EntityType::LwPolyline}, {"ARC", EntityType::Arc},
-                               {"ELLIPSE", EntityType::Ellipse},   {"SPLINE", EntityType::Spline}};
+constexpr TypeName kTypes[] = {
+    {"LINE", EntityType::Line},       {"POLYLINE", EntityType::Polyline},     {"VERTEX", EntityType::Vertex},
+    {"SEQEND", EntityType::SeqEnd},   {"LWPOLYLINE", EntityType::LwPolyline}, {"ARC", EntityType::Arc},
+    {"ELLIPSE", EntityType::Ellipse}, {"SPLINE", EntityType::Spline}};
 
 const char* NameOf(EntityType type) {
   for (const TypeName& t : kTypes)
@@ -81,7 +81,8 @@ bool EntityGroups::WantsReal(int code) const {
   if (code == 230) return true;
   if (Contains(SingleCodes(m_type), code)) return true;
   if (m_type == EntityType::LwPolyline) return code == 10 || code == 20 || code == 42;
-  if (m_type == EntityType::Spline) return code == 10 || code == 20 || code == 11 || code == 21 || code == 40 || code == 41;
+  if (m_type == EntityType::Spline)
+    return code == 10 || code == 20 || code == 11 || code == 21 || code == 40 || code == 41;
   return false;
 }
 
@@ -95,8 +96,8 @@ std::string EntityGroups::Take(const DxfGroup& g, GroupBudget* budget) {
   if (!WantsReal(g.code)) return {};
   double v = 0.0;
   if (!ParseDxfReal(g.value, &v))
-    return LineMessage(g.line + 1, "group " + std::to_string(g.code) + ": '" + std::string(g.value.substr(0, 40)) +
-                                       "' is not a finite number");
+    return LineMessage(g.line + 1, "group " + std::to_string(g.code) + ": '" +
+                                       std::string(g.value.substr(0, 40)) + "' is not a finite number");
   const bool pointLike = g.code == 10 || g.code == 11 || (g.code == 40 && m_type == EntityType::Spline);
   if (pointLike && ++budget->used > kMaxPoints) return "more than " + std::to_string(kMaxPoints) + " points";
   return TakeNumber(g, v);
@@ -105,8 +106,8 @@ std::string EntityGroups::Take(const DxfGroup& g, GroupBudget* budget) {
 std::string EntityGroups::TakeInteger(const DxfGroup& g) {
   long v = 0;
   if (!ParseDxfInt(g.value, &v))
-    return LineMessage(g.line + 1, "group " + std::to_string(g.code) + ": '" + std::string(g.value.substr(0, 40)) +
-                                       "' is not a whole number");
+    return LineMessage(g.line + 1, "group " + std::to_string(g.code) + ": '" +
+                                       std::string(g.value.substr(0, 40)) + "' is not a whole number");
   if (g.code == 71) {
     m_degree = v < 0 ? 0 : v > 99 ? 99 : v;  // no spline we sample is of degree above 10
   } else {
@@ -146,7 +147,8 @@ void EntityGroups::Write(std::string* out) const {
   Put(out, 0, NameOf(m_type));
   if (m_type == EntityType::SeqEnd) return;
   Put(out, 8, m_layer);
-  if (m_type == EntityType::Polyline || m_type == EntityType::LwPolyline) Put(out, 70, std::to_string(m_flags & 1));
+  if (m_type == EntityType::Polyline || m_type == EntityType::LwPolyline)
+    Put(out, 70, std::to_string(m_flags & 1));
   if (m_extrudedDown) Put(out, 230, "-1");
   for (const int* code = SingleCodes(m_type); *code != 0; ++code)
     if (m_has[*code]) Put(out, *code, Number(m_single[*code]));

@@ -42,9 +42,9 @@ class EntityGroups {
 
   EntityType m_type = EntityType::None;
   std::string m_layer = "0";
-  long m_flags = 0;    // 70
-  long m_degree = 3;   // 71, a SPLINE's
-  bool m_face = false; // a polyface mesh's face record: indices, not a point
+  long m_flags = 0;     // 70
+  long m_degree = 3;    // 71, a SPLINE's
+  bool m_face = false;  // a polyface mesh's face record: indices, not a point
   bool m_extrudedDown = false;
   double m_single[100] = {};  // the last value of each single-valued code below 100
   bool m_has[100] = {};

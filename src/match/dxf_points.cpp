@@ -46,7 +46,8 @@ Result<double> FileUnit(int insUnits, const std::optional<double>& given, std::v
     notes->push_back("the DXF names no unit ($INSUNITS); read as millimetres");
     return 1.0;
   }
-  if (declared == 0.0) return Error{"$INSUNITS " + std::to_string(insUnits) + " is not a length unit vesk reads"};
+  if (declared == 0.0)
+    return Error{"$INSUNITS " + std::to_string(insUnits) + " is not a length unit vesk reads"};
   return declared;
 }
 
@@ -109,8 +110,8 @@ std::vector<Point2> Joined(const std::vector<SampledPiece>& samples) {
 Status SampleLayers(std::vector<Layer>& layers, double mmPerUnit, std::vector<std::string>* notes) {
   std::size_t total = 0, skipped = 0;
   for (Layer& layer : layers) {
-    const double spacing =
-        SampleSpacing(layer.pieces, kLargestSampleSpacingMm / mmPerUnit, kSmallestSampleSpacingMm / mmPerUnit);
+    const double spacing = SampleSpacing(layer.pieces, kLargestSampleSpacingMm / mmPerUnit,
+                                         kSmallestSampleSpacingMm / mmPerUnit);
     for (const DxfPiece* piece : layer.pieces) {
       PieceSamples s;
       if (!SamplePiece(*piece, spacing, kMaxPoints - total, &s))
@@ -156,7 +157,8 @@ Result<const Layer*> ChooseLayer(const std::vector<Layer>& layers, const std::st
 }
 
 // Converted as (x mm) / unit, so that millimetres into centimetres is one correctly rounded division.
-Result<std::vector<Point2>> Gather(const std::vector<Layer>& layers, const Layer* chosen, double mm, double unitMm) {
+Result<std::vector<Point2>> Gather(const std::vector<Layer>& layers, const Layer* chosen, double mm,
+                                   double unitMm) {
   std::vector<Point2> points;
   for (const Layer& layer : layers) {
     if (chosen != nullptr && chosen != &layer) continue;
@@ -176,17 +178,28 @@ Result<std::vector<Point2>> Gather(const std::vector<Layer>& layers, const Layer
 
 double MillimetresPerInsUnit(int code) {
   switch (code) {
-    case 1: return 25.4;      // inches
-    case 2: return 304.8;     // feet
-    case 4: return 1.0;       // millimetres
-    case 5: return 10.0;      // centimetres
-    case 6: return 1000.0;    // metres
-    case 8: return 25.4e-6;   // microinches
-    case 9: return 0.0254;    // mils
-    case 10: return 914.4;    // yards
-    case 13: return 1e-3;     // microns
-    case 14: return 100.0;    // decimetres
-    default: return 0.0;
+    case 1:
+      return 25.4;  // inches
+    case 2:
+      return 304.8;  // feet
+    case 4:
+      return 1.0;  // millimetres
+    case 5:
+      return 10.0;  // centimetres
+    case 6:
+      return 1000.0;  // metres
+    case 8:
+      return 25.4e-6;  // microinches
+    case 9:
+      return 0.0254;  // mils
+    case 10:
+      return 914.4;  // yards
+    case 13:
+      return 1e-3;  // microns
+    case 14:
+      return 100.0;  // decimetres
+    default:
+      return 0.0;
   }
 }
 
@@ -204,7 +217,8 @@ Result<PointSet> ReadDxfPoints(std::string_view bytes, const DxfReadOptions& opt
   if (const Status sampled = SampleLayers(layers, *unit, &set.notes); !sampled) return sampled.error();
   for (const Layer& layer : layers)
     if (layer.count > 0) set.layers.push_back({layer.name, layer.count, layer.closedArea * *unit * *unit});
-  if (set.layers.empty()) return Error{"the DXF has no LINE, POLYLINE, LWPOLYLINE, ARC, ELLIPSE or SPLINE points"};
+  if (set.layers.empty())
+    return Error{"the DXF has no LINE, POLYLINE, LWPOLYLINE, ARC, ELLIPSE or SPLINE points"};
   const Result<const Layer*> chosen = ChooseLayer(layers, options.layer, &set.notes);
   if (!chosen) return chosen.error();
   if (*chosen != nullptr) set.layer = (*chosen)->name;

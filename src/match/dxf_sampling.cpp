@@ -26,7 +26,8 @@ double Sweep(double start, double end) {
 
 // Points strictly inside the arc of bulge b from a to b: tan(sweep / 4) = bulge, anticlockwise for
 // a positive bulge, the centre on the chord's left then.
-bool BulgeArc(Point2 a, Point2 b, double bulge, double spacing, std::size_t budget, std::vector<Point2>* out) {
+bool BulgeArc(Point2 a, Point2 b, double bulge, double spacing, std::size_t budget,
+              std::vector<Point2>* out) {
   const double dx = b.x - a.x, dy = b.y - a.y, chord = std::hypot(dx, dy);
   if (!(chord > 0.0) || !std::isfinite(bulge)) return true;
   const double offset = 0.5 * (1.0 - bulge * bulge) / (2.0 * bulge);  // centre from the midpoint, in chords

@@ -21,8 +21,7 @@ void MeasurePoints(const std::vector<Point2>& points, const std::vector<std::siz
     const PointFit& f = fits[i];
     PointMatch& p = r->points[i];
     const double side = f.frame.y < 0.0 ? -1.0 : 1.0;
-    p = {f.frame, {f.nearest.foot.at.x, side * f.nearest.foot.at.y}, f.nearest.distance,
-         !fitted[i]};
+    p = {f.frame, {f.nearest.foot.at.x, side * f.nearest.foot.at.y}, f.nearest.distance, !fitted[i]};
     if (p.rejected) {
       r->rejected.push_back(i);
       continue;
@@ -80,7 +79,8 @@ Result<MatchResult> MatchDesign(const std::vector<Point2>& points, const MatchOp
 }
 
 Result<MatchResult> MatchFrom(const std::vector<Point2>& points, const MatchOptions& options,
-                              const DesignValues& start, const RigidMotion& motion, std::optional<WaistLimit> limit) {
+                              const DesignValues& start, const RigidMotion& motion,
+                              std::optional<WaistLimit> limit) {
   MatchSearch search(points, options);
   const Result<Found> found = search.RunFrom(start, motion, limit);
   return Summarise(found, search.counts(), points);

@@ -25,8 +25,8 @@ struct MatchOptions {
 };
 
 struct PointMatch {
-  Point2 point;  // in the design's frame (y keeps its side)
-  Point2 foot;   // its nearest outline point, on the same side
+  Point2 point;           // in the design's frame (y keeps its side)
+  Point2 foot;            // its nearest outline point, on the same side
   double distance = 0.0;  // signed: positive outside the outline
   bool rejected = false;  // left out as a stray
 };
@@ -37,11 +37,11 @@ struct SideFit {
 };
 
 struct MatchResult {
-  DesignValues start{};   // where the winning run started
+  DesignValues start{};  // where the winning run started
   DesignValues values{};
   RigidMotion motion;
   OutlineModel model;
-  std::vector<PointMatch> points;    // every point, in input order
+  std::vector<PointMatch> points;     // every point, in input order
   std::vector<std::size_t> rejected;  // the points left out (0-based), in input order
   // Over the points kept:
   double rms = 0.0;
@@ -49,11 +49,11 @@ struct MatchResult {
   std::size_t maxIndex = 0;  // which point has it (0-based)
   bool wholeBody = false;    // points on both sides of the centreline
   SideFit positiveSide, negativeSide;
-  bool hasWaist = true;  // false: the best outline is the family's limit, a waist level with a bout
-  int starts = 0;        // solver starts tried
-  int iterations = 0;    // over every run
-  int evaluations = 0;   // over every run
-  int refused = 0;       // evaluations of the winning run whose candidate was not a body
+  bool hasWaist = true;    // false: the best outline is the family's limit, a waist level with a bout
+  int starts = 0;          // solver starts tried
+  int iterations = 0;      // over every run
+  int evaluations = 0;     // over every run
+  int refused = 0;         // evaluations of the winning run whose candidate was not a body
   std::string stopReason;  // how the winning run ended: a short key, such as "xtol"
   std::string stopText;    // what it means
 };

@@ -11,9 +11,9 @@
 
 namespace {
 
-constexpr double kAgree = 1e-6;            // scores this close are the same minimum
-constexpr double kShallowWaist = 0.05;     // a waist this close to a bout is followed to the limit
-constexpr double kLimitDepth = 0.001;      // where the continuation along the limit ends
+constexpr double kAgree = 1e-6;         // scores this close are the same minimum
+constexpr double kShallowWaist = 0.05;  // a waist this close to a bout is followed to the limit
+constexpr double kLimitDepth = 0.001;   // where the continuation along the limit ends
 constexpr int kLimitSteps = 4;
 constexpr std::size_t kAlignedCurves = 3;  // hypotheses refined into first outlines
 constexpr std::size_t kRankPoints = 300;   // hypotheses are ranked on at most this many points
@@ -38,7 +38,8 @@ MatchSearch::MatchSearch(const std::vector<Point2>& points, const MatchOptions& 
     m_samplePoints.push_back(points[i]);
   }
   m_kept = m_sample;
-  const std::size_t rankStep = std::max<std::size_t>((m_samplePoints.size() + kRankPoints - 1) / kRankPoints, 1);
+  const std::size_t rankStep =
+      std::max<std::size_t>((m_samplePoints.size() + kRankPoints - 1) / kRankPoints, 1);
   for (std::size_t i = 0; i < m_samplePoints.size(); i += rankStep) m_rankPoints.push_back(m_samplePoints[i]);
   const double extent = Extent(points);
   // No measurement is finer than a micrometre on a body: residuals below this are rounding.
@@ -116,13 +117,14 @@ std::vector<MatchSearch::CurveFit> MatchSearch::Curves() {
     neckAtZero.shift.x -= polar->neckX;
     ranked.push_back({polar->cost, neckAtZero, polar->model});
   }
-  std::stable_sort(ranked.begin(), ranked.end(), [](const Ranked& a, const Ranked& b) { return a.cost < b.cost; });
+  std::stable_sort(ranked.begin(), ranked.end(),
+                   [](const Ranked& a, const Ranked& b) { return a.cost < b.cost; });
   std::vector<CurveFit> curves;
   const CoefficientFamily family;
   const RobustRun run{&m_points, m_sample, m_options.align, m_options.keepAll, m_floor, m_invalid};
   for (std::size_t i = 0; i < ranked.size() && i < kAlignedCurves && !Stopped(); ++i) {
-    RobustOutcome out = RobustFit(family, run, CoefficientFamily::Pack(ranked[i].model), ranked[i].motion,
-                                  m_options.control);
+    RobustOutcome out =
+        RobustFit(family, run, CoefficientFamily::Pack(ranked[i].model), ranked[i].motion, m_options.control);
     Count(out.evaluations, out.fit.iterations);
     if (out.fit.valid) curves.push_back({out, Moved(out.fit.motion, m_samplePoints)});
     Progress(0.1 * double(i + 1));
@@ -130,7 +132,8 @@ std::vector<MatchSearch::CurveFit> MatchSearch::Curves() {
   std::stable_sort(curves.begin(), curves.end(),
                    [](const CurveFit& a, const CurveFit& b) { return a.outcome.score < b.outcome.score; });
   if (curves.empty()) return curves;
-  if (std::optional<CurveFit> again = Restart(curves[0]); again && again->outcome.score < curves[0].outcome.score)
+  if (std::optional<CurveFit> again = Restart(curves[0]);
+      again && again->outcome.score < curves[0].outcome.score)
     curves.insert(curves.begin(), std::move(*again));
   TakeStrays(curves[0]);
   return curves;
@@ -217,7 +220,8 @@ void MatchSearch::Polish() {
   if (m_curve && std::isfinite(m_curve->outcome.threshold)) {
     std::vector<std::size_t> all(m_points.size());
     for (std::size_t i = 0; i < all.size(); ++i) all[i] = i;
-    const std::vector<double> d = Distances(m_curve->outcome.fit.model, m_curve->outcome.fit.motion, m_points, all);
+    const std::vector<double> d =
+        Distances(m_curve->outcome.fit.model, m_curve->outcome.fit.motion, m_points, all);
     for (std::size_t i = 0; i < d.size(); ++i)
       if (std::fabs(d[i]) <= m_curve->outcome.threshold) used.push_back(i);
   } else {

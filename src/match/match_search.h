@@ -33,7 +33,8 @@ class MatchSearch {
   // outline, or when cancelled.
   Result<Found> Run();
   // One run from a given start, on every point (none is left out).
-  Result<Found> RunFrom(const DesignValues& start, const RigidMotion& motion, std::optional<WaistLimit> limit);
+  Result<Found> RunFrom(const DesignValues& start, const RigidMotion& motion,
+                        std::optional<WaistLimit> limit);
   const SearchCounts& counts() const { return m_counts; }
 
  private:
@@ -54,8 +55,8 @@ class MatchSearch {
   void Polish();
   // Fits one start on the points kept; nullopt when it gave no outline. The best so far is kept
   // (on a tie, the newcomer when `preferNew`).
-  std::optional<Reached> Try(const DesignValues& start, const RigidMotion& motion, std::optional<WaistLimit> limit,
-                             bool preferNew = false);
+  std::optional<Reached> Try(const DesignValues& start, const RigidMotion& motion,
+                             std::optional<WaistLimit> limit, bool preferNew = false);
   void Count(int evaluations, int iterations);
   FitRun KeptRun(const std::vector<std::size_t>& use, const RigidMotion& motion) const;
   bool Same(double a, double b) const;
@@ -68,7 +69,7 @@ class MatchSearch {
   std::vector<std::size_t> m_sample;  // the points the starts are tried on
   std::vector<Point2> m_samplePoints;
   std::vector<Point2> m_rankPoints;  // fewer still, for ranking the alignment hypotheses
-  std::vector<std::size_t> m_kept;  // of the sample, the points that are not strays
+  std::vector<std::size_t> m_kept;   // of the sample, the points that are not strays
   double m_floor = 0.0, m_invalid = 1.0, m_tie = 0.0;
   std::optional<CurveFit> m_curve;  // the best first outline, which says what a stray is
   std::optional<Found> m_best;

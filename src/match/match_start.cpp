@@ -73,15 +73,22 @@ DesignValues FallbackStart(double length, const FixedValues& fixed) {
   return v;
 }
 
-std::optional<DesignValues> DesignFromCurve(const OutlineModel& curve, const FixedValues& fixed, double* depth) {
+std::optional<DesignValues> DesignFromCurve(const OutlineModel& curve, const FixedValues& fixed,
+                                            double* depth) {
   FittedOutline f;
   for (int k = 0; k < 7; ++k) f.coeff[k] = curve.a[k];
   f.verticalScale = curve.scale;
   for (ExtremumRecord& e : f.extrema) e.kind = -1;
   ScanExtrema([&f](double t) { return f.Y(t); }, 8, f.extrema, 5.0, 175.0, 5.0);
   if (f.extrema[0].kind != 1 || f.extrema[1].kind != 0 || f.extrema[2].kind != 1) return std::nullopt;
-  DesignValues v = {f.X(0.0),   f.Y(f.extrema[0].angle), f.Y(f.extrema[1].angle), f.Y(f.extrema[2].angle),
-                    curve.a[3], curve.a[4],              curve.a[5],              curve.a[6]};
+  DesignValues v = {f.X(0.0),
+                    f.Y(f.extrema[0].angle),
+                    f.Y(f.extrema[1].angle),
+                    f.Y(f.extrema[2].angle),
+                    curve.a[3],
+                    curve.a[4],
+                    curve.a[5],
+                    curve.a[6]};
   *depth = WaistDepth(v);
   ApplyFixed(fixed, &v);
   return v;

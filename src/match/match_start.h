@@ -19,7 +19,8 @@ DesignValues FallbackStart(double length, const FixedValues& fixed);
 // The eight values of a coefficient-family outline whose half-width has a maximum, a minimum and a
 // maximum (scanned as FitShape scans), the fixed values in place; nullopt when it has no waist.
 // depth: how far the waist lies below the narrower bout, as a share of it.
-std::optional<DesignValues> DesignFromCurve(const OutlineModel& curve, const FixedValues& fixed, double* depth);
+std::optional<DesignValues> DesignFromCurve(const OutlineModel& curve, const FixedValues& fixed,
+                                            double* depth);
 
 void ApplyFixed(const FixedValues& fixed, DesignValues* values);
 

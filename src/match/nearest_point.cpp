@@ -45,7 +45,8 @@ double NearestPointFinder::Refine(double lo, double hi, double t, Point2 p) cons
       lo = t;
     else
       hi = t;
-    const double curvature = c.d.x * c.d.x + c.d.y * c.d.y + (c.at.x - p.x) * c.dd.x + (c.at.y - p.y) * c.dd.y;
+    const double curvature =
+        c.d.x * c.d.x + c.d.y * c.d.y + (c.at.x - p.x) * c.dd.x + (c.at.y - p.y) * c.dd.y;
     double next = curvature > 0.0 ? t - slope / curvature : 0.5 * (lo + hi);
     const bool newton = next > lo && next < hi;
     if (!newton) next = 0.5 * (lo + hi);

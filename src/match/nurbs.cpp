@@ -46,7 +46,8 @@ Point2 Nurbs::At(double u) const {
       const std::size_t i = k - p + j;
       const double span = knots[i + p + 1 - r] - knots[i];
       const double a = span > 0.0 ? (u - knots[i]) / span : 0.0;
-      d[j] = {(1 - a) * d[j - 1].x + a * d[j].x, (1 - a) * d[j - 1].y + a * d[j].y, (1 - a) * d[j - 1].w + a * d[j].w};
+      d[j] = {(1 - a) * d[j - 1].x + a * d[j].x, (1 - a) * d[j - 1].y + a * d[j].y,
+              (1 - a) * d[j - 1].w + a * d[j].w};
     }
   return {d[p].x / d[p].w, d[p].y / d[p].w};
 }

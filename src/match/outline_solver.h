@@ -30,8 +30,8 @@ struct FitOutcome {
   std::vector<double> x;
   RigidMotion motion;
   OutlineModel model;
-  bool valid = false;      // the answer gives an outline
-  bool cancelled = false;  // stopped by the control's flag
+  bool valid = false;            // the answer gives an outline
+  bool cancelled = false;        // stopped by the control's flag
   double meanSquare = HUGE_VAL;  // of the distances of the points used, at the answer
   int iterations = 0, evaluations = 0, refused = 0;
   std::string stopReason;  // short key, such as "xtol"

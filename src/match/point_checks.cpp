@@ -39,8 +39,8 @@ PrincipalAxes PrincipalAxis(const std::vector<Point2>& points) {
 
 Status CheckPoints(const std::vector<Point2>& points, std::size_t needed) {
   if (points.size() < needed)
-    return Error{"too few points: " + std::to_string(points.size()) + " given, at least " + std::to_string(needed) +
-                 " needed"};
+    return Error{"too few points: " + std::to_string(points.size()) + " given, at least " +
+                 std::to_string(needed) + " needed"};
   for (const Point2& p : points)
     if (!std::isfinite(p.x) || !std::isfinite(p.y)) return Error{"a point is not finite"};
   if (!PrincipalAxis(points).spansPlane) return Error{"all points lie on one line"};

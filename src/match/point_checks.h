@@ -11,7 +11,7 @@
 Status CheckPoints(const std::vector<Point2>& points, std::size_t needed);
 
 struct PrincipalAxes {
-  Point2 along;     // unit vector of the larger spread
+  Point2 along;  // unit vector of the larger spread
   Point2 centroid;
   bool spansPlane = false;  // false when the points lie on one line (or are not finite)
 };

@@ -45,7 +45,8 @@ Result<PointSet> ReadPointFile(std::string_view bytes, const PointReadOptions& o
     return Error{"the file is larger than " + std::to_string(kMaxPointFileBytes >> 20) + " MB"};
   const bool dxf = ReadAsDxf(bytes, options);
   Result<PointSet> set =
-      dxf ? ReadDxfPoints(bytes, {options.layer, options.designUnitMm, options.pointsUnitMm}) : ReadTextPoints(bytes);
+      dxf ? ReadDxfPoints(bytes, {options.layer, options.designUnitMm, options.pointsUnitMm})
+          : ReadTextPoints(bytes);
   if (!set) return set;
   if (!dxf && !ConvertText(*set, options))
     return Error{"a coordinate overflows when converted into the design's unit"};

@@ -18,8 +18,8 @@ struct LayerPoints {
 
 struct PointSet {
   std::vector<Point2> points;
-  std::vector<int> lines;          // each point's source line (text files); empty when none has one
-  std::vector<std::string> notes;  // what the reader assumed or chose, one line each
+  std::vector<int> lines;           // each point's source line (text files); empty when none has one
+  std::vector<std::string> notes;   // what the reader assumed or chose, one line each
   std::vector<LayerPoints> layers;  // DXF: every layer that has points, in the order first drawn
   std::string layer;                // DXF: the layer read; empty when the points of all were read
   double extentMm = 0.0;            // the larger side of the points' bounding box, in millimetres

@@ -61,8 +61,8 @@ double TruncatedMeanSquare(const std::vector<double>& distances, double threshol
   return sum / double(distances.size());
 }
 
-std::vector<double> Distances(const OutlineModel& model, const RigidMotion& motion, const std::vector<Point2>& points,
-                              const std::vector<std::size_t>& which) {
+std::vector<double> Distances(const OutlineModel& model, const RigidMotion& motion,
+                              const std::vector<Point2>& points, const std::vector<std::size_t>& which) {
   const NearestPointFinder finder(model);
   std::vector<double> d(which.size());
   for (std::size_t i = 0; i < which.size(); ++i) {

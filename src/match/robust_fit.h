@@ -27,11 +27,11 @@ double TruncatedMeanSquare(const std::vector<double>& distances, double threshol
 
 struct RobustOutcome {
   FitOutcome fit;
-  std::vector<std::size_t> used;   // the points the last run fitted
-  std::vector<double> distances;   // of the scored points, under the answer
-  double threshold = 0.0;          // HUGE_VAL when everything was kept
-  double score = HUGE_VAL;         // TruncatedMeanSquare of the scored points
-  int evaluations = 0;             // over every run
+  std::vector<std::size_t> used;  // the points the last run fitted
+  std::vector<double> distances;  // of the scored points, under the answer
+  double threshold = 0.0;         // HUGE_VAL when everything was kept
+  double score = HUGE_VAL;        // TruncatedMeanSquare of the scored points
+  int evaluations = 0;            // over every run
 };
 
 struct RobustRun {
@@ -47,5 +47,5 @@ RobustOutcome RobustFit(const OutlineFamily& family, const RobustRun& run, std::
                         RigidMotion motion, const MatchControl& control);
 
 // Signed distances of the points named to the outline, in that order.
-std::vector<double> Distances(const OutlineModel& model, const RigidMotion& motion, const std::vector<Point2>& points,
-                              const std::vector<std::size_t>& which);
+std::vector<double> Distances(const OutlineModel& model, const RigidMotion& motion,
+                              const std::vector<Point2>& points, const std::vector<std::size_t>& which);

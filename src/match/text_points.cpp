@@ -17,7 +17,8 @@ std::vector<std::string_view> Fields(std::string_view line) {
     std::size_t start = 0;
     for (;;) {
       const std::size_t comma = line.find(',', start);
-      fields.push_back(TrimBlanks(line.substr(start, comma == std::string_view::npos ? line.npos : comma - start)));
+      fields.push_back(
+          TrimBlanks(line.substr(start, comma == std::string_view::npos ? line.npos : comma - start)));
       if (comma == std::string_view::npos) break;
       start = comma + 1;
     }
@@ -62,7 +63,8 @@ class LineParser {
     double values[2] = {0.0, 0.0};
     NumberKind kinds[2] = {NumberKind::NotANumber, NumberKind::NotANumber};
     for (std::size_t i = 0; i < fields.size() && i < 2; ++i) kinds[i] = ParseNumber(fields[i], &values[i]);
-    const bool header = m_headerAllowed && kinds[0] == NumberKind::NotANumber && kinds[1] == NumberKind::NotANumber;
+    const bool header =
+        m_headerAllowed && kinds[0] == NumberKind::NotANumber && kinds[1] == NumberKind::NotANumber;
     m_headerAllowed = false;
     if (header) return {};  // such as "x,y" or "station half-width"
     if (fields.size() != 2)

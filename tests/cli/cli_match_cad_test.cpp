@@ -26,8 +26,9 @@ TEST_F(MatchFilesTest, AnEzdxfTraceTurnedAndShiftedIsAlignedInEitherUnit) {
     for (int j = 0; j < 8; ++j) v[j] = kNewDesign[j] / c.scale;
     const QString points = Write("trace.txt", StationTable(v, 80, true));
     const QString dxf = dir.filePath("trace.dxf");
-    ASSERT_TRUE(WriteTrace(points, dxf, {"--design-unit", c.designUnit, "--dxf-unit", c.dxfUnit, "--degrees", "57",
-                                         "--shift", "12", "-30"}));
+    ASSERT_TRUE(WriteTrace(
+        points, dxf,
+        {"--design-unit", c.designUnit, "--dxf-unit", c.dxfUnit, "--degrees", "57", "--shift", "12", "-30"}));
     const CliResult r =
         RunCli({"match", dxf, "--align", "--layer", "trace", "--unit", c.designUnit, "--json"});
     ASSERT_EQ(r.exitCode, 0) << c.name << ": " << r.err.toStdString();
@@ -45,8 +46,9 @@ TEST_F(MatchFilesTest, SplinesBulgesAndArcsFromEzdxfGiveTheDesignBack) {
   const QString points = Write("body.txt", StationTable(kNewDesign, 91, true));
   for (const char* curves : {"spline", "bulges", "arcs"}) {
     const QString dxf = dir.filePath(QStringLiteral("%1.dxf").arg(curves));
-    ASSERT_TRUE(WriteTrace(points, dxf, {"--design-unit", "cm", "--dxf-unit", "mm", "--degrees", "-20", "--shift",
-                                         "5", "8", "--curves", curves}));
+    ASSERT_TRUE(WriteTrace(points, dxf,
+                           {"--design-unit", "cm", "--dxf-unit", "mm", "--degrees", "-20", "--shift", "5",
+                            "8", "--curves", curves}));
     const CliResult r = RunCli({"match", dxf, "--align", "--json"});
     ASSERT_EQ(r.exitCode, 0) << curves << ": " << r.err.toStdString();
     const QJsonObject json = r.Json();
@@ -93,7 +95,8 @@ TEST_F(MatchFilesTest, StraysAreLeftOutListedAndDrawnGrey) {
   const QJsonArray rejected = json.value("rejected").toArray();
   ASSERT_EQ(rejected.size(), 6);
   const int stations = json.value("points").toInt() - 6;
-  for (int k = 0; k < 6; ++k) EXPECT_EQ(rejected[k].toInt(), stations + k) << "indices in input order, from 0";
+  for (int k = 0; k < 6; ++k)
+    EXPECT_EQ(rejected[k].toInt(), stations + k) << "indices in input order, from 0";
   EXPECT_NEAR(json.value("lowerBout").toDouble(), 18.5, 1e-8 * 49);
   QFile f(svg);
   ASSERT_TRUE(f.open(QIODevice::ReadOnly));

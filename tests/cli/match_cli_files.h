@@ -10,7 +10,8 @@
 #include <QTemporaryDir>
 
 inline constexpr double kNewDesign[8] = {49, 18.5, 12, 14, 0, -0.25, 0, -0.5};
-inline constexpr const char* kNames[8] = {"length", "lowerBout", "waist", "upperBout", "a3", "a4", "a5", "a6"};
+inline constexpr const char* kNames[8] = {"length", "lowerBout", "waist", "upperBout",
+                                          "a3",     "a4",        "a5",    "a6"};
 
 // n stations of the design's outline as "x,y" lines (shortest round-trip numbers), with a header;
 // with bothSides, each inner station on the other side too, right after it.

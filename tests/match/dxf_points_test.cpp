@@ -20,8 +20,8 @@ Result<PointSet> Read(const std::string& dxf, const std::string& layer = "", dou
 
 TEST(DxfPointsTest, ReadsLinesPolylinesAndLightweightPolylines) {
   const std::string dxf =
-      Header(5) + Entities(Line("a", {0, 0}, {1, 1}) + Line("a", {1, 1}, {2, 0}) + Polyline("b", {{3, 3}, {4, 4}}) +
-                           LwPolyline("c", {{5, 5}, {6, 6}, {7, 7}}) +
+      Header(5) + Entities(Line("a", {0, 0}, {1, 1}) + Line("a", {1, 1}, {2, 0}) +
+                           Polyline("b", {{3, 3}, {4, 4}}) + LwPolyline("c", {{5, 5}, {6, 6}, {7, 7}}) +
                            Groups({{0, "CIRCLE"}, {8, "a"}, {10, "9"}, {20, "9"}, {40, "1"}}));
   const Result<PointSet> r = Read(dxf);  // cm file into cm
   ASSERT_TRUE(r.ok()) << r.error().message;
@@ -38,8 +38,9 @@ TEST(DxfPointsTest, ReadsLinesPolylinesAndLightweightPolylines) {
 }
 
 TEST(DxfPointsTest, OneLayerOnlyWhenAsked) {
-  const std::string dxf = Header(4) + Entities(Line("Outline", {0, 0}, {10, 0}) + Line("other", {50, 50}, {60, 60}) +
-                                               LwPolyline("OUTLINE", {{20, 5}}));
+  const std::string dxf =
+      Header(4) + Entities(Line("Outline", {0, 0}, {10, 0}) + Line("other", {50, 50}, {60, 60}) +
+                           LwPolyline("OUTLINE", {{20, 5}}));
   const Result<PointSet> r = Read(dxf, "outline");
   ASSERT_TRUE(r.ok()) << r.error().message;
   ASSERT_EQ(r->points.size(), 3u) << "layer names compare without case";
@@ -54,9 +55,9 @@ TEST(DxfPointsTest, WithoutALayerTheLargestClosedCurveIsRead) {
   const std::vector<Point2> body = {{0, -180}, {480, -180}, {480, 180}, {0, 180}};
   std::string chain;  // a closed curve of separate LINEs, as many CAD programs export one
   for (std::size_t i = 0; i < body.size(); ++i) chain += Line("BODY", body[i], body[(i + 1) % body.size()]);
-  const std::string dxf =
-      Header(4) + Entities(LwPolyline("HOLE", {{100, -50}, {200, -50}, {200, 50}}, true) + chain +
-                           Line("NOTES", {0, 0}, {480, 0}) + LwPolyline("FRAME", {{0, 0}, {900, 0}, {900, 5}}));
+  const std::string dxf = Header(4) + Entities(LwPolyline("HOLE", {{100, -50}, {200, -50}, {200, 50}}, true) +
+                                               chain + Line("NOTES", {0, 0}, {480, 0}) +
+                                               LwPolyline("FRAME", {{0, 0}, {900, 0}, {900, 5}}));
   const Result<PointSet> r = Read(dxf, "", 1.0);
   ASSERT_TRUE(r.ok()) << r.error().message;
   EXPECT_EQ(r->layer, "BODY");
@@ -84,7 +85,8 @@ class DxfUnitsTest : public ::testing::TestWithParam<UnitCase> {};
 
 TEST_P(DxfUnitsTest, ConvertsIntoTheDesignUnit) {
   const UnitCase& c = GetParam();
-  const Result<PointSet> r = Read(Header(c.insUnits) + Entities(Line("0", {254, 0}, {0, 0})), "", c.designMm, c.pointsMm);
+  const Result<PointSet> r =
+      Read(Header(c.insUnits) + Entities(Line("0", {254, 0}, {0, 0})), "", c.designMm, c.pointsMm);
   ASSERT_TRUE(r.ok()) << r.error().message;
   EXPECT_DOUBLE_EQ(r->points[0].x, c.want);
   EXPECT_EQ(r->notes.size(), c.noted ? 1u : 0u);
@@ -123,7 +125,8 @@ TEST_P(DxfCurvesTest, PointsLieOnTheCurveCloselySpaced) {
   ASSERT_TRUE(r.ok()) << r.error().message;
   ASSERT_GE(r->points.size(), GetParam().fewest);
   for (std::size_t i = 0; i < r->points.size(); ++i) {
-    EXPECT_LT(GetParam().offCurve(r->points[i]), 1e-9) << i << ": " << r->points[i].x << ", " << r->points[i].y;
+    EXPECT_LT(GetParam().offCurve(r->points[i]), 1e-9)
+        << i << ": " << r->points[i].x << ", " << r->points[i].y;
     if (i == 0) continue;
     EXPECT_LE(std::hypot(r->points[i].x - r->points[i - 1].x, r->points[i].y - r->points[i - 1].y),
               GetParam().longestStep + 1e-9)
@@ -142,22 +145,39 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // A semicircle below the chord from (0, 0) to (100, 0): bulge 1, anticlockwise.
         CurveCase{"BulgeOnItsOwn", LwPolyline("0", {{0, 0}, {100, 0}}, false, {1.0}),
-                  [](Point2 p) { return p.y > 1e-9 ? 1.0 : OffCircle(p, {50, 0}, 50); }, 2.0, 79},
+                  [](Point2 p) {
+                    return p.y > 1e-9 ? 1.0 : OffCircle(p, {50, 0}, 50);
+                  },
+                  2.0, 79},
         // Straight runs of 0.5 mm set the spacing of the arc between them; bulge -0.5 turns clockwise.
-        CurveCase{"BulgeAmongHalfMillimetreSteps",
-                  LwPolyline("0", {{-1, 0}, {-0.5, 0}, {0, 0}, {60, 0}, {60.5, 0}}, false, {0, 0, -0.5, 0, 0}),
-                  [](Point2 p) { return p.x <= 0 || p.x >= 60 ? std::fabs(p.y) : OffCircle(p, {30, -22.5}, 37.5); },
-                  0.5, 130},
+        CurveCase{
+            "BulgeAmongHalfMillimetreSteps",
+            LwPolyline("0", {{-1, 0}, {-0.5, 0}, {0, 0}, {60, 0}, {60.5, 0}}, false, {0, 0, -0.5, 0, 0}),
+            [](Point2 p) {
+              return p.x <= 0 || p.x >= 60 ? std::fabs(p.y) : OffCircle(p, {30, -22.5}, 37.5);
+            },
+            0.5, 130},
         CurveCase{"ArcAcrossZeroDegrees", Arc("0", {10, 20}, 80, 300, 60),
-                  [](Point2 p) { return p.x < 10 ? 1.0 : OffCircle(p, {10, 20}, 80); }, 2.0, 84},
+                  [](Point2 p) {
+                    return p.x < 10 ? 1.0 : OffCircle(p, {10, 20}, 80);
+                  },
+                  2.0, 84},
         CurveCase{"MirroredArc", Arc("0", {10, 20}, 80, 300, 60, true),
-                  [](Point2 p) { return p.x > -10 ? 1.0 : OffCircle(p, {-10, 20}, 80); }, 2.0, 84},
+                  [](Point2 p) {
+                    return p.x > -10 ? 1.0 : OffCircle(p, {-10, 20}, 80);
+                  },
+                  2.0, 84},
         CurveCase{"WholeEllipseTurned", Ellipse("0", {5, 5}, {0, 200}, 0.5, 0, 2 * 3.141592653589793),
-                  [](Point2 p) { return std::fabs(std::hypot((p.x - 5) / 100, (p.y - 5) / 200) - 1.0); }, 2.0, 600},
+                  [](Point2 p) { return std::fabs(std::hypot((p.x - 5) / 100, (p.y - 5) / 200) - 1.0); }, 2.0,
+                  600},
         // A rational quadratic: exactly a quarter circle of radius 100.
-        CurveCase{"RationalSplineQuarterCircle",
-                  Spline("0", 2, {0, 0, 0, 1, 1, 1}, {{100, 0}, {100, 100}, {0, 100}}, {1, kQuarterWeight, 1}),
-                  [](Point2 p) { return OffCircle(p, {0, 0}, 100); }, 2.0, 79}),
+        CurveCase{
+            "RationalSplineQuarterCircle",
+            Spline("0", 2, {0, 0, 0, 1, 1, 1}, {{100, 0}, {100, 100}, {0, 100}}, {1, kQuarterWeight, 1}),
+            [](Point2 p) {
+              return OffCircle(p, {0, 0}, 100);
+            },
+            2.0, 79}),
     [](const ::testing::TestParamInfo<CurveCase>& info) { return info.param.name; });
 
 struct BadDxf {
@@ -182,10 +202,12 @@ INSTANTIATE_TEST_SUITE_P(
     Files, DxfBadTest,
     ::testing::Values(
         BadDxf{"NoEntities", Header(4) + Groups({{0, "EOF"}}), "no ENTITIES section"},
-        BadDxf{"EmptyEntities", Header(4) + Entities(""), "no LINE, POLYLINE, LWPOLYLINE, ARC, ELLIPSE or SPLINE"},
+        BadDxf{"EmptyEntities", Header(4) + Entities(""),
+               "no LINE, POLYLINE, LWPOLYLINE, ARC, ELLIPSE or SPLINE"},
         BadDxf{"OnlyCircles", Entities(Groups({{0, "CIRCLE"}, {10, "1"}, {20, "1"}, {40, "2"}})), "no LINE"},
         BadDxf{"UnknownUnit", Header(3) + Entities(Line("0", {1, 1}, {2, 2})), "$INSUNITS 3"},
-        BadDxf{"NotANumber", Entities(Groups({{0, "LINE"}, {10, "abc"}, {20, "0"}})), "'abc' is not a finite"},
+        BadDxf{"NotANumber", Entities(Groups({{0, "LINE"}, {10, "abc"}, {20, "0"}})),
+               "'abc' is not a finite"},
         BadDxf{"NaNBulge", Entities(Groups({{0, "LWPOLYLINE"}, {10, "0"}, {20, "0"}, {42, "nan"}})),
                "line 12: group 42: 'nan' is not a finite number"},
         BadDxf{"BadGroupCode", "0\nSECTION\nxx\nENTITIES\n", "line 3: not a DXF group code"},
@@ -197,8 +219,14 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(DxfHostileTest, CountsAndBulgesDxflibWouldTrustAreRewritten) {
   // A vertex count of two thousand million, and a bulge before the first vertex: dxflib would size
   // an array from the first and write before it with the second. Both are dropped on the way in.
-  const std::string dxf = Entities(Groups({{0, "LWPOLYLINE"}, {8, "0"}, {90, "2000000000"}, {42, "0.5"},
-                                           {10, "1"}, {20, "2"}, {10, "3"}, {20, "4"}}));
+  const std::string dxf = Entities(Groups({{0, "LWPOLYLINE"},
+                                           {8, "0"},
+                                           {90, "2000000000"},
+                                           {42, "0.5"},
+                                           {10, "1"},
+                                           {20, "2"},
+                                           {10, "3"},
+                                           {20, "4"}}));
   const Result<PointSet> r = Read(dxf, "", 1.0, 1.0);
   ASSERT_TRUE(r.ok()) << r.error().message;
   ASSERT_EQ(r->points.size(), 2u);
@@ -209,8 +237,14 @@ TEST(DxfHostileTest, CountsAndBulgesDxflibWouldTrustAreRewritten) {
 TEST(DxfHostileTest, SplineCountsAreTheTrueOnesAndABrokenSplineIsSkipped) {
   // Counts of a hundred million before three knots and no control point; then a spline whose knots
   // do not match its control points. dxflib would allocate and read by the counts.
-  const std::string dxf = Header(4) + Entities(Groups({{0, "SPLINE"}, {71, "3"}, {72, "99999999"}, {73, "99999999"},
-                                                       {74, "99999999"}, {40, "0"}, {40, "1"}, {40, "2"}}) +
+  const std::string dxf = Header(4) + Entities(Groups({{0, "SPLINE"},
+                                                       {71, "3"},
+                                                       {72, "99999999"},
+                                                       {73, "99999999"},
+                                                       {74, "99999999"},
+                                                       {40, "0"},
+                                                       {40, "1"},
+                                                       {40, "2"}}) +
                                                Spline("0", 3, {0, 1}, {{0, 0}, {1, 1}, {2, 0}, {3, 1}}, {}) +
                                                Line("0", {0, 0}, {50, 0}));
   const Result<PointSet> r = Read(dxf, "", 1.0);
@@ -221,8 +255,17 @@ TEST(DxfHostileTest, SplineCountsAreTheTrueOnesAndABrokenSplineIsSkipped) {
 }
 
 TEST(DxfHostileTest, PolyfaceFaceRecordsAreNotPoints) {
-  const std::string dxf = Entities(Groups({{0, "POLYLINE"}, {70, "64"}, {0, "VERTEX"}, {70, "192"}, {10, "1"},
-                                           {20, "1"}, {0, "VERTEX"}, {70, "128"}, {10, "0"}, {20, "0"}, {71, "1"},
+  const std::string dxf = Entities(Groups({{0, "POLYLINE"},
+                                           {70, "64"},
+                                           {0, "VERTEX"},
+                                           {70, "192"},
+                                           {10, "1"},
+                                           {20, "1"},
+                                           {0, "VERTEX"},
+                                           {70, "128"},
+                                           {10, "0"},
+                                           {20, "0"},
+                                           {71, "1"},
                                            {0, "SEQEND"}}));
   const Result<PointSet> r = Read(dxf, "", 1.0, 1.0);
   ASSERT_TRUE(r.ok()) << r.error().message;

@@ -23,6 +23,7 @@ std::string Polyline(const std::string& layer, const std::vector<Point2>& v);
 std::string Arc(const std::string& layer, Point2 centre, double radius, double start, double end,
                 bool extrudedDown = false);
 // Parameters in radians.
-std::string Ellipse(const std::string& layer, Point2 centre, Point2 major, double ratio, double start, double end);
+std::string Ellipse(const std::string& layer, Point2 centre, Point2 major, double ratio, double start,
+                    double end);
 std::string Spline(const std::string& layer, int degree, const std::vector<double>& knots,
                    const std::vector<Point2>& controls, const std::vector<double>& weights);

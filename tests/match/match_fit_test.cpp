@@ -87,7 +87,8 @@ TEST(MatchNoiseTest, FortyNoisyStationsFitNoWorseThanTheNoiseAndNoneIsLeftOut) {
     const MatchResult r = Match(points, MatchOptions{});
     EXPECT_LE(r.rms, Rms(added)) << "seed " << seed;
     EXPECT_TRUE(r.rejected.empty()) << "seed " << seed << ": " << r.rejected.size() << " left out";
-    EXPECT_NEAR(r.rms, Match(points, keepAll).rms, 1e-9 * r.rms) << "the plain least-squares optimum, seed " << seed;
+    EXPECT_NEAR(r.rms, Match(points, keepAll).rms, 1e-9 * r.rms)
+        << "the plain least-squares optimum, seed " << seed;
     EXPECT_LT(WorstRelativeError({r.values[0], r.values[1], r.values[2], r.values[3], 1, 1, 1, 1},
                                  {truth[0], truth[1], truth[2], truth[3], 1, 1, 1, 1}),
               2e-3)

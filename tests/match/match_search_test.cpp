@@ -58,14 +58,16 @@ double RmsOfAll(const MatchResult& r) {
 
 // Many runs of the plain least-squares fit: from the default's answer and the truth's motion
 // shaken, from values read off the points with random a3..a6, and along the limit near each bout.
-double ReferenceRms(const std::vector<Point2>& points, const MatchResult& found, bool align, const RigidMotion& truth) {
+double ReferenceRms(const std::vector<Point2>& points, const MatchResult& found, bool align,
+                    const RigidMotion& truth) {
   MatchOptions options;
   options.align = align;
   options.keepAll = true;
   std::mt19937 random(11);
   std::uniform_real_distribution<double> unit(-1.0, 1.0);
   double best = RmsOfAll(found);
-  const auto run = [&](const DesignValues& start, const RigidMotion& motion, std::optional<WaistLimit> limit) {
+  const auto run = [&](const DesignValues& start, const RigidMotion& motion,
+                       std::optional<WaistLimit> limit) {
     const Result<MatchResult> r = MatchFrom(points, options, start, motion, limit);
     if (r.ok()) best = std::fmin(best, RmsOfAll(*r));
   };
@@ -80,7 +82,8 @@ double ReferenceRms(const std::vector<Point2>& points, const MatchResult& found,
     run(v, m, std::nullopt);
   }
   for (int bout : {1, 3})
-    for (double depth : {0.02, 0.004, 0.001, 0.0003, 0.0001}) run(found.values, found.motion, WaistLimit{bout, depth});
+    for (double depth : {0.02, 0.004, 0.001, 0.0003, 0.0001})
+      run(found.values, found.motion, WaistLimit{bout, depth});
   return best;
 }
 
@@ -102,8 +105,8 @@ TEST_P(BestFitTest, TheDefaultRunReachesTheFamilysBest) {
   const double reference = ReferenceRms(points, *r, c.align, truth);
   // Exact samples fit to rounding: below a nanometre a metre, the ratio would compare noise.
   const double ratio = RmsOfAll(*r) / std::fmax(reference, 1e-9 * r->values[0]);
-  std::printf("[ measured ] %s: rms %.6g, reference %.6g, ratio %.4f, %d starts, %d evaluations\n", c.name.c_str(),
-              RmsOfAll(*r), reference, ratio, r->starts, r->evaluations);
+  std::printf("[ measured ] %s: rms %.6g, reference %.6g, ratio %.4f, %d starts, %d evaluations\n",
+              c.name.c_str(), RmsOfAll(*r), reference, ratio, r->starts, r->evaluations);
   EXPECT_LE(ratio, c.waist ? 1.05 : 1.25);
   EXPECT_EQ(r->hasWaist, c.waist);
   EXPECT_TRUE(r->rejected.empty()) << r->rejected.size() << " points of a clean outline left out";
@@ -139,10 +142,18 @@ std::vector<Point2> Strays(std::size_t count, std::mt19937& random) {
   for (std::size_t i = 0; i < count; ++i) {
     const double u = unit(random);
     switch (i % 4) {
-      case 0: strays.push_back({-2.0 + 53.0 * u, 0.0}); break;
-      case 1: strays.push_back({14.0 + 4.5 * std::cos(2 * kPi * u), 4.5 * std::sin(2 * kPi * u)}); break;
-      case 2: strays.push_back({28.0 + 4.0 * u, 23.0 + 1.5 * unit(random)}); break;
-      default: strays.push_back({-4.0 + 58.0 * u, -26.0 + 50.0 * u}); break;
+      case 0:
+        strays.push_back({-2.0 + 53.0 * u, 0.0});
+        break;
+      case 1:
+        strays.push_back({14.0 + 4.5 * std::cos(2 * kPi * u), 4.5 * std::sin(2 * kPi * u)});
+        break;
+      case 2:
+        strays.push_back({28.0 + 4.0 * u, 23.0 + 1.5 * unit(random)});
+        break;
+      default:
+        strays.push_back({-4.0 + 58.0 * u, -26.0 + 50.0 * u});
+        break;
     }
   }
   return strays;

@@ -13,7 +13,6 @@
 
 namespace {
 
-
 class NearestPointTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(FitOutlineModel(TestDesigns()[0].values, &model)); }

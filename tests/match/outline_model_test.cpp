@@ -12,7 +12,6 @@
 
 namespace {
 
-
 class OutlineModelTest : public ::testing::TestWithParam<TestDesign> {};
 
 TEST_P(OutlineModelTest, TheCurveIsTheGeometrysOutline) {

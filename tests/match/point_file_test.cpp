@@ -33,7 +33,8 @@ TEST_P(PointFileTest, ReadsThePointsInTheDesignsUnit) {
   EXPECT_DOUBLE_EQ(r->extentMm, row.extentMm);
 }
 
-const std::string kMetreDxf = Header(6) + Entities(Line("0", {0, 0}, {480, 0}) + Line("0", {480, 0}, {480, 180}));
+const std::string kMetreDxf =
+    Header(6) + Entities(Line("0", {0, 0}, {480, 0}) + Line("0", {480, 0}, {480, 180}));
 
 INSTANTIATE_TEST_SUITE_P(
     Files, PointFileTest,
