@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Writes the point readers' fuzz seeds into tests/data/fuzz-points/: station tables in the forms
 the text reader takes and refuses, and small DXF files written group by group from the format
-(LINE, POLYLINE/VERTEX, LWPOLYLINE, layers, $INSUNITS), with the hostile counts and codes that
-dxflib would trust. The stations are a smooth made-up body, not any published plan.
+(LINE, POLYLINE/VERTEX, LWPOLYLINE with bulges, ARC, ELLIPSE, SPLINE, extrusion, layers with and
+without closed curves, $INSUNITS), with the hostile counts and codes that dxflib would trust. The stations are a smooth made-up body, not any published plan.
 Run it again after changing the list; the replay test reads whatever the folder holds."""
 import math
 import sys
@@ -39,11 +39,37 @@ def dxf(entities, insunits=4):
     return groups(head) + entities + groups([(0, 'ENDSEC'), (0, 'EOF')])
 
 
-def lwpolyline(rows, layer='OUTLINE', count=None, extra=()):
-    pairs = [(0, 'LWPOLYLINE'), (8, layer), (90, str(len(rows) if count is None else count)), (70, '0')]
+def lwpolyline(rows, layer='OUTLINE', count=None, extra=(), closed=False, bulge=None):
+    pairs = [(0, 'LWPOLYLINE'), (8, layer), (90, str(len(rows) if count is None else count)),
+             (70, '1' if closed else '0')]
     pairs += list(extra)
     for x, y in rows:
         pairs += [(10, '%g' % x), (20, '%g' % y)]
+        if bulge is not None:
+            pairs += [(42, bulge)]
+    return groups(pairs)
+
+
+def arc(cx, cy, r, a1, a2, layer='OUTLINE', down=False):
+    pairs = [(0, 'ARC'), (8, layer), (10, '%g' % cx), (20, '%g' % cy), (40, '%g' % r)]
+    if down:
+        pairs += [(210, '0'), (220, '0'), (230, '-1')]
+    return groups(pairs + [(50, '%g' % a1), (51, '%g' % a2)])
+
+
+def ellipse(cx, cy, mx, my, ratio, p1, p2, layer='OUTLINE'):
+    return groups([(0, 'ELLIPSE'), (8, layer), (10, '%g' % cx), (20, '%g' % cy), (11, '%g' % mx), (21, '%g' % my),
+                   (40, '%g' % ratio), (41, '%g' % p1), (42, '%g' % p2)])
+
+
+def spline(controls, knots, degree=3, weights=(), fits=(), counts=None, layer='OUTLINE'):
+    n = counts or (len(knots), len(controls), len(fits))
+    pairs = [(0, 'SPLINE'), (8, layer), (70, '8'), (71, str(degree)), (72, str(n[0])), (73, str(n[1])), (74, str(n[2]))]
+    pairs += [(40, '%g' % k) for k in knots] + [(41, '%g' % w) for w in weights]
+    for x, y in controls:
+        pairs += [(10, '%g' % x), (20, '%g' % y)]
+    for x, y in fits:
+        pairs += [(11, '%g' % x), (21, '%g' % y)]
     return groups(pairs)
 
 
@@ -101,6 +127,21 @@ def seeds():
         'dxf-spline-hatch': dxf(groups([(0, 'SPLINE'), (72, '99999999'), (73, '99999999'), (40, '0'),
                                         (0, 'HATCH'), (91, '99999999'), (92, '2'), (93, '99999999')])
                                 + lwpolyline(mm)),
+        'dxf-bulges': dxf(lwpolyline(mm[:6], bulge='0.3', closed=True)),
+        'dxf-huge-bulge': dxf(lwpolyline([(0, 0), (1e12, 0)], bulge='1e300')),
+        'dxf-arcs': dxf(arc(245, 0, 245, 90, 180) + arc(245, 0, 245, 180, 270, down=True) + arc(0, 0, 5, 10, 10)),
+        'dxf-huge-arc': dxf(arc(0, 0, 1e15, 0, 359)),
+        'dxf-ellipse': dxf(ellipse(245, 0, 245, 0, 0.6, 0, 6.283185307179586)
+                           + ellipse(0, 0, 0, 0, 0.5, 1, 2) + ellipse(0, 0, 10, 0, 1e300, 0, 1)),
+        'dxf-spline': dxf(spline([(0, 0), (100, 150), (380, 150), (490, 0)], [0, 0, 0, 0, 1, 1, 1, 1])),
+        'dxf-spline-rational': dxf(spline([(100, 0), (100, 100), (0, 100)], [0, 0, 0, 1, 1, 1], degree=2,
+                                          weights=[1, 0.7071067811865476, 1])),
+        'dxf-spline-fits': dxf(spline([], [], fits=mm[:8])),
+        'dxf-spline-bad': dxf(spline([(0, 0), (1, 1)], [3, 2, 1], degree=12, weights=[-1])
+                              + spline([(0, 0)] * 4, [0] * 8, counts=(99999999, 99999999, 99999999))),
+        'dxf-closed-layers': dxf(lwpolyline(mm, closed=True) + lwpolyline(mm[:4], layer='FRAME', closed=True)
+                                 + lines(mm, layer='NOTES')),
+        'dxf-line-loop': dxf(lines(mm + [mm[0]], layer='BODY') + lines(rows, layer='SMALL')),
     }
 
 

@@ -1,25 +1,24 @@
-// The report of a match: the eight values, how well they fit, and how the solver ended, as text or
-// as JSON with the names of `info --json`.
+// The report of a match: the eight values, how well they fit, which points were left out, and how
+// the search ended, as text or as JSON with the names of `info --json`.
 #pragma once
 
 #include <QString>
-#include <vector>
 
 #include "cli/json_output.h"
 
 struct MatchResult;
+struct PointSet;
 
 namespace cli {
 
 struct MatchSource {
   QString file;
   QString unit;  // "cm" or "in"
-  QString note;  // what the reader assumed, or empty
   bool aligned = false;
+  QString warning;  // the points' extent is no body's, or empty
 };
 
-// lines: each point's source line (0 when it has none).
-JsonObject MatchJson(const MatchResult& result, const MatchSource& source, const std::vector<int>& lines);
-QString MatchSummary(const MatchResult& result, const MatchSource& source, const std::vector<int>& lines);
+JsonObject MatchJson(const MatchResult& result, const PointSet& points, const MatchSource& source);
+QString MatchSummary(const MatchResult& result, const PointSet& points, const MatchSource& source);
 
 }  // namespace cli

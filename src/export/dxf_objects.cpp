@@ -1,49 +1,47 @@
 // Two passes over the group pairs of the OBJECTS section: who points at whom, then the owners in.
 #include "export/dxf_objects.h"
 
-#include <QHash>
-#include <QList>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "dxf/dxf_groups.h"
 
 namespace {
 
-// The section's pairs from the line after "2 / OBJECTS" up to its ENDSEC, as line indices.
-struct Span {
-  qsizetype begin = -1, end = -1;
-};
-
-Span ObjectsSpan(const QList<QByteArray>& lines) {
-  Span span;
-  for (qsizetype i = 0; i + 3 < lines.size(); i += 2) {
-    if (lines[i].trimmed() == "0" && lines[i + 1].trimmed() == "SECTION" && lines[i + 2].trimmed() == "2" &&
-        lines[i + 3].trimmed() == "OBJECTS") {
-      span.begin = i + 4;
-      break;
+// The groups of the OBJECTS section, in order; empty when the text cannot be read as group pairs
+// or the section is missing or not closed.
+std::vector<DxfGroup> ObjectsGroups(std::string_view text) {
+  DxfGroupReader reader(text);
+  DxfSections sections;
+  std::vector<DxfGroup> groups;
+  DxfGroup g;
+  while (reader.Next(&g)) {
+    const bool wasObjects = sections.In("OBJECTS");
+    if (sections.Take(g)) {
+      if (wasObjects) return groups;  // its ENDSEC
+      continue;
     }
+    if (sections.In("OBJECTS")) groups.push_back(g);
   }
-  if (span.begin < 0) return span;
-  for (qsizetype i = span.begin; i + 1 < lines.size(); i += 2)
-    if (lines[i].trimmed() == "0" && lines[i + 1].trimmed() == "ENDSEC") {
-      span.end = i;
-      return span;
-    }
-  return Span{};
+  return {};
 }
 
-// Maps each object's handle to the handle of the dictionary that lists it.
-QHash<QByteArray, QByteArray> Owners(const QList<QByteArray>& lines, const Span& span) {
-  QHash<QByteArray, QByteArray> owner;
-  QByteArray current;
+// Each object's handle -> the handle of the dictionary that lists it (350 or 360 entries).
+std::map<std::string_view, std::string_view> Owners(const std::vector<DxfGroup>& groups) {
+  std::map<std::string_view, std::string_view> owner;
+  std::string_view current;
   bool handleSeen = false;
-  for (qsizetype i = span.begin; i < span.end; i += 2) {
-    const QByteArray code = lines[i].trimmed(), value = lines[i + 1].trimmed();
-    if (code == "0") {
-      current.clear();
+  for (const DxfGroup& g : groups) {
+    if (g.code == 0) {
+      current = {};
       handleSeen = false;
-    } else if (code == "5" && !handleSeen) {
-      current = value;
+    } else if (g.code == 5 && !handleSeen) {
+      current = g.value;
       handleSeen = true;
-    } else if ((code == "350" || code == "360") && !current.isEmpty() && !owner.contains(value)) {
-      owner.insert(value, current);
+    } else if ((g.code == 350 || g.code == 360) && !current.empty()) {
+      owner.emplace(g.value, current);
     }
   }
   return owner;
@@ -52,25 +50,28 @@ QHash<QByteArray, QByteArray> Owners(const QList<QByteArray>& lines, const Span&
 }  // namespace
 
 QByteArray AddObjectOwners(const QByteArray& dxf) {
-  QList<QByteArray> lines = dxf.split('\n');
-  const Span span = ObjectsSpan(lines);
-  if (span.begin < 0) return dxf;
-  const QHash<QByteArray, QByteArray> owner = Owners(lines, span);
-
-  QList<QByteArray> out;
-  out.reserve(lines.size() + 64);
-  for (qsizetype i = 0; i < span.begin; ++i) out << lines[i];
+  const std::string_view text(dxf.constData(), std::size_t(dxf.size()));
+  const std::vector<DxfGroup> groups = ObjectsGroups(text);
+  const std::map<std::string_view, std::string_view> owner = Owners(groups);
+  QByteArray out;
+  out.reserve(dxf.size() + 64 * qsizetype(owner.size()));
+  std::size_t copied = 0;
   bool handleSeen = false;
-  for (qsizetype i = span.begin; i < span.end; i += 2) {
-    const QByteArray code = lines[i].trimmed();
-    out << lines[i] << lines[i + 1];
-    if (code == "0") handleSeen = false;
-    if (code != "5" || handleSeen) continue;
+  for (std::size_t i = 0; i < groups.size(); ++i) {
+    const DxfGroup& g = groups[i];
+    if (g.code == 0) handleSeen = false;
+    if (g.code != 5 || handleSeen) continue;
     handleSeen = true;
-    const bool named = i + 2 < span.end && lines[i + 2].trimmed() == "330";
-    if (!named)
-      out << QByteArrayLiteral("330") << owner.value(lines[i + 1].trimmed(), QByteArrayLiteral("0"));
+    if (i + 1 < groups.size() && groups[i + 1].code == 330) continue;  // already named
+    const auto found = owner.find(g.value);
+    const std::string_view name = found == owner.end() ? std::string_view("0") : found->second;
+    out.append(dxf.constData() + copied, qsizetype(g.end - copied));
+    if (g.end == text.size() && text.back() != '\n') out += '\n';
+    out += "330\n";
+    out.append(name.data(), qsizetype(name.size()));
+    out += '\n';
+    copied = g.end;
   }
-  for (qsizetype i = span.end; i < lines.size(); ++i) out << lines[i];
-  return out.join('\n');
+  out.append(dxf.constData() + copied, qsizetype(text.size() - copied));
+  return out;
 }

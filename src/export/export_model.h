@@ -71,6 +71,9 @@ struct BuiltModel {
   QStringList notes;
 };
 
+// The blank border a one-sheet writer (SVG, PNG) leaves round everything it draws.
+inline constexpr double kSheetMarginMm = 5.0;
+
 // A drawing larger than this in either direction is refused as absurd.
 inline constexpr double kMaxDrawingMm = 100000.0;
 

@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr double kMarginMm = 5.0;
 const QString kFontFamily = QStringLiteral("DejaVu Sans, sans-serif");
 const QString kInkscapeNs = QStringLiteral("http://www.inkscape.org/namespaces/inkscape");
 
@@ -121,7 +120,7 @@ double OnSheetGrid(double v) {
 }
 
 void WriteRoot(QXmlStreamWriter& xml, const ExportModel& m) {
-  const double margin = UnitsFromMillimetres(kMarginMm, m.unit);
+  const double margin = UnitsFromMillimetres(kSheetMarginMm, m.unit);
   const Bounds all = m.ShownBounds();
   const double x = OnSheetGrid(all.minX - margin), y = OnSheetGrid(0.0 - (all.maxY + margin));
   const double w = OnSheetGrid(all.Width() + 2 * margin), h = OnSheetGrid(all.Height() + 2 * margin);

@@ -1,32 +1,34 @@
-// Matching a design to points: a Levenberg-Marquardt least-squares fit (Eigen's, MINPACK's
-// algorithm) of the eight values, and with alignment of a rigid motion of the points, minimising
-// the squared distances from the points to the nearest point of the fitted half outline.
+// Matching a design to points: the eight values (and with alignment a rigid motion of the points)
+// that bring the outline nearest the points in the least-squares sense, searched from several
+// starts so that the answer is the best the outline family reaches, with stray points left out.
 #pragma once
 
-#include <array>
+#include <cmath>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "match/design_values.h"
-#include "match/match_points.h"
-#include "match/outline_model.h"
+#include "geometry/result.h"
+#include "match/match_control.h"
+#include "match/outline_family.h"
+#include "match/rigid_motion.h"
 
 struct MatchOptions {
-  std::array<std::optional<double>, 8> fixed;  // values held at what is given
-  bool align = false;                          // fit an angle and two shifts too
-};
-
-// A point's place in the design's frame: R(angle) p + shift.
-struct RigidMotion {
-  double angle = 0.0;  // radians
-  double shiftX = 0.0, shiftY = 0.0;
+  FixedValues fixed;     // values held at what is given
+  bool align = false;    // fit an angle and two shifts too
+  bool keepAll = false;  // leave no point out, however far off
+  MatchControl control;
+  // A longer trace is sampled evenly down to this many points for the starts; only the best start
+  // is then fitted on every point.
+  std::size_t samplePoints = 1000;
 };
 
 struct PointMatch {
-  double x = 0.0, y = 0.0;          // the point in the design's frame (y keeps its side)
-  double footX = 0.0, footY = 0.0;  // its nearest outline point, on the same side
-  double distance = 0.0;            // signed: positive outside the outline
+  Point2 point;           // in the design's frame (y keeps its side)
+  Point2 foot;            // its nearest outline point, on the same side
+  double distance = 0.0;  // signed: positive outside the outline
+  bool rejected = false;  // left out as a stray
 };
 
 struct SideFit {
@@ -35,28 +37,35 @@ struct SideFit {
 };
 
 struct MatchResult {
-  std::string error;  // one line when no design fits; empty on success
-  DesignValues start{};
+  DesignValues start{};  // where the winning run started
   DesignValues values{};
   RigidMotion motion;
   OutlineModel model;
-  std::vector<PointMatch> points;
+  std::vector<PointMatch> points;     // every point, in input order
+  std::vector<std::size_t> rejected;  // the points left out (0-based), in input order
+  // Over the points kept:
   double rms = 0.0;
   double maxDistance = 0.0;  // largest |distance|
   std::size_t maxIndex = 0;  // which point has it (0-based)
   bool wholeBody = false;    // points on both sides of the centreline
   SideFit positiveSide, negativeSide;
-  int iterations = 0;
-  int evaluations = 0;
-  int refused = 0;         // evaluations whose candidate was not a body (stepped around)
-  std::string stopReason;  // short key, such as "xtol"
+  bool hasWaist = true;    // false: the best outline is the family's limit, a waist level with a bout
+  int starts = 0;          // solver starts tried
+  int iterations = 0;      // over every run
+  int evaluations = 0;     // over every run
+  int refused = 0;         // evaluations of the winning run whose candidate was not a body
+  std::string stopReason;  // how the winning run ended: a short key, such as "xtol"
   std::string stopText;    // what it means
-  bool ok() const { return error.empty(); }
 };
 
-// Points must already have passed CheckPoints. Leaves the shape state holding the fit of the
-// returned values (or, on failure, of whatever was tried last).
-MatchResult MatchDesign(const std::vector<MatchPoint>& points, const MatchOptions& options);
+// Points must already have passed CheckPoints. An Error when no design fits, or when cancelled.
+Result<MatchResult> MatchDesign(const std::vector<Point2>& points, const MatchOptions& options);
+
+// One run from the given start and no other (with a limit, on the family's limit): for checks
+// that search more widely than MatchDesign does.
+Result<MatchResult> MatchFrom(const std::vector<Point2>& points, const MatchOptions& options,
+                              const DesignValues& start, const RigidMotion& motion,
+                              std::optional<WaistLimit> limit = std::nullopt);
 
 // Fewest points the fit needs: one per free value, never fewer than kMinPoints.
 std::size_t PointsNeeded(const MatchOptions& options);

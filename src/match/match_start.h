@@ -1,21 +1,28 @@
-// Where the match starts: the points brought into the design's frame (alignment) and the eight
-// values read off them.
+// Where a design fit may start: values read off the points, or read off an outline of the wider
+// coefficient family (its length, and its bout and waist widths where FitShape would find them).
 #pragma once
 
+#include <optional>
 #include <vector>
 
-#include "match/match_fit.h"
+#include "match/outline_family.h"
 
-// A first rigid motion: the body axis through the two extreme points along the principal axis,
-// the neck end at x = 0 taken as the end nearer the narrower bout.
-RigidMotion InitialAlignment(const std::vector<MatchPoint>& points);
+// The length from the x extent, the bouts and the waist from the half-width's extremes, a3..a6 as
+// given (or those of a new design scaled to the length); the fixed values in place of the read ones.
+// frame: the points in the design's frame; aligned: the neck end need not be at x = 0.
+DesignValues ReadOffStart(const std::vector<Point2>& frame, const FixedValues& fixed, bool aligned,
+                          const double* a3to6 = nullptr);
 
-void ApplyMotion(const RigidMotion& m, double x, double y, double* qx, double* qy);
+// The new design scaled to a length, the fixed values in place.
+DesignValues FallbackStart(double length, const FixedValues& fixed);
 
-// The length from the x extent, the bouts and the waist from the half-width's extremes, a3..a6 of a
-// new design scaled to that length; the fixed values in place of the read ones.
-DesignValues StartValues(const std::vector<MatchPoint>& framePoints, const MatchOptions& options,
-                         bool aligned);
+// The eight values of a coefficient-family outline whose half-width has a maximum, a minimum and a
+// maximum (scanned as FitShape scans), the fixed values in place; nullopt when it has no waist.
+// depth: how far the waist lies below the narrower bout, as a share of it.
+std::optional<DesignValues> DesignFromCurve(const OutlineModel& curve, const FixedValues& fixed,
+                                            double* depth);
 
-// The new design scaled to the length of the start values, the fixed values in place.
-DesignValues FallbackStart(const DesignValues& start, const MatchOptions& options);
+void ApplyFixed(const FixedValues& fixed, DesignValues* values);
+
+// (narrower bout - waist) / narrower bout.
+double WaistDepth(const DesignValues& values);

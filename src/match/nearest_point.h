@@ -10,21 +10,25 @@ struct NearestPoint {
   double t = 0.0;         // radians
   double distance = 0.0;  // signed: positive outside the outline
   // Unit vector with distance = direction . (point - foot); the outward normal where they meet.
-  double dirX = 0.0, dirY = 0.0;
+  Point2 direction;
   CurvePoint foot;
 };
 
 class NearestPointFinder {
  public:
   explicit NearestPointFinder(const OutlineModel& model);
-  // (px, py) with py >= 0: a point folded onto the half outline's side.
-  NearestPoint Find(double px, double py) const;
+  // p with p.y >= 0: a point folded onto the half outline's side.
+  NearestPoint Find(Point2 p) const;
+  // The same when the nearest point is known to lie near t = hint (the outline moved a little since
+  // it was found there): Newton from the hint, the full search only when that fails.
+  NearestPoint FindNear(Point2 p, double hint) const;
 
  private:
-  double Slope(double t, double px, double py, CurvePoint* c) const;
-  double Refine(double lo, double hi, double start, double px, double py) const;
-  double GoldenSection(double lo, double hi, double px, double py) const;
+  double Slope(double t, Point2 p, CurvePoint* c) const;
+  double Refine(double lo, double hi, double start, Point2 p) const;
+  double GoldenSection(double lo, double hi, Point2 p) const;
+  NearestPoint Foot(Point2 p, double t) const;
 
   const OutlineModel& m_model;
-  std::vector<double> m_x, m_y;  // the curve at every degree
+  std::vector<Point2> m_samples;  // the curve at every degree
 };

@@ -12,6 +12,21 @@ namespace {
 
 constexpr double kDeg = 0.017453292519943295;
 
+double Shift(const double a[7]) {
+  return a[0] - a[1] + a[2] - a[3] + a[4] - a[5] + a[6];
+}
+
+// d(point)/d(a_k) for k = 0..6 (the shift moves x by (-1)^k), and d(point)/d(scale).
+void CoefficientTerms(const OutlineModel& m, const CurvePoint& p, double ax[7], double ay[7], double* sy) {
+  const double c1 = p.cosk[1], s1 = p.sink[1];
+  const double inv = 1.0 / m.scale;
+  for (int k = 0; k <= 6; ++k) {
+    ax[k] = p.cosk[k] * c1 + (k % 2 == 0 ? 1.0 : -1.0);
+    ay[k] = p.cosk[k] * s1 * inv;
+  }
+  *sy = -p.r * s1 * inv * inv;
+}
+
 bool IsBody(const DesignValues& v) {
   for (double x : v)
     if (!std::isfinite(x)) return false;
@@ -29,7 +44,7 @@ bool FitOutlineModel(const DesignValues& v, OutlineModel* m) {
   if (!(u3 > 0.0)) return false;
   for (int k = 0; k < 7; ++k) m->a[k] = s.coeff[k];
   m->scale = s.verticalScale;
-  m->shift = m->a[0] - m->a[1] + m->a[2] - m->a[3] + m->a[4] - m->a[5] + m->a[6];
+  m->shift = Shift(m->a);
   for (int i = 0; i < 3; ++i) m->angles[i] = s.extrema[i].angle;
 
   Eigen::Matrix4d system = Eigen::Matrix4d::Zero();
@@ -56,6 +71,17 @@ bool FitOutlineModel(const DesignValues& v, OutlineModel* m) {
   return true;
 }
 
+bool CurveOutlineModel(const double a[7], double scale, OutlineModel* m) {
+  for (int k = 0; k < 7; ++k) {
+    if (!std::isfinite(a[k])) return false;
+    m->a[k] = a[k];
+  }
+  if (!(scale > 0.0) || !std::isfinite(scale)) return false;
+  m->scale = scale;
+  m->shift = Shift(a);
+  return std::isfinite(m->shift);
+}
+
 void EvaluateCurve(const OutlineModel& m, double t, CurvePoint* p) {
   const double c1 = std::cos(t), s1 = std::sin(t);
   p->cosk[0] = 1.0;
@@ -72,24 +98,21 @@ void EvaluateCurve(const OutlineModel& m, double t, CurvePoint* p) {
   }
   const double inv = 1.0 / m.scale;
   p->r = r;
-  p->x = r * c1 + m.shift;
-  p->y = r * s1 * inv;
-  p->dx = dr * c1 - r * s1;
-  p->dy = (dr * s1 + r * c1) * inv;
-  p->ddx = ddr * c1 - 2.0 * dr * s1 - r * c1;
-  p->ddy = (ddr * s1 + 2.0 * dr * c1 - r * s1) * inv;
+  p->at = {r * c1 + m.shift, r * s1 * inv};
+  p->d = {dr * c1 - r * s1, (dr * s1 + r * c1) * inv};
+  p->dd = {ddr * c1 - 2.0 * dr * s1 - r * c1, (ddr * s1 + 2.0 * dr * c1 - r * s1) * inv};
+}
+
+void CoefficientSensitivity(const OutlineModel& m, const CurvePoint& p, double dx[8], double dy[8]) {
+  double sy;
+  CoefficientTerms(m, p, dx, dy, &sy);
+  dx[7] = 0.0;
+  dy[7] = sy;
 }
 
 void CurveSensitivity(const OutlineModel& m, const CurvePoint& p, double dx[8], double dy[8]) {
-  const double c1 = p.cosk[1], s1 = p.sink[1];
-  const double inv = 1.0 / m.scale;
-  // d(point)/d(a_k) for k = 0..6, and d(point)/d(scale)
-  double ax[7], ay[7];
-  for (int k = 0; k <= 6; ++k) {
-    ax[k] = p.cosk[k] * c1 + (k % 2 == 0 ? 1.0 : -1.0);
-    ay[k] = p.cosk[k] * s1 * inv;
-  }
-  const double sy = -p.r * s1 * inv * inv;
+  double ax[7], ay[7], sy;
+  CoefficientTerms(m, p, ax, ay, &sy);
   for (int j = 0; j < 8; ++j) {
     double x = 0.0, y = 0.0;
     for (int k = 0; k < 3; ++k) {

@@ -1,14 +1,16 @@
-// One candidate outline of the match: FitOutline run on the eight values, its coefficients copied
-// out, the curve and its derivatives in t (radians), and how the fitted a0, a1, a2
-// and vertical scale move with each of the eight values.
+// One candidate outline of the match: the curve r(t) = a0 + a1 cos t + ... + a6 cos 6t,
+// x = r cos t + r(pi), y = r sin t / S (t in radians, 0 at the tail end, pi at the neck end at
+// x = 0), its derivatives in t, and, for a candidate that FitOutline made from the eight values, how
+// the fitted a0, a1, a2 and S move with each value.
 #pragma once
 
+#include "geometry/point2.h"
 #include "match/design_values.h"
 
 struct OutlineModel {
   double a[7] = {};  // a0..a6
   double scale = 1.0;
-  double shift = 0.0;     // r(180): x of the neck end
+  double shift = 0.0;     // r(pi): x of the curve's centre
   double angles[3] = {};  // lower bout, waist, upper bout (degrees), as the fit found them
   // d(a0, a1, a2, scale) / d(value j): with the bout and waist angles held, the fit is the linear
   // system of FitShape, so these are exact wherever the angles stay put (and the widths sit at
@@ -21,10 +23,14 @@ struct OutlineModel {
 // maximum, a minimum and a maximum.
 bool FitOutlineModel(const DesignValues& values, OutlineModel* model);
 
+// The outline of seven coefficients and a vertical scale as they are (no fit, no sensitivities).
+// False unless they are finite and the scale positive.
+bool CurveOutlineModel(const double a[7], double scale, OutlineModel* model);
+
 struct CurvePoint {
-  double x = 0, y = 0;      // position
-  double dx = 0, dy = 0;    // d/dt
-  double ddx = 0, ddy = 0;  // d2/dt2
+  Point2 at;  // position
+  Point2 d;   // d/dt
+  Point2 dd;  // d2/dt2
   double r = 0;
   double cosk[7] = {}, sink[7] = {};  // cos kt, sin kt
 };
@@ -32,5 +38,8 @@ struct CurvePoint {
 // t in radians, 0 at the tail end, pi at the neck end.
 void EvaluateCurve(const OutlineModel& m, double t, CurvePoint* p);
 
-// d(point) / d(value j) at the curve point p (t held), j = 0..7.
+// d(point) / d(value j) at the curve point p (t held), j = 0..7, for a FitOutlineModel candidate.
 void CurveSensitivity(const OutlineModel& m, const CurvePoint& p, double dx[8], double dy[8]);
+
+// d(point) / d(a0..a6, S) at the curve point p (t held): the coefficients and scale themselves.
+void CoefficientSensitivity(const OutlineModel& m, const CurvePoint& p, double dx[8], double dy[8]);

@@ -1,13 +1,19 @@
-// What a point set must be before a design is matched to it.
+// What a point set must be before a design is matched to it, and its principal axis.
 #pragma once
 
-#include <string>
+#include <cstddef>
 #include <vector>
 
-#include "match/match_points.h"
+#include "geometry/point2.h"
+#include "geometry/result.h"
 
-// Empty when the points can be used: at least `needed` of them, finite, not all on one line.
-std::string CheckPoints(const std::vector<MatchPoint>& points, std::size_t needed);
+// Fine when the points can be used: at least `needed` of them, finite, not all on one line.
+Status CheckPoints(const std::vector<Point2>& points, std::size_t needed);
 
-// The points' principal axis (unit vector) and centroid; false when they do not span a plane.
-bool PrincipalAxis(const std::vector<MatchPoint>& points, double* ux, double* uy, double* cx, double* cy);
+struct PrincipalAxes {
+  Point2 along;  // unit vector of the larger spread
+  Point2 centroid;
+  bool spansPlane = false;  // false when the points lie on one line (or are not finite)
+};
+
+PrincipalAxes PrincipalAxis(const std::vector<Point2>& points);

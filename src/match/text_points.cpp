@@ -1,20 +1,14 @@
 // The text point reader: strict numbers (std::from_chars, finite only), the line named in every
-// error, the work bounded by the file size and line length.
+// error, the work bounded by the line length and the point count.
 #include "match/text_points.h"
 
 #include <charconv>
 #include <cmath>
-#include <optional>
 #include <vector>
 
-namespace {
+#include "dxf/text_lines.h"
 
-std::string_view Trim(std::string_view s) {
-  const auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v'; };
-  while (!s.empty() && isSpace(s.front())) s.remove_prefix(1);
-  while (!s.empty() && isSpace(s.back())) s.remove_suffix(1);
-  return s;
-}
+namespace {
 
 // Fields split at commas, or at runs of blanks when the line has no comma.
 std::vector<std::string_view> Fields(std::string_view line) {
@@ -23,7 +17,8 @@ std::vector<std::string_view> Fields(std::string_view line) {
     std::size_t start = 0;
     for (;;) {
       const std::size_t comma = line.find(',', start);
-      fields.push_back(Trim(line.substr(start, comma == std::string_view::npos ? line.npos : comma - start)));
+      fields.push_back(
+          TrimBlanks(line.substr(start, comma == std::string_view::npos ? line.npos : comma - start)));
       if (comma == std::string_view::npos) break;
       start = comma + 1;
     }
@@ -51,10 +46,6 @@ NumberKind ParseNumber(std::string_view field, double* value) {
   return std::isfinite(*value) ? NumberKind::Finite : NumberKind::NotFinite;
 }
 
-std::string LineError(int line, const std::string& what) {
-  return "line " + std::to_string(line) + ": " + what;
-}
-
 std::string Quoted(std::string_view field) {
   constexpr std::size_t kShown = 40;
   std::string s(field.substr(0, kShown));
@@ -63,71 +54,50 @@ std::string Quoted(std::string_view field) {
   return "'" + s + (field.size() > kShown ? "...'" : "'");
 }
 
-void ReadLines(std::string_view text, PointReadResult& result) {
-  if (text.size() > kMaxPointFileBytes) {
-    result.error = "the file is larger than " + std::to_string(kMaxPointFileBytes >> 20) + " MB";
-    return;
-  }
-  bool headerAllowed = true;
-  int lineNumber = 0;
-  std::size_t pos = 0;
-  while (pos < text.size()) {
-    const std::size_t newline = text.find('\n', pos);
-    const std::size_t end = newline == std::string_view::npos ? text.size() : newline;
-    std::string_view line = text.substr(pos, end - pos);
-    pos = end + 1;
-    ++lineNumber;
-    if (line.size() > kMaxLineLength) {
-      result.error = LineError(lineNumber, "longer than " + std::to_string(kMaxLineLength) + " characters");
-      return;
-    }
-    if (line.find('\0') != std::string_view::npos) {
-      result.error = LineError(lineNumber, "not text (a NUL byte)");
-      return;
-    }
-    const std::size_t hash = line.find('#');
-    if (hash != std::string_view::npos) line = line.substr(0, hash);
-    line = Trim(line);
-    if (line.empty()) continue;
-
+// One line's content (comment and blanks gone): a point, a header, or why it is neither.
+class LineParser {
+ public:
+  // Empty on success; the point is added unless the line was the one header allowed.
+  std::string Take(std::string_view line, int number, PointSet* set) {
     const std::vector<std::string_view> fields = Fields(line);
     double values[2] = {0.0, 0.0};
     NumberKind kinds[2] = {NumberKind::NotANumber, NumberKind::NotANumber};
     for (std::size_t i = 0; i < fields.size() && i < 2; ++i) kinds[i] = ParseNumber(fields[i], &values[i]);
-    const bool noNumber = kinds[0] == NumberKind::NotANumber && kinds[1] == NumberKind::NotANumber;
-    if (headerAllowed && noNumber) {  // a header such as "x,y" or "station half-width"
-      headerAllowed = false;
-      continue;
-    }
-    headerAllowed = false;
-    if (fields.size() != 2) {
-      result.error = LineError(lineNumber, "expected two numbers 'x,y' or 'x y', found " +
-                                               std::to_string(fields.size()) + " fields");
-      return;
-    }
+    const bool header =
+        m_headerAllowed && kinds[0] == NumberKind::NotANumber && kinds[1] == NumberKind::NotANumber;
+    m_headerAllowed = false;
+    if (header) return {};  // such as "x,y" or "station half-width"
+    if (fields.size() != 2)
+      return "expected two numbers 'x,y' or 'x y', found " + std::to_string(fields.size()) + " fields";
     for (int i = 0; i < 2; ++i) {
-      if (kinds[i] == NumberKind::NotANumber) {
-        result.error = LineError(lineNumber, Quoted(fields[i]) + " is not a number");
-        return;
-      }
-      if (kinds[i] == NumberKind::NotFinite) {
-        result.error = LineError(lineNumber, Quoted(fields[i]) + " is not a finite number");
-        return;
-      }
+      if (kinds[i] == NumberKind::NotANumber) return Quoted(fields[i]) + " is not a number";
+      if (kinds[i] == NumberKind::NotFinite) return Quoted(fields[i]) + " is not a finite number";
     }
-    if (result.points.size() >= kMaxPoints) {
-      result.error = LineError(lineNumber, "more than " + std::to_string(kMaxPoints) + " points");
-      return;
-    }
-    result.points.push_back({values[0], values[1], lineNumber});
+    if (set->points.size() >= kMaxPoints) return "more than " + std::to_string(kMaxPoints) + " points";
+    set->points.push_back({values[0], values[1]});
+    set->lines.push_back(number);
+    return {};
   }
-}
+
+ private:
+  bool m_headerAllowed = true;
+};
 
 }  // namespace
 
-PointReadResult ReadTextPoints(std::string_view text) {
-  PointReadResult result;
-  ReadLines(text, result);
-  if (!result.ok()) result.points.clear();  // an error loses the whole file, not part of it
-  return result;
+Result<PointSet> ReadTextPoints(std::string_view text) {
+  PointSet set;
+  LineReader lines(text, kMaxLineLength);
+  LineParser parser;
+  std::string_view line;
+  while (lines.Next(&line)) {
+    const int number = lines.LineNumber();
+    if (line.find('\0') != std::string_view::npos) return Error{LineMessage(number, "not text (a NUL byte)")};
+    line = TrimBlanks(line.substr(0, line.find('#')));
+    if (line.empty()) continue;
+    const std::string error = parser.Take(line, number, &set);
+    if (!error.empty()) return Error{LineMessage(number, error)};
+  }
+  if (!lines.error().empty()) return Error{lines.error()};
+  return set;
 }

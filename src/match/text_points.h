@@ -1,9 +1,10 @@
 // Points from text: one "x,y" or "x y" a line, '#' comments, blank lines, and at most one header
-// line before the first point.
+// line before the first point. The numbers are taken as they stand; the caller converts units.
 #pragma once
 
 #include <string_view>
 
-#include "match/match_points.h"
+#include "geometry/result.h"
+#include "match/point_set.h"
 
-PointReadResult ReadTextPoints(std::string_view text);
+Result<PointSet> ReadTextPoints(std::string_view text);

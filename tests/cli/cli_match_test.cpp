@@ -1,6 +1,6 @@
 // vesk-cli match run as a program: a station table gives back its design file, the JSON reads back
-// bit for bit, DXF traces from vesk's own export and from ezdxf are matched, the overlay has its
-// true size as rsvg-convert renders it, and every bad input is one line with nothing written.
+// bit for bit, vesk's own DXF export is matched, the overlay has its true size as rsvg-convert
+// renders it, and every bad input is one line with nothing written.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -12,31 +12,10 @@
 #include <cstring>
 #include <map>
 
-#include "geometry/fit_shape.h"
-#include "geometry/outline.h"
+#include "match_cli_files.h"
 #include "run_cli.h"
 
 namespace {
-
-constexpr double kNewDesign[8] = {49, 18.5, 12, 14, 0, -0.25, 0, -0.5};
-const char* const kNames[8] = {"length", "lowerBout", "waist", "upperBout", "a3", "a4", "a5", "a6"};
-
-QString Shortest(double v) {
-  return QString::number(v, 'g', QLocale::FloatingPointShortest);
-}
-
-// n stations of the design's outline as "x,y" lines (shortest round-trip numbers), with a header.
-QByteArray StationTable(const double v[8], int n, bool bothSides = false) {
-  FitShape(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]);
-  QByteArray text = "# stations, measured from the neck end\nx,half-width\n";
-  for (int i = 0; i < n; ++i) {
-    const double t = 180.0 * i / (n - 1);
-    text += (Shortest(OutlineX(t)) + ',' + Shortest(OutlineY(t)) + '\n').toLatin1();
-    if (bothSides && i > 0 && i < n - 1)
-      text += (Shortest(OutlineX(t)) + ',' + Shortest(-OutlineY(t)) + '\n').toLatin1();
-  }
-  return text;
-}
 
 double ReadDouble(const QByteArray& bytes, int offset) {
   double v;
@@ -68,19 +47,7 @@ QString Hex(double d) {
   return QStringLiteral("%1").arg(bits, 16, 16, QLatin1Char('0'));
 }
 
-class CliMatchTest : public ::testing::Test {
- protected:
-  QString Write(const QString& name, const QByteArray& bytes) {
-    const QString path = dir.filePath(name);
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-    return path;
-  }
-  QTemporaryDir dir;
-};
-
-TEST_F(CliMatchTest, AStationTableGivesBackTheDesignFileSaveWrites) {
+TEST_F(MatchFilesTest, AStationTableGivesBackTheDesignFileSaveWrites) {
   const QString stations = Write("stations.txt", StationTable(kNewDesign, 40));
   const QString out = dir.filePath("matched.design");
   const CliResult r = RunCli({"match", stations, "-o", out, "--json"});
@@ -117,6 +84,9 @@ TEST_F(CliMatchTest, AStationTableGivesBackTheDesignFileSaveWrites) {
   EXPECT_EQ(std::fabs(distances[worst - 1].toDouble()), json.value("maxDistance").toDouble());
   EXPECT_EQ(json.value("maxDistanceLine").toInt(), worst + 2) << "two lines of comment and header";
   EXPECT_GT(json.value("iterations").toInt(), 0);
+  EXPECT_GT(json.value("starts").toInt(), 0);
+  EXPECT_TRUE(json.value("hasWaist").toBool());
+  EXPECT_TRUE(json.value("rejected").toArray().isEmpty());
   EXPECT_FALSE(json.value("stopReason").toString().isEmpty());
   EXPECT_FALSE(json.contains("sides")) << "one side only";
 
@@ -128,7 +98,7 @@ TEST_F(CliMatchTest, AStationTableGivesBackTheDesignFileSaveWrites) {
     EXPECT_EQ(doc.value(kNames[j]).toDouble(), json.value(kNames[j]).toDouble()) << kNames[j];
 }
 
-TEST_F(CliMatchTest, TheTextReportNamesTheValuesTheWorstPointAndTheSolver) {
+TEST_F(MatchFilesTest, TheTextReportNamesTheValuesTheWorstPointAndTheSolver) {
   const QString stations = Write("body.txt", StationTable(kNewDesign, 30, true));
   const CliResult r = RunCli({"match", stations, "--fix", "length=49"});
   ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
@@ -140,9 +110,10 @@ TEST_F(CliMatchTest, TheTextReportNamesTheValuesTheWorstPointAndTheSolver) {
   EXPECT_TRUE(text.contains("(line ")) << text.toStdString();
   EXPECT_TRUE(text.contains("sides: +y 29 points")) << "a whole-body trace: " << text.toStdString();
   EXPECT_TRUE(text.contains("solver: ")) << text.toStdString();
+  EXPECT_TRUE(text.contains(" starts, ")) << text.toStdString();
 }
 
-TEST_F(CliMatchTest, VesksOwnDxfExportIsMatchedOnItsOutlineLayer) {
+TEST_F(MatchFilesTest, VesksOwnDxfExportIsMatchedOnItsOutlineLayer) {
   const QString design = dir.filePath("new.design");
   ASSERT_EQ(RunCli({"new", "-o", design}).exitCode, 0);
   const QString dxf = dir.filePath("new.dxf");
@@ -155,38 +126,7 @@ TEST_F(CliMatchTest, VesksOwnDxfExportIsMatchedOnItsOutlineLayer) {
   EXPECT_TRUE(json.contains("sides")) << "the export draws the whole body";
 }
 
-struct TraceCase {
-  const char* name;
-  const char* designUnit;
-  const char* dxfUnit;
-  double scale;  // design values in this unit: the cm values divided by it
-};
-
-TEST_F(CliMatchTest, AnEzdxfTraceTurnedAndShiftedIsAlignedInEitherUnit) {
-  for (const TraceCase c :
-       {TraceCase{"cm design, mm DXF", "cm", "mm", 1.0}, TraceCase{"in design, in DXF", "in", "in", 2.54},
-        TraceCase{"cm design, in DXF", "cm", "in", 1.0}}) {
-    double v[8];
-    for (int j = 0; j < 8; ++j) v[j] = kNewDesign[j] / c.scale;
-    const QString points = Write("trace.txt", StationTable(v, 80, true));
-    const QString dxf = dir.filePath("trace.dxf");
-    QProcess py;
-    py.start(QStringLiteral(VESK_PYTHON3),
-             {QStringLiteral(VESK_CLI_TEST_DIR "/write_trace_dxf.py"), points, dxf, "--design-unit",
-              c.designUnit, "--dxf-unit", c.dxfUnit, "--degrees", "57", "--shift", "12", "-30"});
-    ASSERT_TRUE(py.waitForFinished(60000));
-    ASSERT_EQ(py.exitCode(), 0) << py.readAllStandardError().toStdString();
-    const CliResult r =
-        RunCli({"match", dxf, "--align", "--layer", "trace", "--unit", c.designUnit, "--json"});
-    ASSERT_EQ(r.exitCode, 0) << c.name << ": " << r.err.toStdString();
-    const QJsonObject json = r.Json();
-    for (int j = 0; j < 8; ++j)
-      EXPECT_NEAR(json.value(kNames[j]).toDouble(), v[j], 1e-8 * v[0]) << c.name << ": " << kNames[j];
-    EXPECT_NEAR(json.value("alignment").toObject().value("angle").toDouble(), -57.0, 1e-6) << c.name;
-  }
-}
-
-TEST_F(CliMatchTest, TheOverlayHasTheSizeItSaysAsRsvgRendersIt) {
+TEST_F(MatchFilesTest, TheOverlayHasTheSizeItSaysAsRsvgRendersIt) {
   const QString stations = Write("stations.txt", StationTable(kNewDesign, 40));
   const QString svg = dir.filePath("overlay.svg"), png = dir.filePath("overlay.png");
   ASSERT_EQ(RunCli({"match", stations, "--overlay", svg}).exitCode, 0);
@@ -233,7 +173,7 @@ struct BadRun {
   const char* message;
 };
 
-TEST_F(CliMatchTest, BadInputIsOneLineAndNothingWritten) {
+TEST_F(MatchFilesTest, BadInputIsOneLineAndNothingWritten) {
   QByteArray seven = "x,y\n";
   for (int i = 0; i < 7; ++i) seven += QByteArray::number(i) + "," + QByteArray::number(i * i % 5) + "\n";
   const QByteArray good = StationTable(kNewDesign, 20);
@@ -259,7 +199,11 @@ TEST_F(CliMatchTest, BadInputIsOneLineAndNothingWritten) {
        StationTable(kNewDesign, 10),
        3,
        "at least 11 needed"},
-      {"EmptyDxf", {"match", "POINTS", "-o", "OUT"}, dxfEmpty, 3, "no LINE, POLYLINE or LWPOLYLINE points"},
+      {"EmptyDxf",
+       {"match", "POINTS", "-o", "OUT"},
+       dxfEmpty,
+       3,
+       "no LINE, POLYLINE, LWPOLYLINE, ARC, ELLIPSE"},
       {"BadFixName", {"match", "POINTS", "--fix", "width=3", "-o", "OUT"}, good, 2, "--fix 'width=3'"},
       {"BadFixValue",
        {"match", "POINTS", "--fix", "length=long", "-o", "OUT"},
@@ -272,6 +216,11 @@ TEST_F(CliMatchTest, BadInputIsOneLineAndNothingWritten) {
        2,
        "fixed twice"},
       {"BadUnit", {"match", "POINTS", "--unit", "mm", "-o", "OUT"}, good, 2, "expected cm or in"},
+      {"BadPointsUnit",
+       {"match", "POINTS", "--points-unit", "ft", "-o", "OUT"},
+       good,
+       2,
+       "expected mm, cm, in or m"},
       {"BadOverlayName", {"match", "POINTS", "--overlay", "OUT"}, good, 2, "must end in .svg or .png"},
       {"LayerOnText", {"match", "POINTS", "--layer", "x", "-o", "OUT"}, good, 2, "--layer applies to a DXF"},
       {"NoDesignFits", {"match", "POINTS", "--fix", "waist=20", "-o", "OUT"}, good, 1, "no design fits"},
@@ -294,7 +243,7 @@ TEST_F(CliMatchTest, BadInputIsOneLineAndNothingWritten) {
   }
 }
 
-TEST_F(CliMatchTest, AnOutputThatCannotBeWrittenIsOneLine) {
+TEST_F(MatchFilesTest, AnOutputThatCannotBeWrittenIsOneLine) {
   const QString stations = Write("stations.txt", StationTable(kNewDesign, 20));
   const CliResult design = RunCli({"match", stations, "-o", dir.filePath("no/such/folder/x.design")});
   EXPECT_EQ(design.exitCode, 3);
@@ -307,7 +256,7 @@ TEST_F(CliMatchTest, AnOutputThatCannotBeWrittenIsOneLine) {
   EXPECT_TRUE(overlay.err.contains("it is a folder")) << overlay.err.toStdString();
 }
 
-TEST_F(CliMatchTest, AFolderIsRefused) {
+TEST_F(MatchFilesTest, AFolderIsRefused) {
   const CliResult r = RunCli({"match", dir.path()});
   EXPECT_EQ(r.exitCode, 3);
   EXPECT_TRUE(r.OneErrorLine()) << r.err.toStdString();

@@ -22,13 +22,14 @@ ALLOWED = {
     "drawing": {"drawing", "document", "geometry", "framework_core"},
     "dialogs": {"dialogs", "document", "geometry", "framework", "framework_core"},
     "view": {"view", "drawing", "dialogs", "document", "geometry", "framework", "framework_core"},
-    "export": {"export", "document", "geometry", "framework_core"},
-    "match": {"match", "document", "geometry"},
+    "dxf": {"dxf", "geometry"},
+    "export": {"export", "dxf", "document", "geometry", "framework_core"},
+    "match": {"match", "dxf", "document", "geometry"},
     "cli": {"cli", "export", "match", "drawing", "document", "geometry", "framework_core"},
     "app": {"app", "view", "drawing", "dialogs", "document", "geometry", "framework", "framework_core"},
 }
 HEADLESS = {"framework_core", "document", "drawing", "export", "match", "cli"}
-NO_QT = {"geometry"}
+NO_QT = {"geometry", "dxf"}
 # Window-part headers without a source of their own.
 WINDOW_HEADERS = {"dialog_template.h", "message_box_widgets.h", "first_paint_exit.h"}
 

@@ -1,10 +1,11 @@
-// Sampling with FitShape and the geometry's own curve functions: the points are the outline as
+// Sampling with FitOutline and the geometry's own curve functions: the points are the outline as
 // vesk draws it, independent of the matcher's own curve evaluation.
 #include "match_samples.h"
 
 #include <cmath>
 
 #include "geometry/fit_shape.h"
+#include "geometry/math_constants.h"
 
 void PrintTo(const TestDesign& d, std::ostream* os) {
   *os << d.name;
@@ -23,13 +24,13 @@ std::vector<TestDesign> TestDesigns() {
   };
 }
 
-std::vector<MatchPoint> SampleOutline(const DesignValues& v, int n, bool bothSides) {
+std::vector<Point2> SampleOutline(const DesignValues& v, int n, bool bothSides) {
   const FittedOutline outline = FitOutline(DesignShape::FromArray(v));
-  std::vector<MatchPoint> points;
+  std::vector<Point2> points;
   for (int i = 0; i < n; ++i) {
     const double t = 180.0 * i / (n - 1);
-    points.push_back({outline.X(t), outline.Y(t), i + 1});
-    if (bothSides && i > 0 && i < n - 1) points.push_back({outline.X(t), -outline.Y(t), i + 1});
+    points.push_back(outline.At(t));
+    if (bothSides && i > 0 && i < n - 1) points.push_back({outline.X(t), -outline.Y(t)});
   }
   return points;
 }
@@ -41,4 +42,11 @@ double WorstRelativeError(const DesignValues& got, const DesignValues& want) {
     worst = std::fmax(worst, std::fabs(got[j] - want[j]) / scale);
   }
   return worst;
+}
+
+std::vector<Point2> Turned(std::vector<Point2> points, double degrees, Point2 shift) {
+  const double a = degrees * kPi / 180.0;
+  for (Point2& p : points)
+    p = {std::cos(a) * p.x - std::sin(a) * p.y + shift.x, std::sin(a) * p.x + std::cos(a) * p.y + shift.y};
+  return points;
 }

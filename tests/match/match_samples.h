@@ -1,13 +1,13 @@
-// Points taken from a fitted outline with the geometry's own OutlineX and OutlineY, and the test
-// designs they are taken from.
+// Points taken from a fitted outline with the geometry's own curve, and the test designs they are
+// taken from.
 #pragma once
 
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "geometry/point2.h"
 #include "match/design_values.h"
-#include "match/match_points.h"
 
 struct TestDesign {
   std::string name;
@@ -19,7 +19,10 @@ void PrintTo(const TestDesign& d, std::ostream* os);
 std::vector<TestDesign> TestDesigns();
 
 // n points at equal steps of t from 0 to 180 degrees; with bothSides, the mirror half too (ends once).
-std::vector<MatchPoint> SampleOutline(const DesignValues& v, int n, bool bothSides = false);
+std::vector<Point2> SampleOutline(const DesignValues& v, int n, bool bothSides = false);
 
 // Largest error of got against want: relative to each value, or to the length for a value of 0.
 double WorstRelativeError(const DesignValues& got, const DesignValues& want);
+
+// The points turned by `degrees` about the origin and shifted.
+std::vector<Point2> Turned(std::vector<Point2> points, double degrees, Point2 shift);

@@ -7,12 +7,11 @@
 #include <cmath>
 
 #include "geometry/fit_shape.h"
+#include "geometry/math_constants.h"
 #include "match/outline_model.h"
 #include "match_samples.h"
 
 namespace {
-
-constexpr double kPi = 3.141592653589793;
 
 class NearestPointTest : public ::testing::Test {
  protected:
@@ -49,10 +48,10 @@ TEST_F(NearestPointTest, AgreesWithABruteForceSearch) {
   for (const Probe p :
        {Probe{24.5, 5.0}, Probe{10.0, 16.0}, Probe{40.0, 20.0}, Probe{-3.0, 2.0}, Probe{52.0, 1.0},
         Probe{48.9, 0.3}, Probe{0.2, 0.1}, Probe{22.0, 12.5}, Probe{24.5, 80.0}, Probe{200.0, 0.0}}) {
-    const NearestPoint n = finder.Find(p.x, p.y);
+    const NearestPoint n = finder.Find({p.x, p.y});
     EXPECT_NEAR(std::fabs(n.distance), BruteForceDistance(p.x, p.y), 1e-9) << p.x << ", " << p.y;
-    EXPECT_NEAR(std::hypot(n.dirX, n.dirY), 1.0, 1e-15);
-    EXPECT_NEAR(n.dirX * (p.x - n.foot.x) + n.dirY * (p.y - n.foot.y), n.distance, 1e-12);
+    EXPECT_NEAR(std::hypot(n.direction.x, n.direction.y), 1.0, 1e-15);
+    EXPECT_NEAR(n.direction.x * (p.x - n.foot.at.x) + n.direction.y * (p.y - n.foot.at.y), n.distance, 1e-12);
   }
 }
 
@@ -62,32 +61,32 @@ TEST_F(NearestPointTest, TheMissIsPerpendicularToTheOutline) {
     // A point 0.3 outside the outline at t, along its normal.
     CurvePoint c;
     EvaluateCurve(model, t * kPi / 180.0, &c);
-    const double len = std::hypot(c.dx, c.dy);
-    const double px = c.x + 0.3 * c.dy / len, py = c.y - 0.3 * c.dx / len;
-    const NearestPoint n = finder.Find(px, py);
+    const double len = std::hypot(c.d.x, c.d.y);
+    const double px = c.at.x + 0.3 * c.d.y / len, py = c.at.y - 0.3 * c.d.x / len;
+    const NearestPoint n = finder.Find({px, py});
     EXPECT_NEAR(n.distance, 0.3, 1e-12) << t;
     EXPECT_NEAR(n.t * 180.0 / kPi, t, 1e-9) << t;
-    const double tangentDot = (px - n.foot.x) * n.foot.dx + (py - n.foot.y) * n.foot.dy;
+    const double tangentDot = (px - n.foot.at.x) * n.foot.d.x + (py - n.foot.at.y) * n.foot.d.y;
     EXPECT_NEAR(tangentDot / len, 0.0, 1e-13) << t;
   }
 }
 
 TEST_F(NearestPointTest, PointsOnTheCentrelineMeetTheEnds) {
   const NearestPointFinder finder(model);
-  const NearestPoint tail = finder.Find(Outline().X(0.0) + 2.0, 0.0);
+  const NearestPoint tail = finder.Find({Outline().X(0.0) + 2.0, 0.0});
   EXPECT_EQ(tail.t, 0.0);
   EXPECT_NEAR(tail.distance, 2.0, 1e-13);
-  const NearestPoint neck = finder.Find(-1.5, 0.0);
+  const NearestPoint neck = finder.Find({-1.5, 0.0});
   EXPECT_NEAR(neck.t, kPi, 1e-15);
   EXPECT_NEAR(neck.distance, 1.5, 1e-13);
-  const NearestPoint inside = finder.Find(Outline().X(0.0) - 0.5, 0.0);
+  const NearestPoint inside = finder.Find({Outline().X(0.0) - 0.5, 0.0});
   EXPECT_NEAR(inside.distance, -0.5, 1e-13) << "inside the outline is negative";
 }
 
 TEST_F(NearestPointTest, PointsOnTheOutlineAreAtRoundingDistance) {
   const NearestPointFinder finder(model);
-  for (const MatchPoint& p : SampleOutline(TestDesigns()[0].values, 91))
-    EXPECT_LT(std::fabs(finder.Find(p.x, p.y).distance), 1e-13) << "line " << p.line;
+  for (const Point2& p : SampleOutline(TestDesigns()[0].values, 91))
+    EXPECT_LT(std::fabs(finder.Find(p).distance), 1e-13) << p.x << ", " << p.y;
 }
 
 }  // namespace

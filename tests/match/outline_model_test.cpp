@@ -7,11 +7,10 @@
 #include <cmath>
 
 #include "geometry/fit_shape.h"
+#include "geometry/math_constants.h"
 #include "match_samples.h"
 
 namespace {
-
-constexpr double kPi = 3.141592653589793;
 
 class OutlineModelTest : public ::testing::TestWithParam<TestDesign> {};
 
@@ -22,17 +21,17 @@ TEST_P(OutlineModelTest, TheCurveIsTheGeometrysOutline) {
   for (double t = 0.0; t <= 180.0; t += 2.5) {
     CurvePoint c;
     EvaluateCurve(m, t * kPi / 180.0, &c);
-    EXPECT_NEAR(c.x, outline.X(t), 1e-13 * GetParam().values[0]) << t;
-    EXPECT_NEAR(c.y, outline.Y(t), 1e-13 * GetParam().values[0]) << t;
+    EXPECT_NEAR(c.at.x, outline.X(t), 1e-13 * GetParam().values[0]) << t;
+    EXPECT_NEAR(c.at.y, outline.Y(t), 1e-13 * GetParam().values[0]) << t;
     // The derivatives in t against central differences of the curve itself.
     const double h = 1e-5;
     CurvePoint a, b;
     EvaluateCurve(m, t * kPi / 180.0 - h, &a);
     EvaluateCurve(m, t * kPi / 180.0 + h, &b);
-    EXPECT_NEAR(c.dx, (b.x - a.x) / (2 * h), 1e-6 * GetParam().values[0]);
-    EXPECT_NEAR(c.dy, (b.y - a.y) / (2 * h), 1e-6 * GetParam().values[0]);
-    EXPECT_NEAR(c.ddx, (b.dx - a.dx) / (2 * h), 1e-6 * GetParam().values[0]);
-    EXPECT_NEAR(c.ddy, (b.dy - a.dy) / (2 * h), 1e-6 * GetParam().values[0]);
+    EXPECT_NEAR(c.d.x, (b.at.x - a.at.x) / (2 * h), 1e-6 * GetParam().values[0]);
+    EXPECT_NEAR(c.d.y, (b.at.y - a.at.y) / (2 * h), 1e-6 * GetParam().values[0]);
+    EXPECT_NEAR(c.dd.x, (b.d.x - a.d.x) / (2 * h), 1e-6 * GetParam().values[0]);
+    EXPECT_NEAR(c.dd.y, (b.d.y - a.d.y) / (2 * h), 1e-6 * GetParam().values[0]);
   }
 }
 
@@ -58,8 +57,8 @@ TEST_P(OutlineModelTest, SensitivitiesMatchRefitsOfNearbyValues) {
       CurveSensitivity(m, c, dx, dy);
       // The refits may settle their bout angles a step of 0.0006 degree apart: a change of second
       // order in the widths, which the tolerance covers.
-      EXPECT_NEAR(dx[j], (cu.x - cd.x) / (2 * h), 2e-4) << kDesignShapeNames[j] << " at " << t;
-      EXPECT_NEAR(dy[j], (cu.y - cd.y) / (2 * h), 2e-4) << kDesignShapeNames[j] << " at " << t;
+      EXPECT_NEAR(dx[j], (cu.at.x - cd.at.x) / (2 * h), 2e-4) << kDesignShapeNames[j] << " at " << t;
+      EXPECT_NEAR(dy[j], (cu.at.y - cd.at.y) / (2 * h), 2e-4) << kDesignShapeNames[j] << " at " << t;
     }
   }
 }

@@ -7,10 +7,15 @@
 
 namespace {
 
+struct Numbered {
+  double x, y;
+  int line;
+};
+
 struct GoodText {
   std::string name;
   std::string text;
-  std::vector<MatchPoint> points;
+  std::vector<Numbered> points;
 };
 void PrintTo(const GoodText& c, std::ostream* os) {
   *os << c.name;
@@ -19,13 +24,14 @@ void PrintTo(const GoodText& c, std::ostream* os) {
 class TextPointsGoodTest : public ::testing::TestWithParam<GoodText> {};
 
 TEST_P(TextPointsGoodTest, ReadsEveryPointWithItsLine) {
-  const PointReadResult r = ReadTextPoints(GetParam().text);
-  ASSERT_TRUE(r.ok()) << r.error;
-  ASSERT_EQ(r.points.size(), GetParam().points.size());
-  for (std::size_t i = 0; i < r.points.size(); ++i) {
-    EXPECT_EQ(r.points[i].x, GetParam().points[i].x) << i;
-    EXPECT_EQ(r.points[i].y, GetParam().points[i].y) << i;
-    EXPECT_EQ(r.points[i].line, GetParam().points[i].line) << i;
+  const Result<PointSet> r = ReadTextPoints(GetParam().text);
+  ASSERT_TRUE(r.ok()) << r.error().message;
+  ASSERT_EQ(r->points.size(), GetParam().points.size());
+  ASSERT_EQ(r->lines.size(), r->points.size());
+  for (std::size_t i = 0; i < r->points.size(); ++i) {
+    EXPECT_EQ(r->points[i].x, GetParam().points[i].x) << i;
+    EXPECT_EQ(r->points[i].y, GetParam().points[i].y) << i;
+    EXPECT_EQ(r->lines[i], GetParam().points[i].line) << i;
   }
 }
 
@@ -55,11 +61,10 @@ void PrintTo(const BadText& c, std::ostream* os) {
 class TextPointsBadTest : public ::testing::TestWithParam<BadText> {};
 
 TEST_P(TextPointsBadTest, StopsWithOneLineNamingTheLine) {
-  const PointReadResult r = ReadTextPoints(GetParam().text);
-  EXPECT_FALSE(r.ok());
-  EXPECT_NE(r.error.find(GetParam().message), std::string::npos) << r.error;
-  EXPECT_EQ(r.error.find('\n'), std::string::npos) << r.error;
-  EXPECT_TRUE(r.points.empty() || !r.ok());
+  const Result<PointSet> r = ReadTextPoints(GetParam().text);
+  ASSERT_FALSE(r.ok());
+  EXPECT_NE(r.error().message.find(GetParam().message), std::string::npos) << r.error().message;
+  EXPECT_EQ(r.error().message.find('\n'), std::string::npos) << r.error().message;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -82,9 +87,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(TextPointsLimitsTest, TooManyPointsStopsAtTheLimit) {
   std::string text;
   for (std::size_t i = 0; i <= kMaxPoints; ++i) text += "1,2\n";
-  const PointReadResult r = ReadTextPoints(text);
-  EXPECT_FALSE(r.ok());
-  EXPECT_NE(r.error.find("more than"), std::string::npos) << r.error;
+  const Result<PointSet> r = ReadTextPoints(text);
+  ASSERT_FALSE(r.ok());
+  EXPECT_NE(r.error().message.find("more than"), std::string::npos) << r.error().message;
 }
 
 }  // namespace

@@ -1,0 +1,7 @@
+// Why a solver run ended, as a short key and a sentence.
+#pragma once
+
+#include <string>
+
+// status: Eigen's LevenbergMarquardtSpace::Status.
+void DescribeStop(int status, std::string* reason, std::string* text);
