@@ -14,6 +14,7 @@
 #include "cli/json_output.h"
 #include "cli/match_overlay.h"
 #include "cli/match_report.h"
+#include "cli/trace_input.h"
 #include "document/veskdoc.h"
 #include "export/export_units.h"
 #include "export/output_file.h"
@@ -159,11 +160,50 @@ bool WriteDesign(const MatchResult& result, const QString& path) {
   return SaveDesign(doc, path);
 }
 
+// Checks, matches and reports the points read (from a point file, or traced from a picture).
+int MatchReadPoints(const PointReadResult& read, const MatchArguments& a) {
+  const std::string unusable = CheckPoints(read.points, PointsNeeded(a.options));
+  if (!unusable.empty()) {
+    PrintError(QStringLiteral("%1: %2").arg(a.points, QString::fromStdString(unusable)));
+    return kFileError;
+  }
+
+  const MatchResult result = MatchDesign(read.points, a.options);
+  if (!result.ok()) {
+    PrintError(QStringLiteral("%1: %2").arg(a.points, QString::fromStdString(result.error)));
+    return kFitFailed;
+  }
+  if (!a.overlay.isEmpty() && !WriteOverlay(result, a)) return kFileError;
+  if (!a.design.isEmpty() && !WriteDesign(result, a.design)) return kFileError;
+
+  std::vector<int> lines;
+  for (const MatchPoint& p : read.points) lines.push_back(p.line);
+  const MatchSource source{a.points, UnitName(a.unit), QString::fromStdString(read.note), a.options.align};
+  PrintOut(a.json ? JsonText(MatchJson(result, source, lines)) : MatchSummary(result, source, lines));
+  return kOk;
+}
+
+// A picture's outline lies anywhere in the picture's plane: the match aligns it.
+int MatchPicture(MatchArguments a) {
+  if (!a.layer.isEmpty()) {
+    PrintError(QStringLiteral("match: --layer applies to a DXF file; %1 is a picture").arg(a.points));
+    return kUsage;
+  }
+  const Result<TraceResult> traced = TracePictureFile(a.points, TraceOptionsFor(a.unit));
+  if (!traced.ok()) {
+    PrintError(QString::fromStdString(traced.error().message));
+    return kFileError;
+  }
+  a.options.align = true;
+  return MatchReadPoints(TracedMatchPoints(*traced), a);
+}
+
 }  // namespace
 
 int RunMatchCommand(const QStringList& args) {
   const std::optional<MatchArguments> a = ParseArguments(args);
   if (!a) return kUsage;
+  if (IsPictureFile(a->points)) return MatchPicture(*a);
   const bool dxf = IsDxfName(a->points);
   const std::optional<QByteArray> bytes = ReadPointFile(a->points);
   if (!bytes) return kFileError;
@@ -180,25 +220,7 @@ int RunMatchCommand(const QStringList& args) {
     PrintError(QStringLiteral("%1: %2").arg(a->points, QString::fromStdString(read.error)));
     return kFileError;
   }
-  const std::string unusable = CheckPoints(read.points, PointsNeeded(a->options));
-  if (!unusable.empty()) {
-    PrintError(QStringLiteral("%1: %2").arg(a->points, QString::fromStdString(unusable)));
-    return kFileError;
-  }
-
-  const MatchResult result = MatchDesign(read.points, a->options);
-  if (!result.ok()) {
-    PrintError(QStringLiteral("%1: %2").arg(a->points, QString::fromStdString(result.error)));
-    return kFitFailed;
-  }
-  if (!a->overlay.isEmpty() && !WriteOverlay(result, *a)) return kFileError;
-  if (!a->design.isEmpty() && !WriteDesign(result, a->design)) return kFileError;
-
-  std::vector<int> lines;
-  for (const MatchPoint& p : read.points) lines.push_back(p.line);
-  const MatchSource source{a->points, UnitName(a->unit), QString::fromStdString(read.note), a->options.align};
-  PrintOut(a->json ? JsonText(MatchJson(result, source, lines)) : MatchSummary(result, source, lines));
-  return kOk;
+  return MatchReadPoints(read, *a);
 }
 
 }  // namespace cli

@@ -4,10 +4,7 @@
 
 #include <vector>
 
-struct Point2 {
-  double x = 0.0;
-  double y = 0.0;
-};
+#include "geometry/point2.h"
 
 struct Segment {
   Point2 a, b;

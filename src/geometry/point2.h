@@ -1,0 +1,8 @@
+// The one 2-D point of the program: model coordinates (x along the body axis from the neck end, y
+// across it), a template's units, a picture's pixels, or a derivative's components.
+#pragma once
+
+struct Point2 {
+  double x = 0.0;
+  double y = 0.0;
+};
