@@ -14,6 +14,8 @@ Result<ImageHeader> ReadTiffHeader(std::string_view bytes) {
   h.width = f->width;
   h.height = f->height;
   h.orientation = f->orientation;
+  h.tiffOrientationAt = f->orientationAt;
+  h.tiffBigEndian = f->bigEndian;
   h.dpiX = DotsPerInch(f->resolutionX, f->resolutionUnit);
   h.dpiY = DotsPerInch(f->resolutionY, f->resolutionUnit);
   if (h.dpiX > 0.0 && h.dpiY > 0.0) h.resolutionSource = "TIFF resolution";

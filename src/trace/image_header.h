@@ -21,6 +21,10 @@ struct ImageHeader {
   int orientation = 1;                  // EXIF/TIFF orientation, 1 to 8; 1 is upright
   double dpiX = 0.0, dpiY = 0.0;        // as stored; 0 when the file records no resolution
   const char* resolutionSource = "";    // which field gave dpiX and dpiY
+  // A TIFF's orientation value (see TiffFields): the TIFF decoder turns some pictures by it itself,
+  // so it is handed a copy that says upright, and the orientation is applied the same way for all.
+  std::size_t tiffOrientationAt = 0;
+  bool tiffBigEndian = false;
 };
 
 // More pixels than this are refused before decoding.

@@ -1,6 +1,6 @@
-// OpenCV decodes (imgcodecs, with its orientation handling switched off: the header reader knows
-// the orientation of every format, TIFF's included, and applies it here, turning the resolution
-// with the picture); the samples become 8-bit BGR.
+// OpenCV decodes (imgcodecs, with its orientation handling switched off, and a TIFF's tag set to
+// upright: the header reader knows the orientation of every format and applies it here, turning the
+// resolution with the picture); the samples become 8-bit BGR.
 #include <opencv2/imgcodecs.hpp>
 #include <opencv2/imgproc.hpp>
 
@@ -87,6 +87,13 @@ Result<Picture> DecodePicture(std::string_view bytes, bool quietDecoders) {
   const Result<ImageHeader> header = ReadImageHeader(bytes);
   if (!header.ok()) return header.error();
   if (bytes.size() > std::size_t(INT32_MAX)) return Error{"the file is larger than 2 GB"};
+  std::string upright;
+  if (header->tiffOrientationAt != 0 && header->orientation != 1) {
+    upright.assign(bytes);
+    upright[header->tiffOrientationAt] = header->tiffBigEndian ? '\0' : '\1';
+    upright[header->tiffOrientationAt + 1] = header->tiffBigEndian ? '\1' : '\0';
+    bytes = upright;
+  }
   cv::Mat raw;
   {
     const QuietStderr quiet(quietDecoders);

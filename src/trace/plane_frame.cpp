@@ -62,7 +62,8 @@ Result<PlaneFrame> ChoosePlaneFrame(const std::optional<CheckSquare>& square, co
   if (picture.dpiX >= kMinFileDpi && picture.dpiY >= kMinFileDpi)
     return FromDpi(picture.dpiX, picture.dpiY, picture.resolutionSource);
   if (picture.dpiX > 0.0)
-    return Error{"no scale: no check square found, and the file's " + std::to_string(int(picture.dpiX)) +
+    return Error{"no scale: no check square found, and the file's " +
+                 std::to_string(std::lround(picture.dpiX)) +
                  " dpi is a camera's default, not a scan's; give --dpi N"};
   return Error{"no scale: no check square found and the file records no resolution; give --dpi N"};
 }

@@ -110,8 +110,13 @@ Result<TiffFields> ReadTiffFields(std::string_view tiff, bool wholeFile) {
   TiffFields f;
   f.width = d.Integer(kImageWidth).value_or(0);
   f.height = d.Integer(kImageLength).value_or(0);
-  f.orientation = int(d.Integer(kOrientation).value_or(1));
+  const std::optional<Entry> orientation = d.Find(kOrientation);
+  if (orientation && orientation->type == kShort && orientation->count == 1) {
+    f.orientation = int(*d.Integer(*orientation, 0));
+    f.orientationAt = orientation->at + 8;
+  }
   if (f.orientation < 1 || f.orientation > 8) f.orientation = 1;
+  f.bigEndian = big;
   f.resolutionX = d.Rational(kXResolution).value_or(0.0);
   f.resolutionY = d.Rational(kYResolution).value_or(0.0);
   f.resolutionUnit = int(d.Integer(kResolutionUnit).value_or(2));

@@ -12,6 +12,9 @@ struct TiffFields {
   int orientation = 1;
   double resolutionX = 0.0, resolutionY = 0.0;  // in resolutionUnit; 0 when absent
   int resolutionUnit = 2;                       // 1 none, 2 inch, 3 centimetre
+  // Where the orientation's value lies (a SHORT in the structure's byte order), 0 when it has none.
+  std::size_t orientationAt = 0;
+  bool bigEndian = false;
 };
 
 // wholeFile: the bytes are a TIFF file, whose strips or tiles must lie inside it (a truncated file
