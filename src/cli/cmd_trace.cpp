@@ -14,8 +14,6 @@
 namespace cli {
 namespace {
 
-constexpr double kMaxDpi = 100000.0;
-
 struct TraceArguments {
   QString picture;
   QString points;   // -o, or empty

@@ -15,7 +15,7 @@ namespace {
 
 constexpr double kSideMargin = 0.12;   // of each side's length, left out at either end
 constexpr double kSampleStep = 0.25;   // pixels between samples across a side
-constexpr float kMinDarkness = 40.0f;  // grey levels below white
+constexpr float kMinDarkness = 25.0f;  // grey levels darker than the paper beside it
 constexpr std::size_t kMinSideReadings = 10;
 
 struct Line {
@@ -33,11 +33,20 @@ cv::Mat Darkness(const cv::Mat& bgr) {
 
 // Where one profile across a side finds the side: the ridge with the highest peak (a stroke) or
 // the half-level crossing nearest the middle (a filled square), in sample indices.
-std::optional<double> ReadAcross(const std::vector<float>& v, bool ring) {
+std::optional<double> ReadAcross(std::vector<float> v, bool ring) {
   if (!ring) return StepCrossing(v, 0.5 * double(v.size() - 1), 2.0f * kMinDarkness);
-  float peak = 0.0f;
+  // Darkness above the paper's (the profile's median: the stroke takes a small part of it).
+  std::vector<float> sorted;
   for (float x : v)
+    if (!std::isnan(x)) sorted.push_back(x);
+  if (sorted.empty()) return std::nullopt;
+  std::nth_element(sorted.begin(), sorted.begin() + std::ptrdiff_t(sorted.size() / 2), sorted.end());
+  const float paper = sorted[sorted.size() / 2];
+  float peak = 0.0f;
+  for (float& x : v) {
+    x -= paper;
     if (x > peak) peak = x;
+  }
   if (peak < kMinDarkness) return std::nullopt;
   const std::vector<Run> runs = RunsAbove(v, 0.5f * peak);
   const auto top =

@@ -19,6 +19,7 @@ constexpr double kGapMm = 0.3;            // breaks in a drawn line bridged, eac
 constexpr double kMarkMm = 1.5;           // open marks up to twice this wide are taken away
 constexpr double kMinExtentMm = 20.0;     // the smallest outline looked for
 constexpr double kSilhouetteFill = 0.5;
+constexpr int kMinCoarseSide = 16;
 
 struct Coarse {
   cv::Mat grey;  // CV_8U
@@ -132,6 +133,8 @@ Result<CoarseOutline> FindCoarseOutline(const cv::Mat& grey, const std::optional
                                         double pixelsPerMm) {
   const Coarse c = Shrink(grey, pixelsPerMm);
   const double perMm = pixelsPerMm / c.block;
+  if (c.grey.rows < kMinCoarseSide || c.grey.cols < kMinCoarseSide || !(perMm > 0.0))
+    return Error{"no closed curve: the picture is too small for an outline at this scale"};
   const cv::Mat marks = Foreground(c, square);
   cv::Mat shapes = marks.clone();
   ClearBorderShapes(shapes);

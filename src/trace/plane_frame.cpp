@@ -58,10 +58,11 @@ double TiltDegrees(const cv::Matx33d& planeToPixels, cv::Size size) {
 Result<PlaneFrame> ChoosePlaneFrame(const std::optional<CheckSquare>& square, const Picture& picture,
                                     double squareSideMm, double dpi) {
   if (square) return FromSquare(*square, squareSideMm, picture.bgr.size());
-  if (dpi > 0.0) return FromDpi(dpi, dpi, "--dpi");
-  if (picture.dpiX >= kMinFileDpi && picture.dpiY >= kMinFileDpi)
+  if (dpi > 0.0 && dpi <= kMaxDpi) return FromDpi(dpi, dpi, "--dpi");
+  const auto usable = [](double d) { return d >= kMinFileDpi && d <= kMaxDpi; };
+  if (usable(picture.dpiX) && usable(picture.dpiY))
     return FromDpi(picture.dpiX, picture.dpiY, picture.resolutionSource);
-  if (picture.dpiX > 0.0)
+  if (picture.dpiX > 0.0 && picture.dpiX < kMinFileDpi)
     return Error{"no scale: no check square found, and the file's " +
                  std::to_string(std::lround(picture.dpiX)) +
                  " dpi is a camera's default, not a scan's; give --dpi N"};

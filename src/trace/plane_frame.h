@@ -10,6 +10,7 @@
 #include "geometry/result.h"
 #include "trace/check_square.h"
 #include "trace/picture.h"
+#include "trace/trace_picture.h"
 
 struct PlaneFrame {
   cv::Matx33d toMm;          // pixel coordinates (a pixel's centre at integers) to mm, y down

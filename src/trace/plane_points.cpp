@@ -8,6 +8,7 @@ namespace {
 
 constexpr double kFineMm = 0.25;
 constexpr double kSmoothMm = 0.5;
+constexpr double kMaxPoints = 1e6;
 
 }  // namespace
 
@@ -20,8 +21,9 @@ ClosedCurve ToPlane(const ClosedCurve& pixels, const cv::Matx33d& toMm) {
 
 ClosedCurve EvenlySpaced(const ClosedCurve& planeMm, double spacingMm) {
   const double perimeter = Perimeter(planeMm);
+  if (!std::isfinite(perimeter) || !(perimeter >= 3.0 * spacingMm) || perimeter / spacingMm > kMaxPoints)
+    return {};
   const int count = int(std::lround(perimeter / spacingMm));
-  if (!std::isfinite(perimeter) || count < 3) return {};
   const int fine = std::max(count, int(perimeter / kFineMm));
   return ResampleClosed(SmoothClosed(ResampleClosed(planeMm, fine), kSmoothMm / kFineMm), count);
 }

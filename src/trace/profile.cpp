@@ -55,8 +55,8 @@ std::vector<Run> RunsAbove(const std::vector<float>& v, float level) {
 
 double RidgeCentre(const std::vector<float>& v, const Run& run, float floor) {
   int b = run.begin, e = run.end;
-  while (b > 0 && v[std::size_t(b - 1)] > floor && v[std::size_t(b - 1)] <= v[std::size_t(b)]) --b;
-  while (e < int(v.size()) && v[std::size_t(e)] > floor && v[std::size_t(e)] <= v[std::size_t(e - 1)]) ++e;
+  while (b > 0 && v[std::size_t(b - 1)] > floor && v[std::size_t(b - 1)] < v[std::size_t(b)]) --b;
+  while (e < int(v.size()) && v[std::size_t(e)] > floor && v[std::size_t(e)] < v[std::size_t(e - 1)]) ++e;
   double sum = 0.0, moment = 0.0;
   for (int i = b; i < e; ++i) {
     const double w = double(v[std::size_t(i)]) - floor;

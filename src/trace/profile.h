@@ -20,8 +20,8 @@ struct Run {
 // The runs of consecutive samples above level, in order; NaN ends a run.
 std::vector<Run> RunsAbove(const std::vector<float>& v, float level);
 
-// The centre of a run, weighting each sample by its height above floor, the run taken out to where
-// the values fall to floor on either side: the middle of a ridge, in sample indices.
+// The centre of a run, weighting each sample by its height above floor, the run taken out on either
+// side while the values fall and stay above floor: the middle of a ridge, in sample indices.
 double RidgeCentre(const std::vector<float>& v, const Run& run, float floor);
 
 // Where v crosses the half level between its first and last quarter (medians), nearest index near,

@@ -1,4 +1,4 @@
-// Red by hue within 14 degrees of pure red, saturation and value well above grey and black; the
+// Red by hue within 20 degrees of pure red, saturation and value above grey and black; the
 // shapes' outer boundaries and holes from one contour pass (two-level hierarchy).
 #include "trace/red_quads.h"
 
@@ -67,10 +67,12 @@ std::optional<RedQuad> Candidate(const std::vector<std::vector<cv::Point>>& cont
 cv::Mat RedMask(const cv::Mat& bgr) {
   cv::Mat hsv, low, high;
   cv::cvtColor(bgr, hsv, cv::COLOR_BGR2HSV);
-  cv::inRange(hsv, cv::Scalar(0, 90, 50), cv::Scalar(7, 255, 255), low);
-  cv::inRange(hsv, cv::Scalar(173, 90, 50), cv::Scalar(180, 255, 255), high);
+  // A 0.3 mm stroke seen at a few pixels a millimetre and blurred (a JPEG keeps colour at half
+  // resolution) is a pale pink: the bounds are loose, the shape test that follows is not.
+  cv::inRange(hsv, cv::Scalar(0, 40, 50), cv::Scalar(10, 255, 255), low);
+  cv::inRange(hsv, cv::Scalar(170, 40, 50), cv::Scalar(180, 255, 255), high);
   cv::Mat mask = low | high;
-  cv::morphologyEx(mask, mask, cv::MORPH_CLOSE, cv::getStructuringElement(cv::MORPH_RECT, {3, 3}));
+  cv::morphologyEx(mask, mask, cv::MORPH_CLOSE, cv::getStructuringElement(cv::MORPH_RECT, {5, 5}));
   return mask;
 }
 

@@ -2,7 +2,9 @@
 #include "trace/trace_picture.h"
 
 #include <algorithm>
+#include <cmath>
 #include <opencv2/imgproc.hpp>
+#include <string>
 
 #include "trace/check_square.h"
 #include "trace/outline_refine.h"
@@ -13,6 +15,14 @@
 #include "trace/trace_overlay.h"
 
 namespace {
+
+// Longer than any instrument's outline by far: 200,000 points at 1 mm (the match's limit).
+constexpr double kMaxPerimeterMm = 200000.0;
+
+std::string OneLine(std::string text) {
+  std::replace(text.begin(), text.end(), '\n', ' ');
+  return text;
+}
 
 Result<TraceResult> Trace(std::string_view bytes, const TraceOptions& o) {
   const Result<Picture> picture = DecodePicture(bytes, o.quietDecoders);
@@ -27,7 +37,14 @@ Result<TraceResult> Trace(std::string_view bytes, const TraceOptions& o) {
   grey.convertTo(greyFloat, CV_32F);
   const Result<ClosedCurve> fine = RefineOutline(greyFloat, *coarse, frame->pixelsPerMm);
   if (!fine.ok()) return fine.error();
-  const ClosedCurve outline = EvenlySpaced(ToPlane(*fine, frame->toMm), o.spacingMm);
+  const ClosedCurve plane = ToPlane(*fine, frame->toMm);
+  const double perimeter = Perimeter(plane);
+  if (!std::isfinite(perimeter))
+    return Error{"no closed curve: the outline found does not lie on the check square's plane"};
+  if (perimeter > kMaxPerimeterMm)
+    return Error{"no closed curve of a sensible size: the outline found is " +
+                 std::to_string(std::lround(perimeter / 1000.0)) + " m long (check --dpi)"};
+  const ClosedCurve outline = EvenlySpaced(plane, o.spacingMm);
   if (outline.empty()) return Error{"no closed curve: the outline found is too small"};
 
   TraceResult r;
@@ -53,7 +70,9 @@ Result<TraceResult> TracePicture(std::string_view fileBytes, const TraceOptions&
     return Trace(fileBytes, options);
   } catch (const std::bad_alloc&) {
     return Error{"not enough memory to trace the picture"};
+  } catch (const cv::Exception& e) {
+    return Error{"the picture could not be traced: " + OneLine(e.err)};
   } catch (const std::exception& e) {
-    return Error{std::string("the picture could not be traced: ") + e.what()};
+    return Error{"the picture could not be traced: " + OneLine(e.what())};
   }
 }

@@ -10,6 +10,9 @@
 #include "geometry/point2.h"
 #include "geometry/result.h"
 
+// No scanner resolves finer: a larger resolution, given or recorded in a file, is not used.
+inline constexpr double kMaxDpi = 100000.0;
+
 struct TraceOptions {
   double unitMm = 10.0;         // millimetres in one unit of the points (10 cm, 25.4 in)
   double squareSideMm = 100.0;  // the check square's side: 100 mm, or 101.6 (4 in)

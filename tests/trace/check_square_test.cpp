@@ -22,8 +22,8 @@ constexpr DesignValues8 kSmall = {24.5, 9.25, 6, 7, 0.02, -0.125, 0, -0.25};
 std::vector<SquareRow> Rows() {
   return {
       {{"Scan150", kSmall, false, 150 / 25.4, 0, true}, 0.1},
-      {{"PhotoClean", kSmall, false, 5.0, 30, true}, 0.15},
-      {{"PhotoJpeg", kSmall, false, 5.0, 30, true, 0.35, 5.0, 1.0, 75}, 0.25},
+      {{"PhotoClean", kSmall, false, 5.0, 30, true}, 0.1},
+      {{"PhotoJpeg", kSmall, false, 5.0, 30, true, 0.35, 5.0, 1.0, 75}, 0.1},
   };
 }
 

@@ -26,9 +26,7 @@ std::vector<AccuracyRow> Rows() {
   return {
       {{"Scan300Tracing", kSmall, false, 300 / 25.4, 0, false, 0.0, 2.0, 0.6, 0}, 0.15},
       {{"Scan150Tracing", kSmall, false, 150 / 25.4, 0, false, 0.0, 2.0, 0.5, 0}, 0.3},
-      {{"Scan300Silhouette", kSmall, true, 300 / 25.4, 0, false, 0.0, 2.0, 0.6, 0}, 0.15},
-      {{"Scan100Silhouette", kSmall, true, 100 / 25.4, 0, false, 0.0, 0.0, 0.0, 0}, 0.15},
-      {{"PhotoSilhouetteClean", kFullSize, true, 5.0, 25, true, 0.0, 0.0, 0.0, 0}, 0.8},
+      {{"Scan150Silhouette", kSmall, true, 150 / 25.4, 0, false, 0.0, 2.0, 0.5, 0}, 0.3},
       {{"PhotoTracing", kFullSize, false, 5.0, 30, true, 0.35, 5.0, 1.0, 75}, 0.5},
       {{"PhotoSilhouette", kFullSize, true, 5.0, 30, true, 0.35, 5.0, 1.2, 75}, 0.8},
   };
