@@ -15,8 +15,8 @@ struct Error {
 template <class T>
 class [[nodiscard]] Result {
  public:
-  Result(T value) : m_value(std::move(value)) {}       // NOLINT(google-explicit-constructor)
-  Result(Error error) : m_value(std::move(error)) {}   // NOLINT(google-explicit-constructor)
+  Result(T value) : m_value(std::move(value)) {}      // NOLINT(google-explicit-constructor)
+  Result(Error error) : m_value(std::move(error)) {}  // NOLINT(google-explicit-constructor)
 
   bool ok() const { return m_value.index() == 0; }
   explicit operator bool() const { return ok(); }

@@ -63,3 +63,23 @@ INSTANTIATE_TEST_SUITE_P(Pictures, TraceAccuracyTest, ::testing::ValuesIn(Rows()
                          });
 
 }  // namespace
+
+namespace {
+
+// The square is 4 in when the points are in inches: the same picture gives the same outline,
+// 1.016 times as large in millimetres (100 mm read as 101.6).
+TEST(TraceUnitTest, InchesReadTheSquareAsFourInches) {
+  const Scene scene{"Scan150Square", kSmall, false, 150 / 25.4, 0, true};
+  const std::vector<unsigned char> file = RenderScene(scene);
+  const std::string_view bytes(reinterpret_cast<const char*>(file.data()), file.size());
+  TraceOptions inches;
+  inches.unitMm = 25.4;
+  inches.squareSideMm = 101.6;
+  const Result<TraceResult> cm = TracePicture(bytes, TraceOptions{}), in = TracePicture(bytes, inches);
+  ASSERT_TRUE(cm.ok() && in.ok());
+  EXPECT_EQ(cm->scaleSource, "check square");
+  EXPECT_NEAR(in->width, cm->width * 10.0 * 1.016 / 25.4, 2e-3);
+  EXPECT_NEAR(in->height, cm->height * 10.0 * 1.016 / 25.4, 2e-3);
+}
+
+}  // namespace
