@@ -10,6 +10,7 @@
 #include "cli/trace_input.h"
 #include "cli/trace_output.h"
 #include "export/output_file.h"
+#include "framework/error_text.h"
 
 namespace cli {
 namespace {
@@ -74,10 +75,9 @@ std::optional<TraceArguments> ParseArguments(const QStringList& args) {
 }
 
 bool Commit(const QString& path, const QByteArray& bytes) {
-  QString error;
-  if (CommitFile(path, bytes, &error)) return true;
-  PrintError(error);
-  return false;
+  const Status written = CommitFile(path, bytes);
+  if (!written) PrintError(ErrorText(written.error()));
+  return written.ok();
 }
 
 }  // namespace
@@ -93,17 +93,14 @@ int RunTraceCommand(const QStringList& args) {
     PrintError(QStringLiteral("trace: ") + QString::fromStdString(traced.error().message));
     return kFileError;
   }
-  QByteArray points;
-  if (!a->points.isEmpty()) {
-    QString error;
-    points = TracedPointsFile(*traced, a->points, a->picture, a->unit, &error);
-    if (points.isEmpty()) return Refuse(error), kFileError;
-  }
+  Result<QByteArray> points = QByteArray();
+  if (!a->points.isEmpty()) points = TracedPointsFile(*traced, a->points, a->picture, a->unit);
+  if (!points.ok()) return Refuse(ErrorText(points.error())), kFileError;
   const std::vector<unsigned char>& png = traced->overlayPng;
   if (!a->overlay.isEmpty() &&
       !Commit(a->overlay, QByteArray(reinterpret_cast<const char*>(png.data()), qsizetype(png.size()))))
     return kFileError;
-  if (!a->points.isEmpty() && !Commit(a->points, points)) return kFileError;
+  if (!a->points.isEmpty() && !Commit(a->points, *points)) return kFileError;
   PrintOut(a->json ? JsonText(TraceJson(*traced, a->picture, a->unit))
                    : TraceSummary(*traced, a->picture, a->unit));
   return kOk;

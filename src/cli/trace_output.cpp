@@ -29,14 +29,13 @@ QByteArray TextPoints(const TraceResult& traced, const QString& source, ExportUn
   return out;
 }
 
-QByteArray DxfPoints(const TraceResult& traced, ExportUnit unit, QString* error) {
+Result<QByteArray> DxfPoints(const TraceResult& traced, ExportUnit unit) {
   ExportModel model = NewExportModel(unit);
   Polyline outline;
   outline.closed = true;
   outline.points = traced.points;
   model.AddLayer(QStringLiteral("OUTLINE"), Part::Outline).polylines.push_back(outline);
-  return WriteDxf(model, DxfOptions{DxfVersion::R12, unit == ExportUnit::In ? DxfUnit::In : DxfUnit::Mm},
-                  error);
+  return WriteDxf(model, DxfOptions{DxfVersion::R12, unit == ExportUnit::In ? DxfUnit::In : DxfUnit::Mm});
 }
 
 const char* KindKey(TracedKind kind) {
@@ -54,11 +53,10 @@ bool IsTracedPointsName(const QString& name) {
   return s == "csv" || s == "txt" || s == "dxf";
 }
 
-QByteArray TracedPointsFile(const TraceResult& traced, const QString& name, const QString& source,
-                            ExportUnit unit, QString* error) {
-  const QString s = Suffix(name);
-  if (s == "dxf") return DxfPoints(traced, unit, error);
-  return TextPoints(traced, source, unit, s == "csv");
+Result<QByteArray> TracedPointsFile(const TraceResult& traced, const QString& name, const QString& source,
+                                    ExportUnit unit) {
+  if (Suffix(name) == "dxf") return DxfPoints(traced, unit);
+  return TextPoints(traced, source, unit, Suffix(name) == "csv");
 }
 
 JsonObject TraceJson(const TraceResult& t, const QString& file, ExportUnit unit) {

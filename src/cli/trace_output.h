@@ -12,10 +12,9 @@
 namespace cli {
 
 // The points file for a name ending in .csv ("x,y" header), .txt ("x y" after a comment) or .dxf
-// (one closed polyline on layer OUTLINE, in mm, or in inches for --unit in). Empty, with *error
-// set, on failure.
-QByteArray TracedPointsFile(const TraceResult& traced, const QString& name, const QString& source,
-                            ExportUnit unit, QString* error);
+// (one closed polyline on layer OUTLINE, in mm, or in inches for --unit in).
+Result<QByteArray> TracedPointsFile(const TraceResult& traced, const QString& name, const QString& source,
+                                    ExportUnit unit);
 
 // Whether the name ends in one of the three.
 bool IsTracedPointsName(const QString& name);

@@ -5,11 +5,10 @@
 #include <opencv2/calib3d.hpp>
 #include <vector>
 
+#include "geometry/math_constants.h"
 #include "geometry/units.h"
 
 namespace {
-
-constexpr double kRadiansToDegrees = 57.29577951308232;
 
 PlaneFrame FromSquare(const CheckSquare& square, double side, cv::Size size) {
   const std::vector<cv::Point2d> seen(square.corners.begin(), square.corners.end());
@@ -52,7 +51,7 @@ double TiltDegrees(const cv::Matx33d& planeToPixels, cv::Size size) {
   const cv::Vec3d r2 = cv::normalize(cv::Vec3d(a2 / f, b2 / f, c2));
   const cv::Vec3d normal = r1.cross(r2);
   const double cosine = std::fabs(normal[2]) / cv::norm(normal);
-  return std::isfinite(cosine) ? std::acos(std::fmin(cosine, 1.0)) * kRadiansToDegrees : 0.0;
+  return std::isfinite(cosine) ? std::acos(std::fmin(cosine, 1.0)) * 180.0 / kPi : 0.0;
 }
 
 Result<PlaneFrame> ChoosePlaneFrame(const std::optional<CheckSquare>& square, const Picture& picture,

@@ -16,13 +16,11 @@
 namespace {
 
 // Small enough for one landscape A4 tile.
-constexpr DesignValues8 kSmall = {22, 7.8, 5.2, 6.2, 0.02, -0.11, 0, -0.22};
-const char* const kNames[8] = {"length", "lowerBout", "waist", "upperBout", "a3", "a4", "a5", "a6"};
-
-DesignValues8 Values(const QJsonObject& json) {
-  DesignValues8 v{};
-  for (std::size_t j = 0; j < 8; ++j) v[j] = json[kNames[j]].toDouble();
-  return v;
+constexpr DesignShape kSmall = {22, 7.8, 5.2, 6.2, 0.02, -0.11, 0, -0.22};
+DesignShape Values(const QJsonObject& json) {
+  std::array<double, 8> v{};
+  for (std::size_t j = 0; j < 8; ++j) v[j] = json[kDesignShapeNames[j]].toDouble();
+  return DesignShape::FromArray(v);
 }
 
 class CliTraceTest : public ::testing::Test {
@@ -36,7 +34,8 @@ class CliTraceTest : public ::testing::Test {
   // it at dpi: page 1 is the one tile, page 2 the title page with the check square.
   QString ScanPage(int dpi, int page = 1) {
     designbytes::Record record;
-    std::copy(kSmall.begin(), kSmall.end(), record.shape);
+    const std::array<double, 8> values = kSmall.ToArray();
+    std::copy(values.begin(), values.end(), record.shape);
     const QString design = Write("small.vesk", designbytes::Bytes(record, false));
     const QString pdf = dir.filePath("small.pdf");
     EXPECT_EQ(RunCli({"export", design, "--format", "pdf", "--parts", "outline,centreline,check", "-o", pdf})
@@ -93,10 +92,10 @@ TEST_F(CliTraceTest, ThePointsFilesReadBackIntoTheMatch) {
     const CliResult direct = RunCli({"match", page, "--unit", row.unit, "--json"});
     const CliResult read = RunCli({"match", points, "--align", "--unit", row.unit, "--json"});
     ASSERT_EQ(read.exitCode, 0) << row.suffix << ": " << read.err.toStdString();
-    const DesignValues8 want = Values(direct.Json()), got = Values(read.Json());
+    const std::array<double, 8> want = Values(direct.Json()).ToArray(), got = Values(read.Json()).ToArray();
     for (std::size_t j = 0; j < 8; ++j)
       EXPECT_NEAR(got[j], want[j], row.tolerance * want[0])
-          << row.suffix << " " << row.unit << " " << kNames[j];
+          << row.suffix << " " << row.unit << " " << kDesignShapeNames[j];
   }
 }
 
@@ -113,7 +112,7 @@ TEST_F(CliTraceTest, TheReportAndTheOverlaySayWhatWasTraced) {
       << r.out.toStdString();
   const QRegularExpressionMatch extent = QRegularExpression("extent: ([0-9.]+) x ([0-9.]+) cm\n").match(text);
   ASSERT_TRUE(extent.hasMatch()) << r.out.toStdString();
-  EXPECT_NEAR(extent.captured(1).toDouble(), kSmall[0], 0.02);
+  EXPECT_NEAR(extent.captured(1).toDouble(), kSmall.length, 0.02);
   // The overlay keeps the scan's scale, over the outline's box and a 10 mm margin all round.
   const QImage image(overlay);
   ASSERT_FALSE(image.isNull());

@@ -17,7 +17,7 @@ void PrintTo(const SquareRow& row, std::ostream* os) {
   *os << row.scene.name;
 }
 
-constexpr DesignValues8 kSmall = {24.5, 9.25, 6, 7, 0.02, -0.125, 0, -0.25};
+constexpr DesignShape kSmall = {24.5, 9.25, 6, 7, 0.02, -0.125, 0, -0.25};
 
 std::vector<SquareRow> Rows() {
   return {

@@ -18,9 +18,9 @@ void PrintTo(const AccuracyRow& row, std::ostream* os) {
   *os << row.scene.name;
 }
 
-constexpr DesignValues8 kFullSize = {49, 18.5, 12, 14, 0, -0.25, 0, -0.5};
+constexpr DesignShape kFullSize = {49, 18.5, 12, 14, 0, -0.25, 0, -0.5};
 // Small enough for a flat-bed scanner's glass.
-constexpr DesignValues8 kSmall = {24.5, 9.25, 6, 7, 0.02, -0.125, 0, -0.25};
+constexpr DesignShape kSmall = {24.5, 9.25, 6, 7, 0.02, -0.125, 0, -0.25};
 
 std::vector<AccuracyRow> Rows() {
   return {
@@ -50,9 +50,7 @@ TEST_P(TraceAccuracyTest, TheMatchedDesignLiesWithinTolerance) {
   options.align = true;
   const MatchResult matched = MatchDesign(points, options);
   ASSERT_TRUE(matched.ok()) << matched.error;
-  const DesignValues8 got = {matched.values[0], matched.values[1], matched.values[2], matched.values[3],
-                             matched.values[4], matched.values[5], matched.values[6], matched.values[7]};
-  const double rms = HalfOutlineRmsMm(row.scene.design, got);
+  const double rms = HalfOutlineRmsMm(row.scene.design, DesignShape::FromArray(matched.values));
   std::printf("%s: half outline %.3f mm RMS from the true one\n", row.scene.name.c_str(), rms);
   EXPECT_LT(rms, row.toleranceMm);
 }

@@ -8,24 +8,23 @@
 #include <opencv2/imgproc.hpp>
 
 #include "geometry/fit_shape.h"
-#include "geometry/outline.h"
+#include "geometry/math_constants.h"
 
 namespace {
 
-constexpr double kPi = 3.141592653589793;
 constexpr double kMarginMm = 30.0;
 constexpr double kSquareMm = 100.0;
 constexpr int kHalfSamples = 2000;
 
 using Path = std::vector<cv::Point2d>;
 
-// The design's half outline in mm, from the neck end (t = 0) to the tail (t = 180).
-Path HalfOutline(const DesignValues8& v, int n) {
-  FitShape(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]);
+// The design's half outline in mm, from the tail end (t = 0) to the neck (t = 180).
+Path HalfOutline(const DesignShape& shape, int n) {
+  const FittedOutline outline = FitOutline(shape);
   Path half;
   for (int i = 0; i < n; ++i) {
     const double t = 180.0 * i / (n - 1);
-    half.emplace_back(10.0 * OutlineX(t), 10.0 * OutlineY(t));
+    half.emplace_back(10.0 * outline.X(t), 10.0 * outline.Y(t));
   }
   return half;
 }
@@ -259,7 +258,7 @@ std::array<std::array<double, 2>, 4> SquareCorners(const Scene& s) {
   return corners;
 }
 
-double HalfOutlineRmsMm(const DesignValues8& truth, const DesignValues8& other) {
+double HalfOutlineRmsMm(const DesignShape& truth, const DesignShape& other) {
   const Path want = HalfOutline(truth, 400);
   const Path got = HalfOutline(other, 8000);
   double sum = 0.0;

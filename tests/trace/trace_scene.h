@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-using DesignValues8 = std::array<double, 8>;  // length, lowerBout, waist, upperBout, a3..a6, in cm
+#include "geometry/design_shape.h"
 
 struct Scene {
   std::string name;
-  DesignValues8 design{};
+  DesignShape design;  // in cm
   bool silhouette = false;
   double pixelsPerMm = 300.0 / 25.4;  // at the paper's centre
   double tiltDegrees = 0.0;           // 0: a scan, recorded at its dpi; else a photo over a table
@@ -31,4 +31,4 @@ std::vector<unsigned char> RenderScene(const Scene& scene);
 std::array<std::array<double, 2>, 4> SquareCorners(const Scene& scene);
 
 // RMS of the distances (mm) from the true design's half outline to the other's.
-double HalfOutlineRmsMm(const DesignValues8& truth, const DesignValues8& other);
+double HalfOutlineRmsMm(const DesignShape& truth, const DesignShape& other);
