@@ -49,7 +49,7 @@ Coarse Shrink(const cv::Mat& grey, double pixelsPerMm) {
   for (int r = 0; r < c.grey.rows; ++r) {
     const uchar* from = darkest.ptr<uchar>(r * c.block);
     uchar* to = c.grey.ptr<uchar>(r);
-    for (int col = 0; col < c.grey.cols; ++col) to[col] = from[col * c.block];
+    for (int col = 0; col < c.grey.cols; ++col) to[col] = from[std::ptrdiff_t(col) * c.block];
   }
   return c;
 }
