@@ -187,7 +187,7 @@ int MatchPicture(MatchArguments a) {
   }
   const Result<TraceResult> traced = TracePictureFile(a.points, TraceOptionsFor(a.unit));
   if (!traced.ok()) {
-    PrintError(QString::fromStdString(traced.error().message));
+    PrintError(ErrorText(traced.error()));
     return kFileError;
   }
   a.options.align = true;

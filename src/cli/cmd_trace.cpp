@@ -55,6 +55,8 @@ std::optional<TraceArguments> ParseArguments(const QStringList& args) {
   parser.addOption({QStringLiteral("overlay"), QStringLiteral("draw the rectified picture and the outline"),
                     QStringLiteral("OUT.png")});
   parser.addOption({QStringLiteral("json"), QStringLiteral("print one JSON object")});
+  parser.addPositionalArgument(QStringLiteral("IMAGE"),
+                               QStringLiteral("a scan or a photo: PNG, JPEG or TIFF"));
   TraceArguments a;
   if (!ParseOrReport(parser, args) || !OneFileArgument(parser, "trace", &a.picture)) return std::nullopt;
   a.json = parser.isSet("json");
@@ -90,7 +92,7 @@ int RunTraceCommand(const QStringList& args) {
   options.overlay = !a->overlay.isEmpty();
   const Result<TraceResult> traced = TracePictureFile(a->picture, options);
   if (!traced.ok()) {
-    PrintError(QStringLiteral("trace: ") + QString::fromStdString(traced.error().message));
+    PrintError(QStringLiteral("trace: ") + ErrorText(traced.error()));
     return kFileError;
   }
   Result<QByteArray> points = QByteArray();

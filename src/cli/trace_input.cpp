@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "framework/error_text.h"
 #include "geometry/units.h"
 #include "trace/image_header.h"
 
@@ -14,7 +15,7 @@ namespace {
 constexpr qint64 kMaxPictureFileBytes = qint64(1) << 30;
 
 Error FileError(const QString& path, const QString& why) {
-  return Error{QStringLiteral("%1: %2").arg(path, why).toStdString()};
+  return ErrorFrom(QStringLiteral("%1: %2").arg(path, why));
 }
 
 }  // namespace
@@ -37,7 +38,7 @@ Result<TraceResult> TracePictureFile(const QString& path, const TraceOptions& op
   if (bytes.size() != info.size()) return FileError(path, QStringLiteral("the file could not be read whole"));
   Result<TraceResult> traced =
       TracePicture(std::string_view(bytes.constData(), std::size_t(bytes.size())), options);
-  if (!traced.ok()) return FileError(path, QString::fromStdString(traced.error().message));
+  if (!traced.ok()) return FileError(path, ErrorText(traced.error()));
   return traced;
 }
 
