@@ -35,7 +35,9 @@ Result<QByteArray> DxfPoints(const TraceResult& traced, ExportUnit unit) {
   outline.closed = true;
   outline.points = traced.points;
   model.AddLayer(QStringLiteral("OUTLINE"), Part::Outline).polylines.push_back(outline);
-  return WriteDxf(model, DxfOptions{DxfVersion::R12, unit == ExportUnit::In ? DxfUnit::In : DxfUnit::Mm});
+  const DxfOptions options{DxfVersion::R12, unit == ExportUnit::In ? DxfUnit::In : DxfUnit::Mm,
+                           QStringLiteral("vesk, an outline traced from a picture (a point about every mm)")};
+  return WriteDxf(model, options);
 }
 
 const char* KindKey(TracedKind kind) {
