@@ -13,6 +13,7 @@
 #include "cli/match_arguments.h"
 #include "cli/match_overlay.h"
 #include "cli/match_report.h"
+#include "cli/trace_input.h"
 #include "export/output_file.h"
 #include "framework/error_text.h"
 #include "match/point_checks.h"
@@ -101,11 +102,27 @@ int MatchReadPoints(const PointSet& set, const MatchArguments& a) {
   return kOk;
 }
 
+// A picture's outline lies anywhere in the picture's plane: the match aligns it.
+int MatchPicture(MatchArguments a) {
+  if (!a.layer.isEmpty()) {
+    PrintError(QStringLiteral("match: --layer applies to a DXF file; %1 is a picture").arg(a.points));
+    return kUsage;
+  }
+  const Result<TraceResult> traced = TracePictureFile(a.points, TraceOptionsFor(a.unit));
+  if (!traced.ok()) {
+    PrintError(ErrorText(traced.error()));
+    return kFileError;
+  }
+  a.options.align = true;
+  return MatchReadPoints(TracedMatchPoints(*traced, a.unit), a);
+}
+
 }  // namespace
 
 int RunMatchCommand(const QStringList& args) {
   const std::optional<MatchArguments> a = ParseMatchArguments(args);
   if (!a) return kUsage;
+  if (IsPictureFile(a->points)) return MatchPicture(*a);
   const std::optional<QByteArray> bytes = ReadBytes(a->points);
   if (!bytes) return kFileError;
   const std::string_view view(bytes->constData(), std::size_t(bytes->size()));

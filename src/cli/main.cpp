@@ -16,6 +16,7 @@
 #include "cli/cmd_match.h"
 #include "cli/cmd_new.h"
 #include "cli/cmd_render.h"
+#include "cli/cmd_trace.h"
 
 namespace {
 
@@ -27,8 +28,9 @@ const cli::Command kCommands[] = {
      cli::RunConvertCommand},
     {"render", "paint a design into a PNG", cli::RunRenderCommand, true},
     {"export", "write a true-scale SVG, DXF or tiled PDF template", cli::RunExportCommand, true},
-    {"match", "fit a design to measured or traced points: match POINTS [-o DESIGN]", cli::RunMatchCommand,
-     true},
+    {"match", "fit a design to measured or traced points: match POINTS|IMAGE [-o DESIGN]",
+     cli::RunMatchCommand, true},
+    {"trace", "a scan or photo of an outline to points: trace IMAGE [-o POINTS]", cli::RunTraceCommand},
     {"frets", "the whole fretboard: fret table, or a fret-slot template with -o", cli::RunFretsCommand, true},
 };
 

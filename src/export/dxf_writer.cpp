@@ -45,15 +45,22 @@ std::string DxfText(const QString& text) {
 class DxfDrawing {
  public:
   DxfDrawing(DL_Dxf& dxf, DL_WriterA& dw, const DxfOptions& options, double scale)
-      : m_dxf(dxf), m_dw(dw), m_version(options.version), m_unit(options.unit), m_k(scale) {}
+      : m_dxf(dxf),
+        m_dw(dw),
+        m_version(options.version),
+        m_unit(options.unit),
+        m_about(options.about),
+        m_k(scale) {}
 
   void Header(const ExportModel& m) {
     const bool mm = m_unit == DxfUnit::Mm;
-    m_dw.comment(
-        QStringLiteral("vesk template, numbers in %1; the outline is within %2 mm of the fitted curve")
-            .arg(mm ? QStringLiteral("mm") : QStringLiteral("in"), ShortestNumber(kChordToleranceMm))
-            .toStdString()
-            .c_str());
+    const QString unit = mm ? QStringLiteral("mm") : QStringLiteral("in");
+    const QString comment =
+        m_about.isEmpty()
+            ? QStringLiteral("vesk template, numbers in %1; the outline is within %2 mm of the fitted curve")
+                  .arg(unit, ShortestNumber(kChordToleranceMm))
+            : QStringLiteral("%1, numbers in %2").arg(m_about, unit);
+    m_dw.comment(comment.toStdString().c_str());
     m_dxf.writeHeader(m_dw);
     m_dw.dxfString(9, "$INSUNITS");
     m_dw.dxfInt(70, mm ? kInsUnitsMillimetre : kInsUnitsInch);
@@ -178,6 +185,7 @@ class DxfDrawing {
   DL_WriterA& m_dw;
   DxfVersion m_version;
   DxfUnit m_unit;
+  QString m_about;
   double m_k;
 };
 

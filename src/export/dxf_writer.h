@@ -21,6 +21,8 @@ bool ParseDxfUnit(const QString& text, DxfUnit* unit);
 struct DxfOptions {
   DxfVersion version = DxfVersion::R12;
   DxfUnit unit = DxfUnit::Mm;
+  // What the file's opening comment says it is; empty: a template, with its chord tolerance.
+  QString about;
 };
 
 Result<QByteArray> WriteDxf(const ExportModel& model, const DxfOptions& options);

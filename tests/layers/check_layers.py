@@ -4,7 +4,7 @@
 Each folder of src/ is a library; ALLOWED says whose headers it may include. The framework folder
 holds two libraries: its window part is the sources of vesk_framework in src/framework/CMakeLists.txt
 (and their headers); everything else there is the core, which must stay free of widgets. Libraries
-marked headless may include no Qt Widgets header at all, and geometry no Qt header.
+marked headless may include no Qt Widgets header at all, and geometry and trace no Qt header.
 
 usage: check_layers.py SRC_DIR QT_WIDGETS_INCLUDE_DIR
 """
@@ -25,11 +25,12 @@ ALLOWED = {
     "dxf": {"dxf", "geometry"},
     "export": {"export", "dxf", "document", "geometry", "framework_core"},
     "match": {"match", "dxf", "document", "geometry"},
-    "cli": {"cli", "export", "match", "drawing", "document", "geometry", "framework_core"},
+    "trace": {"trace", "geometry"},
+    "cli": {"cli", "export", "match", "trace", "drawing", "document", "geometry", "framework_core"},
     "app": {"app", "view", "drawing", "dialogs", "document", "geometry", "framework", "framework_core"},
 }
-HEADLESS = {"framework_core", "document", "drawing", "export", "match", "cli"}
-NO_QT = {"geometry", "dxf"}
+HEADLESS = {"framework_core", "document", "drawing", "export", "match", "trace", "cli"}
+NO_QT = {"geometry", "dxf", "trace"}
 # Window-part headers without a source of their own.
 WINDOW_HEADERS = {"dialog_template.h", "message_box_widgets.h", "first_paint_exit.h"}
 
@@ -87,7 +88,7 @@ def main():
                 if not (path.parent / target).exists():
                     faults.append(f"{where}: no such file beside it; name the folder")
             elif layer in NO_QT and (head.startswith("Q") or head.startswith("qt")):
-                faults.append(f"{where}: {layer} is standard C++ only")
+                faults.append(f"{where}: {layer} includes no Qt header")
             elif layer in HEADLESS and (head in widget_headers or head == "QtWidgets"):
                 faults.append(f"{where}: {layer} links no Qt Widgets")
     for fault in faults:
