@@ -4,10 +4,7 @@
 
 #include <vector>
 
-struct Point2 {
-  double x = 0.0;
-  double y = 0.0;
-};
+#include "geometry/point2.h"
 
 struct Segment {
   Point2 a, b;
@@ -34,8 +31,3 @@ struct Bounds {
   double Height() const { return empty ? 0.0 : maxY - minY; }
   bool IsFinite() const;
 };
-
-double Distance(Point2 a, Point2 b);
-// Distance from p to the closed segment [a, b] (to a itself when a and b coincide).
-double DistanceToSegment(Point2 p, Point2 a, Point2 b);
-bool IsFinite(Point2 p);
