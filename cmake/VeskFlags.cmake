@@ -74,3 +74,12 @@ function(vesk_unprivileged_test suite count filter)
     COMMAND ${PROJECT_SOURCE_DIR}/tests/run_unprivileged.sh ${count} $<TARGET_FILE:${suite}> ${filter})
   set_tests_properties(${suite}_unprivileged PROPERTIES ENVIRONMENT "ASAN_OPTIONS=detect_leaks=0")
 endfunction()
+
+# ccache, when present, makes rebuilds in several checkouts of the tree cheap: paths are hashed
+# relative to the build folder, so two checkouts share their cached objects.
+find_program(VESK_CCACHE ccache)
+if(VESK_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
+  get_filename_component(vesk_checkouts "${PROJECT_SOURCE_DIR}/.." ABSOLUTE)
+  set(CMAKE_CXX_COMPILER_LAUNCHER ${CMAKE_COMMAND} -E env CCACHE_BASEDIR=${vesk_checkouts} CCACHE_NOHASHDIR=1
+                                  ${VESK_CCACHE})
+endif()

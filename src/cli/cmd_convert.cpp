@@ -6,7 +6,7 @@
 
 #include "cli/cli_command.h"
 #include "cli/design_file.h"
-#include "document/veskdoc.h"
+#include "geometry/fit_shape.h"
 #include "geometry/units.h"
 
 namespace cli {
@@ -30,15 +30,12 @@ int RunConvertCommand(const QStringList& args) {
   }
   const QString out = parser.isSet("o") ? parser.value("o") : file;
 
-  CVeskDoc doc;
-  if (!OpenDesign(doc, file)) return kFileError;
-  if (toCm)
-    doc.OnInToCm();
-  else
-    doc.OnCmToIn();
-  if (!SaveDesign(doc, out)) return kFileError;
+  const std::optional<OpenedDesign> opened = OpenDesign(file);
+  if (!opened) return kFileError;
+  const Design converted = toCm ? DesignInCentimetres(opened->design) : DesignInInches(opened->design);
+  if (!SaveDesign(converted, out)) return kFileError;
   // Written in any case, as the program's Save would; the status says whether the result fits.
-  return doc.m_fitValid == 1 ? kOk : kFitFailed;
+  return FitOutline(converted.shape).Valid() ? kOk : kFitFailed;
 }
 
 }  // namespace cli

@@ -7,10 +7,12 @@
 #include <optional>
 
 #include "cli/cli_command.h"
+#include "cli/design_file.h"
 #include "cli/template_options.h"
-#include "document/veskdoc.h"
 #include "export/body_template.h"
 #include "export/output_file.h"
+#include "framework/error_text.h"
+#include "geometry/fit_shape.h"
 
 namespace cli {
 
@@ -97,36 +99,32 @@ int RunExportCommand(const QStringList& args) {
   const std::optional<ExportRequest> req = ReadRequest(args);
   if (!req) return kUsage;
 
-  CVeskDoc doc;
-  doc.OnNewDocument();
-  QString error;
-  if (!req->input.isEmpty() && !doc.OnOpenDocument(req->input, &error)) {
-    Fail(error);
-    return kFileError;
-  }
+  const std::optional<OpenedDesign> opened = OpenDesign(req->input, QStringLiteral("export"));
+  if (!opened) return kFileError;
   ExportContent content = req->content;
-  content.fileName = doc.GetTitle();
-  const BuildResult built = BuildExportModel(doc, content);
-  if (built.status == BuildStatus::FitFailed) {
-    PrintError(built.message);
-    return kFitFailed;
+  content.fileName = opened->title;
+  const FittedOutline outline = FitOutline(opened->design.shape);
+  const Result<BuiltModel> built = BuildExportModel(opened->design, outline, content);
+  if (!built) {
+    // A failed fit is the design's news, not the command's.
+    if (built.error().kind == ErrorKind::FitFailed)
+      PrintError(ErrorText(built.error()));
+    else
+      Fail(ErrorText(built.error()));
+    return ExitCodeOf(built.error());
   }
-  if (built.status == BuildStatus::Refused) {
-    Fail(built.message);
-    return kUsage;
-  }
-  for (const QString& note : built.notes) PrintError(QStringLiteral("export: ") + note);
+  for (const QString& note : built->notes) PrintError(QStringLiteral("export: ") + note);
 
-  const RenderedTemplate rendered = RenderTemplate(built.model, req->tpl.output);
-  if (rendered.bytes.isEmpty()) {
-    Fail(rendered.error);
-    return rendered.refused ? kUsage : kFileError;
+  const Result<RenderedTemplate> rendered = RenderTemplate(built->model, req->tpl.output);
+  if (!rendered) {
+    Fail(ErrorText(rendered.error()));
+    return ExitCodeOf(rendered.error());
   }
-  if (!CommitFile(req->output, rendered.bytes, &error)) {
-    Fail(error);
+  if (const Status written = CommitFile(req->output, rendered->bytes); !written) {
+    Fail(ErrorText(written.error()));
     return kFileError;
   }
-  PrintOut(QStringLiteral("wrote %1 (%2)\n").arg(req->output, rendered.summary));
+  PrintOut(QStringLiteral("wrote %1 (%2)\n").arg(req->output, rendered->summary));
   return kOk;
 }
 

@@ -8,7 +8,8 @@
 #include "cli/design_file.h"
 #include "cli/fit_report.h"
 #include "cli/json_output.h"
-#include "document/veskdoc.h"
+#include "document/design.h"
+#include "geometry/fit_shape.h"
 
 namespace cli {
 
@@ -16,33 +17,32 @@ namespace {
 
 struct ShapeOption {
   const char* name;
-  double FitInputs::*field;
+  double DesignShape::*field;
 };
 
 constexpr ShapeOption kShapeOptions[] = {
-    {"length", &FitInputs::length}, {"lower-bout", &FitInputs::lowerBout},
-    {"waist", &FitInputs::waist},   {"upper-bout", &FitInputs::upperBout},
-    {"a3", &FitInputs::a3},         {"a4", &FitInputs::a4},
-    {"a5", &FitInputs::a5},         {"a6", &FitInputs::a6},
+    {"length", &DesignShape::length}, {"lower-bout", &DesignShape::lowerBout},
+    {"waist", &DesignShape::waist},   {"upper-bout", &DesignShape::upperBout},
+    {"a3", &DesignShape::a3},         {"a4", &DesignShape::a4},
+    {"a5", &DesignShape::a5},         {"a6", &DesignShape::a6},
 };
 
-// The fit that opening FILE ran: the same FitShape call on the saved shape values; nullopt (after
-// the message) when the file cannot be opened.
-std::optional<int> FitSavedDesign(const QString& file) {
-  CVeskDoc doc;
-  if (!OpenDesign(doc, file)) return std::nullopt;
-  return doc.m_fitValid == 1 ? 0 : -1;
+// The fit of FILE's shape values; nullopt (after the message) when the file cannot be opened.
+std::optional<FittedOutline> FitSavedDesign(const QString& file) {
+  const std::optional<OpenedDesign> opened = OpenDesign(file);
+  if (!opened) return std::nullopt;
+  return FitOutline(opened->design.shape);
 }
 
 // The fit of the options, with the new-design values for whatever is not given.
-std::optional<int> FitOptions(const QCommandLineParser& parser) {
-  FitInputs in = DefaultFitInputs();
+std::optional<FittedOutline> FitOptions(const QCommandLineParser& parser) {
+  DesignShape in = Design{}.shape;
   for (const ShapeOption& o : kShapeOptions) {
     const auto value = FiniteOption(parser, QString::fromLatin1(o.name), in.*o.field);
     if (!value) return std::nullopt;
     in.*o.field = *value;
   }
-  return RunFit(in);
+  return FitOutline(in);
 }
 
 }  // namespace
@@ -59,7 +59,7 @@ int RunFitCommand(const QStringList& args) {
     return kUsage;
   }
 
-  int result;
+  std::optional<FittedOutline> fitted;
   if (files.size() == 1) {
     for (const ShapeOption& o : kShapeOptions) {
       if (parser.isSet(QString::fromLatin1(o.name))) {
@@ -67,16 +67,14 @@ int RunFitCommand(const QStringList& args) {
         return kUsage;
       }
     }
-    const auto fitted = FitSavedDesign(files.first());
+    fitted = FitSavedDesign(files.first());
     if (!fitted) return kFileError;
-    result = *fitted;
   } else {
-    const auto fitted = FitOptions(parser);
+    fitted = FitOptions(parser);
     if (!fitted) return kUsage;
-    result = *fitted;
   }
-  PrintOut(parser.isSet("json") ? JsonText(FitJson(result)) : FitSummary(result));
-  return result == 0 ? kOk : kFitFailed;
+  PrintOut(parser.isSet("json") ? JsonText(FitJson(*fitted)) : FitSummary(*fitted));
+  return fitted->Valid() ? kOk : kFitFailed;
 }
 
 }  // namespace cli

@@ -10,12 +10,13 @@
 #include <optional>
 
 #include "cli/cli_command.h"
+#include "cli/design_file.h"
 #include "cli/fret_report.h"
 #include "cli/json_output.h"
 #include "cli/template_options.h"
-#include "document/veskdoc.h"
 #include "export/fretboard_model.h"
 #include "export/output_file.h"
+#include "framework/error_text.h"
 #include "geometry/units.h"
 
 namespace cli {
@@ -74,23 +75,21 @@ void AddOptions(QCommandLineParser& parser) {
 
 // The design's values, which the options then override.
 bool ReadDesign(const QString& path, FretsRequest& req, int* exitCode) {
-  CVeskDoc doc;
-  doc.OnNewDocument();
-  QString error;
-  if (!path.isEmpty() && !doc.OnOpenDocument(path, &error)) {
-    Fail(error);
+  const std::optional<OpenedDesign> opened = OpenDesign(path, QStringLiteral("frets"));
+  if (!opened) {
     *exitCode = kFileError;
     return false;
   }
-  req.title = doc.GetTitle();
-  req.board.bassScale = req.board.trebleScale = doc.m_scaleLength;
-  req.board.nutWidth = doc.m_nutWidth;
-  req.board.widthAtFret = doc.m_fret12Width;
+  const Design& d = opened->design;
+  req.title = opened->title;
+  req.board.bassScale = req.board.trebleScale = d.scaleLength;
+  req.board.nutWidth = d.nutWidth;
+  req.board.widthAtFret = d.fret12Width;
   req.board.widthFret = kDefaultWidthFret;
-  if (doc.m_holeDefined != 0 && doc.m_jointFret >= 1 && doc.m_jointFret <= kMaxFrets) {
+  if (d.holeDefined != 0 && d.jointFret >= 1 && d.jointFret <= kMaxFrets) {
     // The window reaches the entered width at the joint fret; so does the whole board.
-    req.jointFret = doc.m_jointFret;
-    req.board.widthFret = doc.m_jointFret;
+    req.jointFret = d.jointFret;
+    req.board.widthFret = d.jointFret;
   }
   return true;
 }
@@ -389,8 +388,8 @@ std::optional<ExportModel> BuildTemplate(const FretsRequest& req, const FretRepo
   d.jointFret = report.jointFret;
   ExportModel model = BuildFretboardModel(d, req.unit, TitleLines(req, report));
   model.parts = req.output.parts;
-  if (const QString problem = SizeProblem(model.drawing, req.unit); !problem.isEmpty()) {
-    Fail(problem);
+  if (const Status size = CheckDrawingSize(model.drawing, req.unit); !size) {
+    Fail(ErrorText(size.error()));
     return std::nullopt;
   }
   return model;
@@ -398,17 +397,16 @@ std::optional<ExportModel> BuildTemplate(const FretsRequest& req, const FretRepo
 
 // Prints "wrote OUT (...)" unless a listing follows.
 int WriteTemplate(const ExportModel& model, const FretsRequest& req) {
-  const RenderedTemplate rendered = RenderTemplate(model, req.output.output);
-  if (rendered.bytes.isEmpty()) {
-    Fail(rendered.error);
-    return rendered.refused ? kUsage : kFileError;
+  const Result<RenderedTemplate> rendered = RenderTemplate(model, req.output.output);
+  if (!rendered) {
+    Fail(ErrorText(rendered.error()));
+    return ExitCodeOf(rendered.error());
   }
-  QString error;
-  if (!CommitFile(req.outPath, rendered.bytes, &error)) {
-    Fail(error);
+  if (const Status written = CommitFile(req.outPath, rendered->bytes); !written) {
+    Fail(ErrorText(written.error()));
     return kFileError;
   }
-  if (!req.listing) PrintOut(QStringLiteral("wrote %1 (%2)\n").arg(req.outPath, rendered.summary));
+  if (!req.listing) PrintOut(QStringLiteral("wrote %1 (%2)\n").arg(req.outPath, rendered->summary));
   return kOk;
 }
 

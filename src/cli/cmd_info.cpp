@@ -8,7 +8,7 @@
 #include "cli/document_report.h"
 #include "cli/fit_report.h"
 #include "cli/json_output.h"
-#include "document/veskdoc.h"
+#include "geometry/fit_shape.h"
 
 namespace cli {
 
@@ -18,19 +18,21 @@ int RunInfoCommand(const QStringList& args) {
   QString file;
   if (!ParseOrReport(parser, args) || !OneFileArgument(parser, "info", &file)) return kUsage;
 
-  CVeskDoc doc;
-  if (!OpenDesign(doc, file)) return kFileError;
-  const int result = doc.m_fitValid == 1 ? 0 : -1;
+  const std::optional<OpenedDesign> opened = OpenDesign(file);
+  if (!opened) return kFileError;
+  const Design& design = opened->design;
+  const FittedOutline outline = FitOutline(design.shape);
+  const int size = DesignFileBytes(design);
   if (parser.isSet("json")) {
     PrintOut(JsonText(JsonObject{{"file", file},
-                                 {"size", doc.LastFileSize()},
-                                 {"document", DocumentJson(doc)},
-                                 {"fit", FitJson(result)}}));
+                                 {"size", size},
+                                 {"document", DocumentJson(design, outline.fitValid)},
+                                 {"fit", FitJson(outline)}}));
   } else {
-    PrintOut(QStringLiteral("file = %1\nsize = %2 bytes\n").arg(file).arg(doc.LastFileSize()) +
-             DocumentSummary(doc) + FitSummary(result));
+    PrintOut(QStringLiteral("file = %1\nsize = %2 bytes\n").arg(file).arg(size) +
+             DocumentSummary(design, outline.fitValid) + FitSummary(outline));
   }
-  return result == 0 ? kOk : kFitFailed;
+  return outline.Valid() ? kOk : kFitFailed;
 }
 
 }  // namespace cli

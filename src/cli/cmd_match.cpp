@@ -14,9 +14,9 @@
 #include "cli/json_output.h"
 #include "cli/match_overlay.h"
 #include "cli/match_report.h"
-#include "document/veskdoc.h"
 #include "export/export_units.h"
 #include "export/output_file.h"
+#include "framework/error_text.h"
 #include "match/dxf_groups.h"
 #include "match/dxf_points.h"
 #include "match/match_fit.h"
@@ -41,7 +41,7 @@ bool ParseFixes(const QStringList& fixes, MatchOptions* options) {
   for (const QString& fix : fixes) {
     const qsizetype eq = fix.indexOf('=');
     const QString name = fix.left(eq).trimmed();
-    const int index = eq < 0 ? -1 : DesignValueIndex(name.toStdString());
+    const int index = eq < 0 ? -1 : DesignShapeIndex(name.toStdString());
     if (index < 0) {
       PrintError(QStringLiteral("match: --fix '%1': expected NAME=VALUE with NAME one of length, lowerBout, "
                                 "waist, upperBout, a3, a4, a5, a6")
@@ -55,7 +55,7 @@ bool ParseFixes(const QStringList& fixes, MatchOptions* options) {
       return false;
     }
     if (options->fixed[index]) {
-      PrintError(QStringLiteral("match: --fix: %1 is fixed twice").arg(kDesignValueNames[index]));
+      PrintError(QStringLiteral("match: --fix: %1 is fixed twice").arg(kDesignShapeNames[index]));
       return false;
     }
     options->fixed[index] = value;
@@ -143,20 +143,16 @@ bool WriteOverlay(const MatchResult& result, const MatchArguments& a) {
                    .arg(a.overlay));
     return false;
   }
-  QString error;
-  if (CommitFile(a.overlay, bytes, &error)) return true;
-  PrintError(error);
-  return false;
+  const Status written = CommitFile(a.overlay, bytes);
+  if (!written) PrintError(ErrorText(written.error()));
+  return written.ok();
 }
 
 // The matched values as a new design without a soundhole: the 68 bytes Save writes.
 bool WriteDesign(const MatchResult& result, const QString& path) {
-  CVeskDoc doc;
-  double* fields[8] = {&doc.m_length, &doc.m_lowerBout, &doc.m_waist, &doc.m_upperBout,
-                       &doc.m_a3,     &doc.m_a4,        &doc.m_a5,    &doc.m_a6};
-  for (int j = 0; j < 8; ++j) *fields[j] = result.values[j];
-  doc.m_holeDefined = 0;
-  return SaveDesign(doc, path);
+  Design design;
+  design.shape = DesignShape::FromArray(result.values);
+  return SaveDesign(design, path);
 }
 
 }  // namespace

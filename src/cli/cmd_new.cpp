@@ -5,7 +5,6 @@
 
 #include "cli/cli_command.h"
 #include "cli/design_file.h"
-#include "document/veskdoc.h"
 
 namespace cli {
 
@@ -21,9 +20,7 @@ int RunNewCommand(const QStringList& args) {
     PrintError(QStringLiteral("new: missing -o FILE"));
     return kUsage;
   }
-  CVeskDoc doc;
-  doc.OnNewDocument();
-  return SaveDesign(doc, parser.value("o")) ? kOk : kFileError;
+  return SaveDesign(Design{}, parser.value("o")) ? kOk : kFileError;
 }
 
 }  // namespace cli

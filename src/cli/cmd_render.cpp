@@ -11,11 +11,13 @@
 #include <optional>
 
 #include "cli/cli_command.h"
+#include "cli/design_file.h"
 #include "cli/json_output.h"
 #include "document/veskdoc.h"
 #include "drawing/design_painter.h"
 #include "framework/atomic_file.h"
-#include "geometry/outline.h"
+#include "framework/error_text.h"
+#include "geometry/fit_shape.h"
 
 namespace cli {
 
@@ -55,18 +57,18 @@ bool SavePng(const QImage& image, const QString& path) {
   QString cause;
   if (!writer.write(image))
     cause = writer.errorString();
-  else
-    CommitWholeFile(path, buffer.data(), &cause);
+  else if (const Status saved = CommitWholeFile(path, buffer.data()); !saved)
+    cause = ErrorText(saved.error());
   if (cause.isEmpty()) return true;
   PrintError(QStringLiteral("%1: cannot be written: %2").arg(path, cause));
   return false;
 }
 
-JsonObject LayoutJson(const ViewLayout& layout) {
+JsonObject LayoutJson(const ViewLayout& layout, const FittedOutline& outline) {
   return JsonObject{
-      {"scale", layout.scale},     {"offsetX", layout.offsetX},
-      {"offsetY", layout.offsetY}, {"angleStep", AngleStep(layout.scale)},
-      {"fitValid", IsFitValid()},
+      {"scale", layout.scale},        {"offsetX", layout.offsetX},
+      {"offsetY", layout.offsetY},    {"angleStep", AngleStep(layout.scale, outline.SideLength(1.0))},
+      {"fitValid", outline.fitValid},
   };
 }
 
@@ -101,15 +103,13 @@ int RunRenderCommand(const QStringList& args) {
     return kUsage;
   }
 
+  const std::optional<OpenedDesign> opened = OpenDesign(files.value(0));
+  if (!opened) return kFileError;
+  const FittedOutline outline = FitOutline(opened->design.shape);
+  // The paint reads a document's fields, as the window's does.
   CVeskDoc doc;
-  doc.OnNewDocument();
-  if (!files.isEmpty()) {
-    QString error;
-    if (!doc.OnOpenDocument(files[0], &error)) {
-      PrintError(error);
-      return kFileError;
-    }
-  }
+  doc.SetDesign(opened->design);
+  doc.m_fitValid = outline.fitValid;
 
   ViewFlags flags;
   flags.vertical = parser.isSet("vertical") ? 1 : 0;
@@ -127,11 +127,11 @@ int RunRenderCommand(const QStringList& args) {
     }
   }
   ViewLayout layout;
-  PaintDesignInto(&image, &doc, flags, &layout);
+  PaintDesignInto(&image, &doc, outline, flags, &layout);
 
-  if (parser.isSet("layout-json")) PrintOut(JsonText(LayoutJson(layout)));
+  if (parser.isSet("layout-json")) PrintOut(JsonText(LayoutJson(layout, outline)));
   if (writePng && !SavePng(image, parser.value("output"))) return kFileError;
-  if (IsFitValid() == 0) {
+  if (!outline.Valid()) {
     PrintError(QStringLiteral("render: the design does not fit; the picture shows no outline"));
     return kFitFailed;
   }

@@ -2,14 +2,21 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
-class CVeskDoc;
+#include "document/design.h"
 
 namespace cli {
 
-// Opens path into doc (which refits it). On failure prints the reason naming the file.
-bool OpenDesign(CVeskDoc& doc, const QString& path);
-// Saves doc to path through the document's safe save. On failure prints the reason.
-bool SaveDesign(CVeskDoc& doc, const QString& path);
+struct OpenedDesign {
+  Design design;
+  QString title;  // the file's name, "Untitled" for a new design
+};
+
+// The design in path, or the new-design values when path is empty. On failure prints the reason
+// naming the file (after "COMMAND: " when command is given) and returns nullopt.
+std::optional<OpenedDesign> OpenDesign(const QString& path, const QString& command = {});
+// Saves design to path, replacing it only once the new file is whole. On failure prints the reason.
+bool SaveDesign(const Design& design, const QString& path);
 
 }  // namespace cli

@@ -1,63 +1,55 @@
-// The document report: one table of field names and members, so JSON and text cannot disagree.
+// The document report: one list of field names and values, so JSON and text cannot disagree.
 #include "cli/document_report.h"
 
+#include <utility>
+#include <vector>
+
 #include "cli/json_output.h"
-#include "document/veskdoc.h"
+#include "document/design.h"
 #include "geometry/number_text.h"
 
 namespace cli {
 
 namespace {
 
-struct LengthField {
-  const char* key;
-  double CVeskDoc::*member;
-};
+std::vector<std::pair<const char*, double>> Lengths(const Design& d) {
+  const DesignShape& s = d.shape;
+  return {{"length", s.length},
+          {"lowerBout", s.lowerBout},
+          {"waist", s.waist},
+          {"upperBout", s.upperBout},
+          {"a3", s.a3},
+          {"a4", s.a4},
+          {"a5", s.a5},
+          {"a6", s.a6},
+          {"holeDiameter", d.holeDiameter},
+          {"holePosition", d.holePosition},
+          {"scaleLength", d.scaleLength},
+          {"nutWidth", d.nutWidth},
+          {"fret12Width", d.fret12Width},
+          {"fret19Width", d.fret19Width}};
+}
 
-constexpr LengthField kLengths[] = {
-    {"length", &CVeskDoc::m_length},
-    {"lowerBout", &CVeskDoc::m_lowerBout},
-    {"waist", &CVeskDoc::m_waist},
-    {"upperBout", &CVeskDoc::m_upperBout},
-    {"a3", &CVeskDoc::m_a3},
-    {"a4", &CVeskDoc::m_a4},
-    {"a5", &CVeskDoc::m_a5},
-    {"a6", &CVeskDoc::m_a6},
-    {"holeDiameter", &CVeskDoc::m_holeDiameter},
-    {"holePosition", &CVeskDoc::m_holePosition},
-    {"scaleLength", &CVeskDoc::m_scaleLength},
-    {"nutWidth", &CVeskDoc::m_nutWidth},
-    {"fret12Width", &CVeskDoc::m_fret12Width},
-    {"fret19Width", &CVeskDoc::m_fret19Width},
-};
-
-struct IntField {
-  const char* key;
-  int32_t CVeskDoc::*member;
-};
-
-constexpr IntField kInts[] = {
-    {"fitValid", &CVeskDoc::m_fitValid},
-    {"holeDefined", &CVeskDoc::m_holeDefined},
-    {"jointFret", &CVeskDoc::m_jointFret},
-};
+std::vector<std::pair<const char*, int>> Integers(const Design& d, int fitValid) {
+  return {{"fitValid", fitValid}, {"holeDefined", d.holeDefined}, {"jointFret", d.jointFret}};
+}
 
 }  // namespace
 
-JsonObject DocumentJson(const CVeskDoc& doc) {
+JsonObject DocumentJson(const Design& design, int fitValid) {
   JsonObject o;
-  for (const LengthField& f : kLengths) o.push_back({QLatin1String(f.key), doc.*f.member});
-  for (const IntField& f : kInts) o.push_back({QLatin1String(f.key), doc.*f.member});
+  for (const auto& [key, value] : Lengths(design)) o.push_back({QLatin1String(key), value});
+  for (const auto& [key, value] : Integers(design, fitValid)) o.push_back({QLatin1String(key), value});
   return o;
 }
 
-QString DocumentSummary(const CVeskDoc& doc) {
+QString DocumentSummary(const Design& design, int fitValid) {
   QString text;
-  for (const LengthField& f : kLengths)
-    text += QStringLiteral("%1 = %2\n")
-                .arg(QLatin1String(f.key), QString::fromStdString(ShortestRoundTrip(doc.*f.member)));
-  for (const IntField& f : kInts)
-    text += QStringLiteral("%1 = %2\n").arg(QLatin1String(f.key)).arg(doc.*f.member);
+  for (const auto& [key, value] : Lengths(design))
+    text +=
+        QStringLiteral("%1 = %2\n").arg(QLatin1String(key), QString::fromStdString(ShortestRoundTrip(value)));
+  for (const auto& [key, value] : Integers(design, fitValid))
+    text += QStringLiteral("%1 = %2\n").arg(QLatin1String(key)).arg(value);
   return text;
 }
 

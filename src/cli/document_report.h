@@ -5,13 +5,13 @@
 
 #include "cli/json_output.h"
 
-class CVeskDoc;
+struct Design;
 
 namespace cli {
 
 // Keys length ... fret19Width, fitValid, holeDefined, jointFret; a length that is not finite is null.
-JsonObject DocumentJson(const CVeskDoc& doc);
+JsonObject DocumentJson(const Design& design, int fitValid);
 // One "key = value" line per field, in the same order, doubles in shortest round-trip form.
-QString DocumentSummary(const CVeskDoc& doc);
+QString DocumentSummary(const Design& design, int fitValid);
 
 }  // namespace cli

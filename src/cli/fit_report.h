@@ -1,23 +1,16 @@
-// Running one fit and describing what it left in the shape state, as JSON or as readable text.
+// Describing one fit, as JSON or as readable text.
 #pragma once
 
 #include <QString>
 
 #include "cli/json_output.h"
+#include "geometry/fitted_outline.h"
 
 namespace cli {
 
-struct FitInputs {
-  double length, lowerBout, waist, upperBout, a3, a4, a5, a6;
-};
-
-FitInputs DefaultFitInputs();
-
-// Runs FitShape once and returns its result (0 or -1).
-int RunFit(const FitInputs& in);
-
-// The shape state after a fit whose result was `result`.
-JsonObject FitJson(int result);
-QString FitSummary(int result);
+// Every figure read straight from the outline, so that the JSON reproduces it exactly; "result" is
+// 0 for a valid fit and -1 otherwise.
+JsonObject FitJson(const FittedOutline& outline);
+QString FitSummary(const FittedOutline& outline);
 
 }  // namespace cli

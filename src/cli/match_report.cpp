@@ -17,7 +17,7 @@ QString Shortest(double v) {
 
 JsonObject Values(const DesignValues& v) {
   JsonObject o;
-  for (int j = 0; j < 8; ++j) o.push_back({QLatin1String(kDesignValueNames[j]), v[j]});
+  for (int j = 0; j < 8; ++j) o.push_back({QLatin1String(kDesignShapeNames[j]), v[j]});
   return o;
 }
 
@@ -65,7 +65,7 @@ QString MatchSummary(const MatchResult& r, const MatchSource& s, const std::vect
   QString t = QStringLiteral("matched %1 points of %2 (%3)\n").arg(r.points.size()).arg(s.file, s.unit);
   if (!s.note.isEmpty()) t += QStringLiteral("note: %1\n").arg(s.note);
   for (int j = 0; j < 8; ++j)
-    t += QStringLiteral("%1 = %2\n").arg(QLatin1String(kDesignValueNames[j]), Shortest(r.values[j]));
+    t += QStringLiteral("%1 = %2\n").arg(QLatin1String(kDesignShapeNames[j]), Shortest(r.values[j]));
   t += QStringLiteral("rms = %1 %2\n").arg(r.rms, 0, 'g', 6).arg(s.unit);
   const PointMatch& worst = r.points[r.maxIndex];
   t += QStringLiteral("max distance = %1 %2 at %3: %4, %5\n")

@@ -4,7 +4,6 @@
 #include "document/design_defaults.h"
 #include "framework/vector_state.h"
 #include "geometry/fit_shape.h"
-#include "geometry/units.h"
 
 bool CVeskDoc::OnNewDocument() {
   if (!CDocument::OnNewDocument()) return false;
@@ -34,19 +33,12 @@ void CVeskDoc::Refit() {
   if (m_fitValid == 1) UpdateAllViews(nullptr, 0, nullptr);
 }
 
-std::array<double*, 14> CVeskDoc::Lengths() {
-  return {&m_length,       &m_lowerBout, &m_waist,       &m_upperBout,   &m_a3,
-          &m_a4,           &m_a5,        &m_a6,          &m_scaleLength, &m_holeDiameter,
-          &m_holePosition, &m_nutWidth,  &m_fret12Width, &m_fret19Width};
-}
-
 void CVeskDoc::OnInToCm() {
-  for (double* v : Lengths()) *v = *v * kCmPerInch;
+  SetDesign(DesignInCentimetres(ToDesign()));
   Refit();
 }
 
-// A true division, not a multiplication by the reciprocal.
 void CVeskDoc::OnCmToIn() {
-  for (double* v : Lengths()) *v = *v / kCmPerInch;
+  SetDesign(DesignInInches(ToDesign()));
   Refit();
 }

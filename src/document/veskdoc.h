@@ -6,12 +6,13 @@
 // block is saved and drawn only while m_holeDefined is set.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
 
+#include "document/design.h"
 #include "document/design_defaults.h"
 #include "framework/document.h"
+#include "geometry/design_shape.h"
 #include "geometry/fret_layout.h"
 
 class CVeskDoc : public CDocument {
@@ -21,16 +22,19 @@ class CVeskDoc : public CDocument {
   bool OnNewDocument() override;
   void Serialize(CArchive& ar) override;
 
-  // Edit > in->cm and cm->in: every length times or divided by 2.54, then a refit.
+  // Edit > in->cm and cm->in: every length times or divided by 2.54 (design.h), then a refit.
   void OnInToCm();
   void OnCmToIn();
   bool OnCmdMsg(int id, CmdMsg msg, CCmdUI* ui) override;  // veskdoc_commands.cpp
 
-  // The fingerboard fields as the fret layout takes them; the window and the templates both lay
-  // out their frets from this.
-  FretLayoutInput FretInput() const {
-    return {m_jointFret, m_scaleLength, m_holePosition, m_nutWidth, m_fret12Width};
-  }
+  // The fingerboard fields as the fret layout takes them; the window lays out its frets from this.
+  FretLayoutInput FretInput() const { return ToDesign().FretInput(); }
+
+  // The fields as values, for code beyond the window. SetDesign replaces every field but
+  // m_fitValid and does not refit.
+  DesignShape Shape() const { return {m_length, m_lowerBout, m_waist, m_upperBout, m_a3, m_a4, m_a5, m_a6}; }
+  Design ToDesign() const;
+  void SetDesign(const Design& design);
 
   // Until New or a load sets them, the fields hold the new-design values (unfitted), so that a file
   // opened into a fresh document without a soundhole block gets New's soundhole values.
@@ -60,12 +64,10 @@ class CVeskDoc : public CDocument {
  private:
   // Runs the fit on the eight shape values; on success the views repaint.
   void Refit();
-  // The fourteen lengths, in the order the unit conversion scales them.
-  std::array<double*, 14> Lengths();
 
   struct Snapshot {
-    std::array<double, 14> lengths;
-    int32_t fitValid, holeDefined, jointFret;
+    Design design;
+    int32_t fitValid;
   };
   std::optional<Snapshot> m_snapshot;  // only while a load runs
 };

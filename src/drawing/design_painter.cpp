@@ -6,8 +6,6 @@
 
 #include "document/veskdoc.h"
 #include "framework/dc.h"
-#include "geometry/outline.h"
-#include "geometry/side_length.h"
 
 namespace {
 constexpr COLORREF kWhite = RGB(255, 255, 255);
@@ -15,8 +13,9 @@ constexpr COLORREF kGridGrey = RGB(192, 192, 192);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 }  // namespace
 
-DesignPainter::DesignPainter(const CVeskDoc* doc, const ViewFlags& flags, const ViewLayout& layout)
-    : m_doc(doc), m_flags(flags), m_layout(layout) {}
+DesignPainter::DesignPainter(const CVeskDoc* doc, const FittedOutline& outline, const ViewFlags& flags,
+                             const ViewLayout& layout)
+    : m_doc(doc), m_outline(outline), m_flags(flags), m_layout(layout) {}
 
 void DesignPainter::Paint(CDC* pDC) {
   CRect client;
@@ -30,10 +29,10 @@ void DesignPainter::Paint(CDC* pDC) {
 }
 
 void DesignPainter::DrawDesign(CDC* pDC, const CRect& client, CPen* gridPen, CPen* outlinePen) {
-  if (IsFitValid() == 0 || m_doc == nullptr) return;
+  if (!m_outline.Valid() || m_doc == nullptr) return;
   if (!m_layout.Choose(client, *m_doc, m_flags.vertical)) return;
-  // The shape state does not change during a paint: one side length serves the step and the text.
-  const double sideLength = SideLength(1.0);
+  // The outline does not change during a paint: one side length serves the step and the text.
+  const double sideLength = m_outline.SideLength(1.0);
   const double step = AngleStep(m_layout.scale, sideLength);
 
   CPen* oldPen = pDC->SelectObject(gridPen);
@@ -55,20 +54,22 @@ void DesignPainter::Line(CDC* pDC, QPoint from, QPoint to) {
   pDC->LineTo(to.x(), to.y());
 }
 
-void PaintDesign(CDC* pDC, const CVeskDoc* doc, const ViewFlags& flags, ViewLayout* layout) {
-  DesignPainter painter(doc, flags, *layout);
+void PaintDesign(CDC* pDC, const CVeskDoc* doc, const FittedOutline& outline, const ViewFlags& flags,
+                 ViewLayout* layout) {
+  DesignPainter painter(doc, outline, flags, *layout);
   painter.Paint(pDC);
   *layout = painter.Layout();
 }
 
-void PaintDesignInto(QImage* image, const CVeskDoc* doc, const ViewFlags& flags, ViewLayout* layout) {
+void PaintDesignInto(QImage* image, const CVeskDoc* doc, const FittedOutline& outline, const ViewFlags& flags,
+                     ViewLayout* layout) {
   const CRect client(0, 0, image->width(), image->height());
   if (image->isNull()) {
     CDC dc(nullptr, client);
-    PaintDesign(&dc, doc, flags, layout);
+    PaintDesign(&dc, doc, outline, flags, layout);
     return;
   }
   QPainter painter(image);
   CDC dc(&painter, client);
-  PaintDesign(&dc, doc, flags, layout);
+  PaintDesign(&dc, doc, outline, flags, layout);
 }

@@ -1,5 +1,6 @@
-// vesk_drawing: the design's picture as a function of the document, the view's switches and a
-// device context, on QtGui alone; the window's view and vesk-cli render both paint through it.
+// vesk_drawing: the design's picture as a function of the document, its fitted outline, the view's
+// switches and a device context, on QtGui alone; the window's view (with its last fit) and vesk-cli
+// render (with its own) both paint through it.
 //
 // DesignPainter: one paint of the design. The white area, the one-unit grid, the outline with its
 // centreline, the fingerboard and soundhole, and the scale and data text; the steps live in
@@ -9,6 +10,7 @@
 #include <QPoint>
 
 #include "drawing/view_layout.h"
+#include "geometry/fitted_outline.h"
 
 class CDC;
 class CPen;
@@ -19,10 +21,12 @@ struct CRect;
 class DesignPainter {
  public:
   // layout is the one the previous paint chose; a paint that reaches the layout step replaces it.
-  DesignPainter(const CVeskDoc* doc, const ViewFlags& flags, const ViewLayout& layout);
+  // outline must outlive the painter.
+  DesignPainter(const CVeskDoc* doc, const FittedOutline& outline, const ViewFlags& flags,
+                const ViewLayout& layout);
 
-  // The whole client area of pDC. Draws the design only while the shape state holds a valid fit
-  // and the scale is at least 1; otherwise only the white area.
+  // The whole client area of pDC. Draws the design only while the outline is a valid fit and the
+  // scale is at least 1; otherwise only the white area.
   void Paint(CDC* pDC);
   const ViewLayout& Layout() const { return m_layout; }
 
@@ -43,7 +47,7 @@ class DesignPainter {
   void DrawCentreline(CDC* pDC) const;
   void DrawFingerboard(CDC* pDC) const;
   void DrawSoundhole(CDC* pDC) const;
-  // sideLength: SideLength(1.0), measured once per paint.
+  // sideLength: the outline's SideLength(1.0), measured once per paint.
   void DrawText(CDC* pDC, const CRect& client, double sideLength) const;
   void DrawDesign(CDC* pDC, const CRect& client, CPen* gridPen, CPen* outlinePen);
   // Window point of the outline at parameter t, in the current orientation.
@@ -54,13 +58,16 @@ class DesignPainter {
   static void Line(CDC* pDC, QPoint from, QPoint to);
 
   const CVeskDoc* m_doc;
+  const FittedOutline& m_outline;
   ViewFlags m_flags;
   ViewLayout m_layout;
 };
 
 // The paint as one call: paints pDC's client area and stores the layout the paint chose.
-void PaintDesign(CDC* pDC, const CVeskDoc* doc, const ViewFlags& flags, ViewLayout* layout);
+void PaintDesign(CDC* pDC, const CVeskDoc* doc, const FittedOutline& outline, const ViewFlags& flags,
+                 ViewLayout* layout);
 
 // PaintDesign with the image as the client area. An image without pixels still runs the paint,
 // on a device context that paints nothing.
-void PaintDesignInto(QImage* image, const CVeskDoc* doc, const ViewFlags& flags, ViewLayout* layout);
+void PaintDesignInto(QImage* image, const CVeskDoc* doc, const FittedOutline& outline, const ViewFlags& flags,
+                     ViewLayout* layout);

@@ -2,11 +2,10 @@
 // and its centreline.
 #include "drawing/design_painter.h"
 #include "framework/dc.h"
-#include "geometry/outline.h"
 
 QPoint DesignPainter::OutlinePoint(double t) const {
   double x, y;
-  OutlineXY(t, &x, &y);
+  m_outline.XY(t, &x, &y);
   if (m_flags.vertical == 0) return QPoint(m_layout.WindowX(x), m_layout.WindowY(-y));
   return QPoint(m_layout.WindowX(y), m_layout.WindowY(x));
 }

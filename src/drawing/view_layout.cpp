@@ -7,7 +7,6 @@
 #include "document/veskdoc.h"
 #include "drawing/saturate.h"
 #include "framework/rect.h"
-#include "geometry/side_length.h"
 
 namespace {
 constexpr int kMargin = 8;
@@ -44,10 +43,6 @@ int ViewLayout::WindowX(double v) const {
 
 int ViewLayout::WindowY(double v) const {
   return TruncateToInt(v * scale + offsetY);
-}
-
-double AngleStep(double scale) {
-  return AngleStep(scale, SideLength(1.0));
 }
 
 double AngleStep(double scale, double sideLength) {

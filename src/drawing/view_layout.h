@@ -27,7 +27,6 @@ struct ViewLayout {
   bool Choose(const CRect& client, const CVeskDoc& doc, int vertical);
 };
 
-// Outline parameter step for a scale: about one segment per pixel, at most 1 degree. The second
-// form takes SideLength(1.0) from a caller that already has it.
-double AngleStep(double scale);
+// Outline parameter step for a scale: about one segment per pixel, at most 1 degree; sideLength is
+// the outline's SideLength(1.0).
 double AngleStep(double scale, double sideLength);

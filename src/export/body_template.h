@@ -1,6 +1,5 @@
-// The body template's drawing model, built from a document and the fitted outline in the shape
-// state: OUTLINE, one layer per offset, CENTRELINE, SOUNDHOLE, FRETS and STATIONS, then CHECK and
-// TITLE.
+// The body template's drawing model, built from a design and its fitted outline: OUTLINE, one layer
+// per offset, CENTRELINE, SOUNDHOLE, FRETS and STATIONS, then CHECK and TITLE.
 #pragma once
 
 #include <QString>
@@ -8,8 +7,9 @@
 
 #include "export/export_model.h"
 #include "export/outline_polyline.h"
+#include "geometry/fitted_outline.h"
 
-class CVeskDoc;
+struct Design;
 
 // A parallel curve of the outline on a layer of its own: the mould, the inside of the sides, ...
 struct OffsetRequest {
@@ -30,5 +30,7 @@ struct ExportContent {
 // Offsets beyond this (either way) are refused as a slip of the keyboard.
 inline constexpr double kMaxOffsetMm = 1000.0;
 
-// Reads the document's fields and the shape state (which must hold the document's own fit).
-BuildResult BuildExportModel(const CVeskDoc& doc, const ExportContent& content);
+// outline is FitOutline of design.shape; an outline that is not Valid() gives a FitFailed error,
+// content that cannot be drawn (an offset's name or size, an absurd drawing) a Refused one.
+Result<BuiltModel> BuildExportModel(const Design& design, const FittedOutline& outline,
+                                    const ExportContent& content);

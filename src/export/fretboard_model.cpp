@@ -8,12 +8,8 @@ namespace {
 constexpr double kNumberHeightMm = 3.0;
 constexpr double kNumberGapMm = 2.0;
 
-Point2 ToPoint(BoardPoint p) {
-  return Point2{p.x, p.y};
-}
-
 Segment Across(const BoardLine& line) {
-  return Segment{ToPoint(line.bass), ToPoint(line.treble)};
+  return Segment{line.bass, line.treble};
 }
 
 // The fret's number under its treble end, beyond any extension.
@@ -58,7 +54,7 @@ ExportModel BuildFretboardModel(const FretboardDrawing& d, ExportUnit unit, cons
 
   Polyline board;
   board.closed = true;
-  for (const BoardPoint& p : BoardOutline(t)) board.points.push_back(ToPoint(p));
+  for (const Point2& p : BoardOutline(t)) board.points.push_back(p);
   m.AddLayer(QStringLiteral("BOARD"), Part::Outline).polylines.push_back(board);
 
   const double nutX = std::fmin(t.nut.bass.x, t.nut.treble.x);

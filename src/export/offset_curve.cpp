@@ -5,10 +5,10 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 
+#include "framework/error_text.h"
 #include "geometry/golden_section.h"
-#include "geometry/outline.h"
-#include "geometry/outline_derivative.h"
 
 namespace {
 
@@ -47,48 +47,43 @@ QString Mm(double v) {
 
 }  // namespace
 
-OutlineBends FindOutlineBends() {
+OutlineBends FindOutlineBends(const FittedOutline& outline) {
   OutlineBends b;
-  b.convexRadius = RadiusOf(Peak([](double t) { return OutlineCurvature(t); }, &b.convexAngle));
-  b.concaveRadius = RadiusOf(Peak([](double t) { return -OutlineCurvature(t); }, &b.concaveAngle));
+  b.convexRadius = RadiusOf(Peak([&](double t) { return outline.Curvature(t); }, &b.convexAngle));
+  b.concaveRadius = RadiusOf(Peak([&](double t) { return -outline.Curvature(t); }, &b.concaveAngle));
   return b;
 }
 
-Point2 OffsetPoint(double t, double d) {
-  const OutlineVector v = OutlineDerivative(t);
+Point2 OffsetPoint(const FittedOutline& outline, double t, double d) {
+  const Point2 v = outline.Derivative(t);
   const double speed = std::hypot(v.x, v.y);
-  return Point2{OutlineX(t) + d * (v.y / speed), OutlineY(t) + d * (-v.x / speed)};
+  return Point2{outline.X(t) + d * (v.y / speed), outline.Y(t) + d * (-v.x / speed)};
 }
 
-OffsetResult SampleOffset(double d, const OutlineBends& bends, double millimetresPerUnit,
-                          OutlineExtent extent, double tolerance) {
-  OffsetResult result;
+Result<Polyline> SampleOffset(const FittedOutline& outline, double d, const OutlineBends& bends,
+                              double millimetresPerUnit, OutlineExtent extent, double tolerance) {
+  const auto refuse = [](const QString& why) { return ErrorFrom(why, ErrorKind::Refused); };
   const double dMm = d * millimetresPerUnit;
-  if (d < 0.0 && -d >= bends.convexRadius) {
-    result.why = QStringLiteral(
-                     "an inward offset of %1 mm would fold over itself: the outline's smallest radius "
-                     "of curvature on a convex stretch is %2 mm (%3 mm from the neck end)")
-                     .arg(Mm(-dMm), Mm(bends.convexRadius * millimetresPerUnit),
-                          Mm(OutlineX(bends.convexAngle) * millimetresPerUnit));
-    return result;
-  }
-  if (d > 0.0 && d >= bends.concaveRadius) {
-    result.why = QStringLiteral(
-                     "an outward offset of %1 mm would fold over itself: the outline's smallest radius "
-                     "of curvature on the concave waist is %2 mm (%3 mm from the neck end)")
-                     .arg(Mm(dMm), Mm(bends.concaveRadius * millimetresPerUnit),
-                          Mm(OutlineX(bends.concaveAngle) * millimetresPerUnit));
-    return result;
-  }
+  if (d < 0.0 && -d >= bends.convexRadius)
+    return refuse(
+        QStringLiteral("an inward offset of %1 mm would fold over itself: the outline's smallest radius "
+                       "of curvature on a convex stretch is %2 mm (%3 mm from the neck end)")
+            .arg(Mm(-dMm), Mm(bends.convexRadius * millimetresPerUnit),
+                 Mm(outline.X(bends.convexAngle) * millimetresPerUnit)));
+  if (d > 0.0 && d >= bends.concaveRadius)
+    return refuse(
+        QStringLiteral("an outward offset of %1 mm would fold over itself: the outline's smallest radius "
+                       "of curvature on the concave waist is %2 mm (%3 mm from the neck end)")
+            .arg(Mm(dMm), Mm(bends.concaveRadius * millimetresPerUnit),
+                 Mm(outline.X(bends.concaveAngle) * millimetresPerUnit)));
   // Inward, the two halves must not cross: the upper half stays above the centreline.
   const int steps = static_cast<int>(180.0 / kScanStepDegrees);
   for (int i = 1; d < 0.0 && i < steps; ++i)
-    if (OffsetPoint(i * kScanStepDegrees, d).y < 0.0) {
-      result.why = QStringLiteral("an inward offset of %1 mm would cross the centreline").arg(Mm(-dMm));
-      return result;
-    }
-  result.line = SampleHalfCurve([d](double t) { return OffsetPoint(t, d); }, extent, tolerance);
-  if (!result.line)
-    result.why = QStringLiteral("the offset of %1 mm cannot be sampled within the tolerance").arg(Mm(dMm));
-  return result;
+    if (OffsetPoint(outline, i * kScanStepDegrees, d).y < 0.0)
+      return refuse(QStringLiteral("an inward offset of %1 mm would cross the centreline").arg(Mm(-dMm)));
+  std::optional<Polyline> line = SampleHalfCurve(
+      outline, [&](double t) { return OffsetPoint(outline, t, d); }, extent, tolerance);
+  if (!line)
+    return refuse(QStringLiteral("the offset of %1 mm cannot be sampled within the tolerance").arg(Mm(dMm)));
+  return *std::move(line);
 }

@@ -6,15 +6,13 @@
 #include <cmath>
 
 #include "export/adaptive_sampler.h"
-#include "geometry/outline.h"
-#include "geometry/shape_state.h"
 
 namespace {
 
-std::vector<double> OutlineBreaks() {
+std::vector<double> OutlineBreaks(const FittedOutline& outline) {
   std::vector<double> breaks{0.0, 180.0};
   for (int i = 0; i < 3; ++i) {
-    const double a = g_shapeState.extrema[i].angle;
+    const double a = outline.extrema[i].angle;
     if (std::isfinite(a) && a > 0.0 && a < 180.0) breaks.push_back(a);
   }
   std::sort(breaks.begin(), breaks.end());
@@ -35,13 +33,19 @@ void DropRepeats(Polyline& line) {
 
 }  // namespace
 
-std::optional<Polyline> SampleOutline(OutlineExtent extent, double tolerance) {
-  return SampleHalfCurve([](double t) { return Point2{OutlineX(t), OutlineY(t)}; }, extent, tolerance);
+std::optional<Polyline> SampleOutline(const FittedOutline& outline, OutlineExtent extent, double tolerance) {
+  return SampleHalfCurve(
+      outline,
+      [&](double t) {
+        return Point2{outline.X(t), outline.Y(t)};
+      },
+      extent, tolerance);
 }
 
-std::optional<Polyline> SampleHalfCurve(const std::function<Point2(double)>& curve, OutlineExtent extent,
+std::optional<Polyline> SampleHalfCurve(const FittedOutline& outline,
+                                        const std::function<Point2(double)>& curve, OutlineExtent extent,
                                         double tolerance) {
-  const auto samples = SampleCurve(curve, OutlineBreaks(), tolerance);
+  const auto samples = SampleCurve(curve, OutlineBreaks(outline), tolerance);
   if (!samples) return std::nullopt;
 
   Polyline line;

@@ -21,13 +21,14 @@ QString RoundedLength(double value) {
 QStringList TitleLines(const TitleInput& in) {
   const QString u = UnitName(in.unit);
   const auto len = [&](double v) { return RoundedLength(v) + ' ' + u; };
+  const DesignShape& s = in.shape;
   return {
       QStringLiteral("vesk design: %1").arg(in.fileName),
-      QStringLiteral("Length %1").arg(len(in.length)),
+      QStringLiteral("Length %1").arg(len(s.length)),
       QStringLiteral("Lower bout %1, waist %2, upper bout %3 (half-widths)")
-          .arg(len(in.lowerBout), len(in.waist), len(in.upperBout)),
+          .arg(len(s.lowerBout), len(s.waist), len(s.upperBout)),
       QStringLiteral("a3 %1, a4 %2, a5 %3, a6 %4")
-          .arg(RoundedLength(in.a3), RoundedLength(in.a4), RoundedLength(in.a5), RoundedLength(in.a6)),
+          .arg(RoundedLength(s.a3), RoundedLength(s.a4), RoundedLength(s.a5), RoundedLength(s.a6)),
       QStringLiteral("Side length %1").arg(len(in.sideLength)),
       QStringLiteral("Unit: %1").arg(u),
       QStringLiteral("Outline chord tolerance %1 mm").arg(ShortestNumber(kChordToleranceMm)),

@@ -5,11 +5,11 @@
 #include <QStringList>
 
 #include "export/export_units.h"
+#include "geometry/design_shape.h"
 
 struct TitleInput {
   QString fileName;  // the design's file name, "Untitled" for a new design
-  double length, lowerBout, waist, upperBout;
-  double a3, a4, a5, a6;
+  DesignShape shape;
   double sideLength;
   ExportUnit unit;
 };

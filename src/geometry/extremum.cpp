@@ -1,5 +1,5 @@
 // Extremum search by bracket narrowing (three evaluations per halving, nothing cached).
-#include "extremum.h"
+#include "geometry/extremum.h"
 
 double FindExtremum(AngleFunction f, double lo, double mid, double hi, int findMax) {
   for (;;) {

@@ -2,9 +2,8 @@
 // bracketed extremum refined to a width of 0.001 degree.
 #pragma once
 
-#include "shape_state.h"
-
-using AngleFunction = double (*)(double);
+#include "geometry/angle_function.h"
+#include "geometry/fitted_outline.h"
 
 // The abscissa of the maximum (findMax != 0) or minimum inside lo < mid < hi, mid halfway.
 double FindExtremum(AngleFunction f, double lo, double mid, double hi, int findMax);

@@ -5,11 +5,20 @@
 // and meets the three half-widths at its own bout maxima and waist minimum.
 #pragma once
 
-// 0 when the fit converged, -1 when it failed (errorText says why). Writes the shape state.
+#include "geometry/design_shape.h"
+#include "geometry/fitted_outline.h"
+
+// Fits the shape, starting from `start` (whose stored unknowns are the first pass's reference in
+// the convergence test; a default FittedOutline is the state at program start). The result's
+// fitValid says whether it converged, its errorText why not. Pure: reads and writes no global.
+FittedOutline FitOutline(const DesignShape& shape, FittedOutline start = {});
+
+// The design window's fit: FitOutline from and into g_shapeState. 0 when the fit converged, -1
+// when it failed (errorText says why).
 int FitShape(double length, double lowerBout, double waist, double upperBout, double a3, double a4, double a5,
              double a6);
 
-// Passes the last FitShape call ran, the failing one included.
+// Passes the window's last FitShape call ran, the failing one included.
 int LastFitPassCount();
 
 // Error texts of a failed fit.

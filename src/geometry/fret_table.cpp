@@ -6,10 +6,9 @@
 #include <cmath>
 
 #include "geometry/fretboard.h"
+#include "geometry/math_constants.h"
 
 namespace {
-
-constexpr double kPi = 3.14159265358979323846;
 
 bool Positive(double v) {
   return std::isfinite(v) && v > 0.0;
@@ -190,6 +189,6 @@ FretTable MakeFretTable(const FretTableInput& in) {
   return out;
 }
 
-std::vector<BoardPoint> BoardOutline(const FretTable& table) {
+std::vector<Point2> BoardOutline(const FretTable& table) {
   return {table.nut.bass, table.boardEnd.bass, table.boardEnd.treble, table.nut.treble};
 }

@@ -4,17 +4,15 @@
 
 #include <vector>
 
-// Model coordinates, in whatever unit the scale is in: x along the centreline towards the saddle, y
-// across it, the bass edge at y > 0. Every distance along an edge is measured parallel to the
-// centreline, as fret positions on a straight board are.
-struct BoardPoint {
-  double x = 0.0;
-  double y = 0.0;
-};
+#include "geometry/point2.h"
+
+// Board points are Point2 in model coordinates, in whatever unit the scale is in: x along the
+// centreline towards the saddle, y across it, the bass edge at y > 0. Every distance along an edge
+// is measured parallel to the centreline, as fret positions on a straight board are.
 
 // A straight line across the board, from its bass end to its treble end.
 struct BoardLine {
-  BoardPoint bass, treble;
+  Point2 bass, treble;
 };
 
 enum class BoardEndKind {
@@ -84,4 +82,4 @@ struct FretTable {
 FretTable MakeFretTable(const FretTableInput& in);
 
 // The board's straight outline: bass nut, bass end, treble end, treble nut.
-std::vector<BoardPoint> BoardOutline(const FretTable& table);
+std::vector<Point2> BoardOutline(const FretTable& table);

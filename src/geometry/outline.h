@@ -1,5 +1,5 @@
-// Evaluation of the fitted outline r(t) = a0 + a1 cos t + ... + a6 cos 6t, t in degrees,
-// x(t) = r(t) cos t + r(180), y(t) = r(t) sin t / S, all read from the shape state.
+// The design window's outline: the curve of its last fit (g_shapeState), r(t) = a0 + a1 cos t + ...
+// + a6 cos 6t, x(t) = r(t) cos t + r(180), y(t) = r(t) sin t / S, t in degrees.
 #pragma once
 
 double OutlineRadius(double t);

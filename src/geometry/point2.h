@@ -1,5 +1,5 @@
-// The one 2-D point of the geometry and of everything drawn from it, with the few distances all of
-// them measure.
+// The one 2-D point of the program: model coordinates (x along the body axis from the neck end, y
+// across it), a template's units, a picture's pixels, or a derivative's components.
 #pragma once
 
 struct Point2 {

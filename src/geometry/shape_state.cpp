@@ -1,4 +1,4 @@
 // Storage of the process-wide shape state.
-#include "shape_state.h"
+#include "geometry/shape_state.h"
 
 ShapeState g_shapeState;

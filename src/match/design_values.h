@@ -1,14 +1,9 @@
-// The eight values that fix a design's outline, in the order FitShape takes them, with the names
-// that `vesk-cli info --json` gives them.
+// The eight values that fix a design's outline, as the match's solver walks them: DesignShape's
+// ToArray order (length, lowerBout, waist, upperBout, a3, a4, a5, a6).
 #pragma once
 
 #include <array>
-#include <string_view>
 
-using DesignValues = std::array<double, 8>;  // length, lowerBout, waist, upperBout, a3, a4, a5, a6
+#include "geometry/design_shape.h"
 
-inline constexpr std::array<const char*, 8> kDesignValueNames = {"length", "lowerBout", "waist", "upperBout",
-                                                                 "a3",     "a4",        "a5",    "a6"};
-
-// Index of a name ("lowerBout"; the option spelling "lower-bout" too), or -1.
-int DesignValueIndex(std::string_view name);
+using DesignValues = std::array<double, 8>;

@@ -1,4 +1,4 @@
-// The candidate outline. The fit itself is FitShape's; this file only reads its result and
+// The candidate outline. The fit itself is FitOutline's; this file only reads its result and
 // differentiates the 4 x 4 system that produced it.
 #include "match/outline_model.h"
 
@@ -7,15 +7,6 @@
 #include <string_view>
 
 #include "geometry/fit_shape.h"
-#include "geometry/shape_state.h"
-
-int DesignValueIndex(std::string_view name) {
-  static constexpr const char* kOptionNames[8] = {"length", "lower-bout", "waist", "upper-bout",
-                                                  "a3",     "a4",         "a5",    "a6"};
-  for (int i = 0; i < 8; ++i)
-    if (name == kDesignValueNames[i] || name == kOptionNames[i]) return i;
-  return -1;
-}
 
 namespace {
 
@@ -31,8 +22,8 @@ bool IsBody(const DesignValues& v) {
 
 bool FitOutlineModel(const DesignValues& v, OutlineModel* m) {
   if (!IsBody(v)) return false;
-  if (FitShape(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]) != 0) return false;
-  const ShapeState& s = g_shapeState;
+  const FittedOutline s = FitOutline(DesignShape::FromArray(v));
+  if (!s.Valid()) return false;
   if (s.extrema[0].kind != 1 || s.extrema[1].kind != 0 || s.extrema[2].kind != 1) return false;
   const double u3 = s.fitSystem[3][4];  // the signed scale of the converged pass
   if (!(u3 > 0.0)) return false;

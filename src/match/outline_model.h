@@ -1,5 +1,5 @@
-// One candidate outline of the match: FitShape run on the eight values, its coefficients copied out
-// of the shape state, the curve and its derivatives in t (radians), and how the fitted a0, a1, a2
+// One candidate outline of the match: FitOutline run on the eight values, its coefficients copied
+// out, the curve and its derivatives in t (radians), and how the fitted a0, a1, a2
 // and vertical scale move with each of the eight values.
 #pragma once
 
@@ -16,7 +16,7 @@ struct OutlineModel {
   double sensitivity[4][8] = {};
 };
 
-// Runs FitShape (it writes the shape state). False when the fit fails or the outline is not a body:
+// Runs FitOutline. False when the fit fails or the outline is not a body:
 // a length or width that is not positive, a waist not below both bouts, or extrema that are not a
 // maximum, a minimum and a maximum.
 bool FitOutlineModel(const DesignValues& values, OutlineModel* model);

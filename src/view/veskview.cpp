@@ -3,6 +3,7 @@
 
 #include "document/veskdoc.h"
 #include "drawing/design_painter.h"
+#include "geometry/shape_state.h"
 
 CVeskView::CVeskView(QWidget* parent) : CView(parent) {}
 
@@ -14,7 +15,7 @@ CVeskDoc* CVeskView::GetDocument() const {
 
 void CVeskView::OnDraw(CDC* pDC) {
   ViewLayout layout = Layout();
-  PaintDesign(pDC, GetDocument(), Flags(), &layout);
+  PaintDesign(pDC, GetDocument(), g_shapeState, Flags(), &layout);
   m_scale = layout.scale;
   m_offsetX = layout.offsetX;
   m_offsetY = layout.offsetY;
@@ -33,9 +34,9 @@ int CVeskView::WindowY(double v) const {
 }
 
 double CVeskView::FretPosition(double n) const {
-  return DesignPainter(GetDocument(), Flags(), Layout()).FretPosition(n);
+  return DesignPainter(GetDocument(), g_shapeState, Flags(), Layout()).FretPosition(n);
 }
 
 double CVeskView::FingerboardWidth(double d) const {
-  return DesignPainter(GetDocument(), Flags(), Layout()).FingerboardWidth(d);
+  return DesignPainter(GetDocument(), g_shapeState, Flags(), Layout()).FingerboardWidth(d);
 }

@@ -9,6 +9,7 @@
 #include "dialogs/dialog_view_link.h"
 #include "drawing/view_layout.h"
 #include "framework/view.h"
+#include "geometry/side_length.h"
 
 class CCmdUI;
 class CDC;
@@ -48,7 +49,7 @@ class CVeskView : public CView, public CDialogViewLink {
   int WindowX(double v) const;
   int WindowY(double v) const;
   // Outline parameter step for a scale: about one segment per pixel, at most 1 degree.
-  double AngleStep(double scale) const { return ::AngleStep(scale); }
+  double AngleStep(double scale) const { return ::AngleStep(scale, SideLength(1.0)); }
 
   // The document's fret and fingerboard values through the shared fretboard functions; NaN
   // without a document.

@@ -19,8 +19,9 @@
 #include "cli/cmd_render.h"
 #include "common/file_size_limit.h"
 #include "common/test_files.h"
+#include "document/design.h"
 #include "document/veskdoc.h"
-#include "geometry/side_length.h"
+#include "geometry/fit_shape.h"
 #include "view/veskview.h"
 
 namespace {
@@ -86,7 +87,7 @@ TEST_F(RenderCommand, LayoutJsonInBothOrientations) {
   EXPECT_EQ(json["scale"].toDouble(), 16);
   EXPECT_EQ(json["offsetX"].toDouble(), 8.5);
   EXPECT_EQ(json["offsetY"].toDouble(), 448.5);
-  EXPECT_EQ(json["angleStep"].toDouble(), 180.0 / std::ceil(SideLength(1.0) * 16));
+  EXPECT_EQ(json["angleStep"].toDouble(), 180.0 / std::ceil(FitOutline(Design{}.shape).SideLength(1.0) * 16));
   EXPECT_EQ(json["fitValid"].toInt(), 1);
 
   ASSERT_EQ(Run({"--layout-json", "--vertical", "-o", Path("v.png")}), cli::kOk);

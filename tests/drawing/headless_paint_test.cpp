@@ -9,6 +9,7 @@
 #include "drawing/design_painter.h"
 #include "geometry/fit_shape.h"
 #include "geometry/outline.h"
+#include "geometry/shape_state.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ class HeadlessPaint : public ::testing::Test {
     image.fill(kUnpainted);
     ViewFlags flags;
     flags.vertical = vertical;
-    PaintDesignInto(&image, design, flags, layout);
+    PaintDesignInto(&image, design, g_shapeState, flags, layout);
     return image;
   }
 
@@ -71,7 +72,7 @@ TEST_F(HeadlessPaint, WithoutADocumentOrAFitOnlyTheWhiteAreaAndTheLayoutIsKept) 
 TEST_F(HeadlessPaint, AnImageWithoutPixelsStillRunsThePaint) {
   QImage empty;
   ViewLayout layout;
-  PaintDesignInto(&empty, &doc, ViewFlags{}, &layout);
+  PaintDesignInto(&empty, &doc, g_shapeState, ViewFlags{}, &layout);
   // Nothing fits into no pixels: the scale is below 1 and nothing is drawn.
   EXPECT_LT(layout.scale, 1.0);
 }

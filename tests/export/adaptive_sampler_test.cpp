@@ -100,7 +100,7 @@ TEST_F(FittedDefault, OutlineSamplesStayWithinTheTemplateTolerance) {
 }
 
 TEST_F(FittedDefault, WholeOutlineIsClosedSymmetricAndSpansTheMeasurements) {
-  const auto line = SampleOutline(OutlineExtent::Whole, 0.001);
+  const auto line = SampleOutline(g_shapeState, OutlineExtent::Whole, 0.001);
   ASSERT_TRUE(line);
   EXPECT_TRUE(line->closed);
   const auto& p = line->points;
@@ -123,7 +123,7 @@ TEST_F(FittedDefault, WholeOutlineIsClosedSymmetricAndSpansTheMeasurements) {
 }
 
 TEST_F(FittedDefault, HalfOutlineStaysOnOneSideAndClosesAlongTheCentreline) {
-  const auto line = SampleOutline(OutlineExtent::Half, 0.001);
+  const auto line = SampleOutline(g_shapeState, OutlineExtent::Half, 0.001);
   ASSERT_TRUE(line);
   EXPECT_TRUE(line->closed);
   EXPECT_NEAR(line->points.front().x, 49.0, 1e-9);

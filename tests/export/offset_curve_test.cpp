@@ -9,9 +9,10 @@
 #include <cmath>
 #include <string>
 
+#include "common/result_checks.h"
 #include "document/veskdoc.h"
 #include "geometry/outline.h"
-#include "geometry/outline_derivative.h"
+#include "geometry/shape_state.h"
 
 namespace {
 
@@ -59,7 +60,7 @@ void ExactAreaAndPerimeter(double* area, double* perimeter) {
   *perimeter = 0.0;
   for (int i = 0; i < n; ++i) {
     const double t = i * h;
-    const OutlineVector v = OutlineDerivative(t);
+    const Point2 v = g_shapeState.Derivative(t);
     *area += (OutlineX(t) * v.y - OutlineY(t) * v.x) / 2.0 * h;
     *perimeter += std::hypot(v.x, v.y) * h;
   }
@@ -86,18 +87,19 @@ class OffsetCurveTest : public ::testing::TestWithParam<OffsetCase> {
 TEST_P(OffsetCurveTest, VerticesLieAtTheDistanceAndTheAreaObeysSteiner) {
   const OffsetCase c = GetParam();
   const double d = c.mm / 10.0;
-  const OffsetResult r = SampleOffset(d, FindOutlineBends(), 10.0, c.extent, kTolCm);
-  ASSERT_TRUE(r.line) << r.why.toStdString();
-  ASSERT_TRUE(r.line->closed);
+  const Result<Polyline> r =
+      SampleOffset(g_shapeState, d, FindOutlineBends(g_shapeState), 10.0, c.extent, kTolCm);
+  ASSERT_TRUE(r.ok()) << r.error().message;
+  ASSERT_TRUE(r->closed);
   const bool half = c.extent == OutlineExtent::Half;
-  for (const Point2& p : r.line->points) {
+  for (const Point2& p : r->points) {
     if (half && p.y == 0.0) continue;  // the closing edge's ends lie on the centreline, not the curve
     EXPECT_NEAR(DistanceToOutline(p), std::fabs(d), 0.0005) << p.x << ", " << p.y;
   }
   double area = 0.0, perimeter = 0.0;
   ExactAreaAndPerimeter(&area, &perimeter);
   const double steiner = area + perimeter * d + kPi * d * d;
-  EXPECT_NEAR(PolygonArea(*r.line) * (half ? 2.0 : 1.0), steiner, perimeter * kTolCm);
+  EXPECT_NEAR(PolygonArea(*r) * (half ? 2.0 : 1.0), steiner, perimeter * kTolCm);
 }
 
 INSTANTIATE_TEST_SUITE_P(Offsets, OffsetCurveTest,
@@ -115,34 +117,33 @@ TEST(OffsetFoldTest, TheTightestBendsAreTheSmallestRadiiOfCurvature) {
   ASSERT_TRUE(doc.OnNewDocument());
   double convex = INFINITY, concave = INFINITY;
   for (double t = 0.0; t <= 180.0; t += 0.001) {
-    const double k = OutlineCurvature(t);
+    const double k = g_shapeState.Curvature(t);
     if (k > 0.0) convex = std::fmin(convex, 1.0 / k);
     if (k < 0.0) concave = std::fmin(concave, -1.0 / k);
   }
-  const OutlineBends b = FindOutlineBends();
+  const OutlineBends b = FindOutlineBends(g_shapeState);
   EXPECT_NEAR(b.convexRadius, convex, 1e-9 * convex);
   EXPECT_NEAR(b.concaveRadius, concave, 1e-9 * concave);
-  EXPECT_NEAR(1.0 / OutlineCurvature(b.convexAngle), b.convexRadius, 1e-12 * convex);
+  EXPECT_NEAR(1.0 / g_shapeState.Curvature(b.convexAngle), b.convexRadius, 1e-12 * convex);
 }
 
 TEST(OffsetFoldTest, OffsetsAtTheRadiusAreRefusedAndJustInsideItAreDrawn) {
   CVeskDoc doc;
   ASSERT_TRUE(doc.OnNewDocument());
-  const OutlineBends b = FindOutlineBends();
+  const OutlineBends b = FindOutlineBends(g_shapeState);
   const QString convexMm = QString::number(b.convexRadius * 10.0, 'f', 2);
   const QString concaveMm = QString::number(b.concaveRadius * 10.0, 'f', 2);
 
-  OffsetResult r = SampleOffset(-b.convexRadius, b, 10.0, OutlineExtent::Whole, kTolCm);
-  EXPECT_FALSE(r.line);
-  EXPECT_TRUE(r.why.contains(convexMm + " mm")) << r.why.toStdString();
-  r = SampleOffset(b.concaveRadius * 1.5, b, 10.0, OutlineExtent::Half, kTolCm);
-  EXPECT_FALSE(r.line);
-  EXPECT_TRUE(r.why.contains(concaveMm + " mm")) << r.why.toStdString();
+  QString why = MessageOf(SampleOffset(g_shapeState, -b.convexRadius, b, 10.0, OutlineExtent::Whole, kTolCm));
+  EXPECT_TRUE(why.contains(convexMm + " mm")) << why.toStdString();
+  why = MessageOf(SampleOffset(g_shapeState, b.concaveRadius * 1.5, b, 10.0, OutlineExtent::Half, kTolCm));
+  EXPECT_TRUE(why.contains(concaveMm + " mm")) << why.toStdString();
 
-  EXPECT_TRUE(SampleOffset(b.concaveRadius * 0.99, b, 10.0, OutlineExtent::Whole, kTolCm).line);
+  EXPECT_TRUE(SampleOffset(g_shapeState, b.concaveRadius * 0.99, b, 10.0, OutlineExtent::Whole, kTolCm).ok());
   // Just inside the convex radius an inward offset still meets itself across the waist.
-  r = SampleOffset(-b.convexRadius * 0.99, b, 10.0, OutlineExtent::Whole, kTolCm);
-  if (!r.line) {
-    EXPECT_TRUE(r.why.contains(QStringLiteral("centreline"))) << r.why.toStdString();
+  const Result<Polyline> r =
+      SampleOffset(g_shapeState, -b.convexRadius * 0.99, b, 10.0, OutlineExtent::Whole, kTolCm);
+  if (!r) {
+    EXPECT_TRUE(MessageOf(r).contains(QStringLiteral("centreline"))) << MessageOf(r).toStdString();
   }
 }

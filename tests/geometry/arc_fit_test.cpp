@@ -11,9 +11,6 @@
 
 #include "geometry/fit_shape.h"
 #include "geometry/math_constants.h"
-#include "geometry/outline.h"
-#include "geometry/outline_derivative.h"
-#include "shape_state_fixture.h"
 
 namespace {
 
@@ -126,27 +123,29 @@ const DesignRow kDesigns[] = {
     {"LargeA3toA6Inward", {49, 18.5, 12, 14, 0.6, -0.8, 0.5, -0.9}, 10.0, -2.0, 0},
 };
 
-class ArcFitDesignTest : public FreshShapeState, public ::testing::WithParamInterface<DesignRow> {
+class ArcFitDesignTest : public ::testing::TestWithParam<DesignRow> {
  protected:
   void SetUp() override {
-    FreshShapeState::SetUp();
     const double* v = GetParam().values;
-    ASSERT_EQ(FitShape(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]), 0);
+    m_outline = FitOutline(DesignShape{v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]});
+    ASSERT_TRUE(m_outline.Valid());
   }
 
   // The half from t = 0 to 180; the offset's tangent is the outline's, as a parallel curve's is.
-  static Curve Half(double mmPerUnit, double d) {
+  Curve Half(double mmPerUnit, double d) const {
+    const FittedOutline f = m_outline;
     Curve c;
     c.point = [=](double t) {
-      const OutlineVector v = OutlineDerivative(t);
+      const Point2 p = f.At(t), v = f.Derivative(t);
       const double speed = std::hypot(v.x, v.y);
-      return Point2{mmPerUnit * OutlineX(t) + d * v.y / speed, mmPerUnit * OutlineY(t) - d * v.x / speed};
+      return Point2{mmPerUnit * p.x + d * v.y / speed, mmPerUnit * p.y - d * v.x / speed};
     };
-    c.derivative = [](double t) { return Point2{OutlineDerivative(t).x, OutlineDerivative(t).y}; };
-    c.breaks = {0.0, g_shapeState.extrema[0].angle, g_shapeState.extrema[1].angle,
-                g_shapeState.extrema[2].angle, 180.0};
+    c.derivative = [=](double t) { return f.Derivative(t); };
+    c.breaks = {0.0, f.extrema[0].angle, f.extrema[1].angle, f.extrema[2].angle, 180.0};
     return c;
   }
+
+  FittedOutline m_outline;
 };
 
 }  // namespace

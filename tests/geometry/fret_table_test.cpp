@@ -121,7 +121,7 @@ TEST(FretTableTest, BoardEndDefaultsToWhereTheNextFretWouldStand) {
   ASSERT_EQ(t.status, FretTableStatus::kOk);
   EXPECT_NEAR(t.bassLength, static_cast<double>(ReferenceFromNut(650.0, 20)), 1e-12);
   EXPECT_EQ(t.boardEnd.bass.x, t.bassLength);
-  const std::vector<BoardPoint> outline = BoardOutline(t);
+  const std::vector<Point2> outline = BoardOutline(t);
   ASSERT_EQ(outline.size(), 4u);
   EXPECT_EQ(outline[0].x, 0.0);
   EXPECT_EQ(outline[1].x, t.bassLength);

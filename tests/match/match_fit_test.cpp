@@ -7,7 +7,7 @@
 #include <cmath>
 #include <random>
 
-#include "geometry/outline.h"
+#include "geometry/fit_shape.h"
 #include "geometry/shape_state.h"
 #include "match/outline_model.h"
 #include "match/point_checks.h"
@@ -152,15 +152,19 @@ TEST(MatchRefusedTest, AWaistAHairBelowTheUpperBoutIsReachedAroundCandidatesThat
   EXPECT_LT(r.values[2], r.values[3]);
 }
 
-TEST(MatchStateTest, TheShapeStateHoldsTheFitOfTheAnswer) {
+TEST(MatchStateTest, TheModelIsTheFitOfTheAnswerAndTheWindowsFitIsLeftAlone) {
   const DesignValues truth = TestDesigns()[2].values;
+  const ShapeState before = g_shapeState;
   const MatchResult r = MatchDesign(SampleOutline(truth, 40), MatchOptions{});
   ASSERT_TRUE(r.ok()) << r.error;
-  EXPECT_EQ(IsFitValid(), 1);
-  for (int k = 0; k < 7; ++k) EXPECT_EQ(g_shapeState.coeff[k], r.model.a[k]) << "a" << k;
-  EXPECT_EQ(g_shapeState.verticalScale, r.model.scale);
-  EXPECT_EQ(g_shapeState.coeff[3], r.values[4]);
-  EXPECT_NEAR(OutlineX(0.0), r.values[0], 1e-12 * r.values[0]);
+  const FittedOutline fit = FitOutline(DesignShape::FromArray(r.values));
+  ASSERT_TRUE(fit.Valid());
+  for (int k = 0; k < 7; ++k) EXPECT_EQ(fit.coeff[k], r.model.a[k]) << "a" << k;
+  EXPECT_EQ(fit.verticalScale, r.model.scale);
+  EXPECT_EQ(fit.coeff[3], r.values[4]);
+  EXPECT_NEAR(fit.X(0.0), r.values[0], 1e-12 * r.values[0]);
+  for (int k = 0; k < 7; ++k) EXPECT_EQ(g_shapeState.coeff[k], before.coeff[k]) << "a" << k;
+  EXPECT_EQ(g_shapeState.fitValid, before.fitValid);
 }
 
 TEST(MatchSidesTest, AWholeBodyTraceReportsEachSide) {

@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "geometry/fit_shape.h"
-#include "geometry/outline.h"
 
 void PrintTo(const TestDesign& d, std::ostream* os) {
   *os << d.name;
@@ -25,12 +24,12 @@ std::vector<TestDesign> TestDesigns() {
 }
 
 std::vector<MatchPoint> SampleOutline(const DesignValues& v, int n, bool bothSides) {
-  FitShape(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7]);
+  const FittedOutline outline = FitOutline(DesignShape::FromArray(v));
   std::vector<MatchPoint> points;
   for (int i = 0; i < n; ++i) {
     const double t = 180.0 * i / (n - 1);
-    points.push_back({OutlineX(t), OutlineY(t), i + 1});
-    if (bothSides && i > 0 && i < n - 1) points.push_back({OutlineX(t), -OutlineY(t), i + 1});
+    points.push_back({outline.X(t), outline.Y(t), i + 1});
+    if (bothSides && i > 0 && i < n - 1) points.push_back({outline.X(t), -outline.Y(t), i + 1});
   }
   return points;
 }

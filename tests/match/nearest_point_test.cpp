@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-#include "geometry/outline.h"
+#include "geometry/fit_shape.h"
 #include "match/outline_model.h"
 #include "match_samples.h"
 
@@ -18,9 +18,12 @@ class NearestPointTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(FitOutlineModel(TestDesigns()[0].values, &model)); }
 
-  // The distance found by walking OutlineX/OutlineY (degrees) finely and then narrowing.
+  static FittedOutline Outline() { return FitOutline(DesignShape::FromArray(TestDesigns()[0].values)); }
+
+  // The distance found by walking the geometry's outline (degrees) finely and then narrowing.
   static double BruteForceDistance(double px, double py) {
-    const auto d = [&](double t) { return std::hypot(OutlineX(t) - px, OutlineY(t) - py); };
+    const FittedOutline outline = Outline();
+    const auto d = [&](double t) { return std::hypot(outline.X(t) - px, outline.Y(t) - py); };
     double best = 0.0, bestD = INFINITY;
     for (int i = 0; i <= 18000; ++i) {
       const double t = i * 0.01;
@@ -71,13 +74,13 @@ TEST_F(NearestPointTest, TheMissIsPerpendicularToTheOutline) {
 
 TEST_F(NearestPointTest, PointsOnTheCentrelineMeetTheEnds) {
   const NearestPointFinder finder(model);
-  const NearestPoint tail = finder.Find(OutlineX(0.0) + 2.0, 0.0);
+  const NearestPoint tail = finder.Find(Outline().X(0.0) + 2.0, 0.0);
   EXPECT_EQ(tail.t, 0.0);
   EXPECT_NEAR(tail.distance, 2.0, 1e-13);
   const NearestPoint neck = finder.Find(-1.5, 0.0);
   EXPECT_NEAR(neck.t, kPi, 1e-15);
   EXPECT_NEAR(neck.distance, 1.5, 1e-13);
-  const NearestPoint inside = finder.Find(OutlineX(0.0) - 0.5, 0.0);
+  const NearestPoint inside = finder.Find(Outline().X(0.0) - 0.5, 0.0);
   EXPECT_NEAR(inside.distance, -0.5, 1e-13) << "inside the outline is negative";
 }
 

@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-#include "geometry/outline.h"
+#include "geometry/fit_shape.h"
 #include "match_samples.h"
 
 namespace {
@@ -18,11 +18,12 @@ class OutlineModelTest : public ::testing::TestWithParam<TestDesign> {};
 TEST_P(OutlineModelTest, TheCurveIsTheGeometrysOutline) {
   OutlineModel m;
   ASSERT_TRUE(FitOutlineModel(GetParam().values, &m));
+  const FittedOutline outline = FitOutline(DesignShape::FromArray(GetParam().values));
   for (double t = 0.0; t <= 180.0; t += 2.5) {
     CurvePoint c;
     EvaluateCurve(m, t * kPi / 180.0, &c);
-    EXPECT_NEAR(c.x, OutlineX(t), 1e-13 * GetParam().values[0]) << t;
-    EXPECT_NEAR(c.y, OutlineY(t), 1e-13 * GetParam().values[0]) << t;
+    EXPECT_NEAR(c.x, outline.X(t), 1e-13 * GetParam().values[0]) << t;
+    EXPECT_NEAR(c.y, outline.Y(t), 1e-13 * GetParam().values[0]) << t;
     // The derivatives in t against central differences of the curve itself.
     const double h = 1e-5;
     CurvePoint a, b;
@@ -57,8 +58,8 @@ TEST_P(OutlineModelTest, SensitivitiesMatchRefitsOfNearbyValues) {
       CurveSensitivity(m, c, dx, dy);
       // The refits may settle their bout angles a step of 0.0006 degree apart: a change of second
       // order in the widths, which the tolerance covers.
-      EXPECT_NEAR(dx[j], (cu.x - cd.x) / (2 * h), 2e-4) << kDesignValueNames[j] << " at " << t;
-      EXPECT_NEAR(dy[j], (cu.y - cd.y) / (2 * h), 2e-4) << kDesignValueNames[j] << " at " << t;
+      EXPECT_NEAR(dx[j], (cu.x - cd.x) / (2 * h), 2e-4) << kDesignShapeNames[j] << " at " << t;
+      EXPECT_NEAR(dy[j], (cu.y - cd.y) / (2 * h), 2e-4) << kDesignShapeNames[j] << " at " << t;
     }
   }
 }

@@ -1,12 +1,11 @@
 // The outline's derivatives and curvature against independent facts: central differences of the
 // curve itself, and the curvature of a circle and of an ellipse at its vertices.
-#include "geometry/outline_derivative.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <string>
 
+#include "geometry/fitted_outline.h"
 #include "geometry/outline.h"
 #include "shape_state_fixture.h"
 
@@ -47,12 +46,12 @@ TEST_P(OutlineDerivativeTest, MatchesCentralDifferencesOfTheCurve) {
         (-OutlineX(t + 2 * h) + 8 * OutlineX(t + h) - 8 * OutlineX(t - h) + OutlineX(t - 2 * h)) / (12 * h);
     const double dy =
         (-OutlineY(t + 2 * h) + 8 * OutlineY(t + h) - 8 * OutlineY(t - h) + OutlineY(t - 2 * h)) / (12 * h);
-    const OutlineVector d = OutlineDerivative(t);
+    const Point2 d = g_shapeState.Derivative(t);
     EXPECT_NEAR(d.x, dx, 1e-8) << "t " << t;
     EXPECT_NEAR(d.y, dy, 1e-8) << "t " << t;
 
-    const OutlineVector e = OutlineSecondDerivative(t);
-    const OutlineVector up = OutlineDerivative(t + h), down = OutlineDerivative(t - h);
+    const Point2 e = g_shapeState.SecondDerivative(t);
+    const Point2 up = g_shapeState.Derivative(t + h), down = g_shapeState.Derivative(t - h);
     EXPECT_NEAR(e.x, (up.x - down.x) / (2 * h), 1e-8) << "t " << t;
     EXPECT_NEAR(e.y, (up.y - down.y) / (2 * h), 1e-8) << "t " << t;
   }
@@ -66,7 +65,7 @@ TEST_P(OutlineDerivativeTest, CurvatureIsTheTurningOfTheTangentPerArcLength) {
     const double a1 = std::atan2(OutlineY(t + h) - OutlineY(t), OutlineX(t + h) - OutlineX(t));
     const double arc = std::hypot(OutlineX(t + h) - OutlineX(t - h), OutlineY(t + h) - OutlineY(t - h));
     const double k = std::remainder(a1 - a0, 2 * 3.141592653589793) / (arc / 2);
-    EXPECT_NEAR(OutlineCurvature(t), k, 1e-5 * (1.0 + std::fabs(k))) << "t " << t;
+    EXPECT_NEAR(g_shapeState.Curvature(t), k, 1e-5 * (1.0 + std::fabs(k))) << "t " << t;
   }
 }
 
@@ -79,16 +78,16 @@ using OutlineCurvatureTest = FreshShapeState;
 
 TEST_F(OutlineCurvatureTest, CircleAndEllipseVertices) {
   SetOutline({10.0}, 1.0);
-  for (double t : {0.0, 33.0, 90.0, 180.0, 271.0}) EXPECT_NEAR(OutlineCurvature(t), 0.1, 1e-15) << t;
+  for (double t : {0.0, 33.0, 90.0, 180.0, 271.0}) EXPECT_NEAR(g_shapeState.Curvature(t), 0.1, 1e-15) << t;
 
   // r = 10 stretched vertically by 1/S: an ellipse with semi-axes 10 along x and 10/S across.
   const double s = 0.8, a = 10.0, b = 10.0 / s;
   SetOutline({10.0}, s);
-  EXPECT_NEAR(OutlineCurvature(0.0), a / (b * b), 1e-15);
-  EXPECT_NEAR(OutlineCurvature(180.0), a / (b * b), 1e-15);
-  EXPECT_NEAR(OutlineCurvature(90.0), b / (a * a), 1e-15);
+  EXPECT_NEAR(g_shapeState.Curvature(0.0), a / (b * b), 1e-15);
+  EXPECT_NEAR(g_shapeState.Curvature(180.0), a / (b * b), 1e-15);
+  EXPECT_NEAR(g_shapeState.Curvature(90.0), b / (a * a), 1e-15);
   // The tail end moves straight up, the neck end straight down, at r per radian.
-  EXPECT_NEAR(OutlineDerivative(0.0).x, 0.0, 1e-15);
-  EXPECT_NEAR(OutlineDerivative(0.0).y, b * 3.141592653589793 / 180.0, 1e-15);
-  EXPECT_NEAR(OutlineDerivative(180.0).y, -b * 3.141592653589793 / 180.0, 1e-15);
+  EXPECT_NEAR(g_shapeState.Derivative(0.0).x, 0.0, 1e-15);
+  EXPECT_NEAR(g_shapeState.Derivative(0.0).y, b * 3.141592653589793 / 180.0, 1e-15);
+  EXPECT_NEAR(g_shapeState.Derivative(180.0).y, -b * 3.141592653589793 / 180.0, 1e-15);
 }
