@@ -78,6 +78,13 @@ class Reader {
     return true;
   }
 
+  bool Curves(CurveStyle* curves) const {
+    if (m_parser.isSet("dxf-curves") && !ParseCurveStyle(m_parser.value("dxf-curves"), curves))
+      return Fail(QStringLiteral("unknown curve style '%1' (use arcs or segments)")
+                      .arg(m_parser.value("dxf-curves")));
+    return true;
+  }
+
   bool Unit(ExportUnit* unit) const {
     if (m_parser.isSet("unit") && !ParseExportUnit(m_parser.value("unit"), unit))
       return Fail(QStringLiteral("unknown unit '%1' (use cm or in)").arg(m_parser.value("unit")));
@@ -104,13 +111,19 @@ void AddTemplateOptions(QCommandLineParser& parser) {
   parser.addOption({QStringLiteral("dxf-version"), QStringLiteral("12 or 2000"), QStringLiteral("version")});
   parser.addOption({QStringLiteral("dxf-unit"), QStringLiteral("mm (default) or in: the DXF file's unit"),
                     QStringLiteral("unit")});
+  parser.addOption(
+      {QStringLiteral("dxf-curves"),
+       QStringLiteral("arcs (default): the outline and offsets as tangent arcs, in every format; "
+                      "segments: as straight segments"),
+       QStringLiteral("style")});
 }
 
 bool ReadTemplateOptions(const QCommandLineParser& parser, const QString& command, const QString& outPath,
                          TemplateRequest* request) {
   const Reader read(parser, command);
   return read.Format(outPath, &request->output.format) && read.Unit(&request->unit) &&
-         read.Parts(&request->parts) && read.Paper(&request->output) && read.Dxf(&request->output.dxf);
+         read.Parts(&request->parts) && read.Paper(&request->output) && read.Dxf(&request->output.dxf) &&
+         read.Curves(&request->curves);
 }
 
 }  // namespace cli

@@ -233,10 +233,10 @@ std::optional<Step> Fitter::Try(const Node& start, Node end, StepKind kind) cons
   std::vector<ArcSpan> arcs;
   if (kind == StepKind::Arc) {
     arcs.push_back(ArcLeaving(start.end, end.end.p));
-    if (!(std::fabs(arcs[0].bulge) <= 1.0)) return std::nullopt;
+    if (!(Distance(start.end.p, end.end.p) > 0.0) || !(std::fabs(arcs[0].bulge) <= 1.0)) return std::nullopt;
     end.end.dir = Direction(ArcHeadingAt(arcs[0], 1.0));
   } else if (const ArcSpan one = ArcLeaving(start.end, end.end.p);
-             kind == StepKind::ClosingBiarc &&
+             kind == StepKind::ClosingBiarc && Distance(one.a, one.b) > 0.0 &&
              AngleGap(ArcHeadingAt(one, 1.0), Heading(end.end.dir)) <= kJointRadians) {
     // The curve is a circle (or a line) here: one arc arrives along its tangent already.
     arcs.push_back(one);
