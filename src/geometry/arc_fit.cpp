@@ -1,7 +1,8 @@
-// A greedy walk along the curve. From each vertex it takes the longer reach per arc of a single arc
-// (leaving along the chain's heading) and a biarc that arrives with a balanced heading, each made as
-// long as the tolerance allows by halving its parameter width; the curve's last span is a biarc
-// that arrives along the curve's own tangent.
+// A greedy walk along the curve. From each vertex it takes the longest biarc that fits and arrives
+// in a balanced heading (found by doubling, then halving, its parameter width), or a single arc
+// (leaving along the chain's heading) where one reaches as far: to the next break, or where the
+// biarc's joint lies so near an end that its second arc is a sliver. The curve's last span is a
+// biarc that arrives along the curve's own tangent, so a mirrored copy joins it tangentially.
 #include "geometry/arc_fit.h"
 
 #include <cmath>
@@ -283,18 +284,15 @@ std::optional<Step> Fitter::Longest(const Node& start, const Node& to, StepKind 
 }
 
 std::optional<Step> Fitter::NextStep(const Node& start, const Node& to, bool closing, double guess) const {
-  if (closing) {
-    if (auto last = Try(start, to, StepKind::ClosingBiarc)) return last;
-  }
   // Before the curve's end only a closing biarc may reach it: it alone arrives along the tangent.
   Node limit = to;
   if (closing) {
+    if (auto last = Try(start, to, StepKind::ClosingBiarc)) return last;
     const auto before = CurveNode(start.t + (1.0 - kWidthSearchShare) * (to.t - start.t));
     if (!before) return std::nullopt;
     limit = *before;
-  }
-  if (!closing) {
-    if (auto arc = Try(start, to, StepKind::Arc)) return arc;
+  } else if (auto arc = Try(start, to, StepKind::Arc)) {
+    return arc;
   }
   auto biarc = Longest(start, limit, StepKind::BalancedBiarc, guess);
   // A biarc whose joint lies near one end is one arc and a sliver: one arc alone is better.

@@ -4,7 +4,7 @@ C++ DXF reader, one object per layer; importSVG, one object per path) and writes
 The job comes as JSON in the file named by VESK_FREECAD_JOB: {"files": [PATH, ...], "result": PATH}.
 The result maps each file to its objects: name, label, edge count, how many edges are circular
 arcs, the number of wires its edges sort into, whether each is closed, the bounding box (mm) and
-points along the edges as FreeCAD's geometry has them (no farther than 1e-4 mm from any edge).
+points along the edges as FreeCAD's geometry has them (no farther than 1e-5 mm from any edge).
 Printing is no use: FreeCAD's progress output runs into the script's own lines.
 """
 import json
@@ -43,7 +43,7 @@ for path in job['files']:
             entry['objects'].append({
                 'name': o.Name, 'label': o.Label, 'edges': len(shape.Edges), 'wires': len(wires),
                 'arcs': sum(1 for e in shape.Edges if isinstance(e.Curve, Part.Circle)),
-                'points': [[p.x, p.y] for w in wires for p in w.discretize(Deflection=1e-4)],
+                'points': [[p.x, p.y] for w in wires for p in w.discretize(Deflection=1e-5)],
                 'closed': [w.isClosed() for w in wires],
                 'box': [box.XMin, box.YMin, box.XMax, box.YMax],
                 'vertex_box': [min(v.X for v in shape.Vertexes), min(v.Y for v in shape.Vertexes),
