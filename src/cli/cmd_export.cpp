@@ -1,6 +1,6 @@
 // vesk-cli export [FILE] -o OUT [--format svg|dxf|pdf] [--unit cm|in] [--half|--whole]
 //   [--soundhole|--no-soundhole] [--fingerboard] [--paper a4|letter] [--overlap MM] [--dxf-version 12|2000]
-//   [--dxf-unit mm|in] [--offset NAME=MM]... [--parts LIST]
+//   [--dxf-unit mm|in] [--dxf-curves arcs|segments] [--offset NAME=MM]... [--parts LIST]
 #include "cli/cmd_export.h"
 
 #include <QCommandLineParser>
@@ -64,6 +64,7 @@ Status ReadContent(const QCommandLineParser& parser, ExportRequest& req) {
     if (!s) return s;
   req.content.unit = req.tpl.unit;
   req.content.parts = req.tpl.parts;
+  req.content.curves = req.tpl.curves;
   req.content.extent = parser.isSet("half") ? OutlineExtent::Half : OutlineExtent::Whole;
   req.content.soundhole = !parser.isSet("no-soundhole");
   req.content.fingerboard = parser.isSet("fingerboard");

@@ -75,6 +75,12 @@ class Reader {
     return {};
   }
 
+  Status Curves(CurveStyle* curves) const {
+    if (m_parser.isSet("dxf-curves") && !ParseCurveStyle(m_parser.value("dxf-curves"), curves))
+      return UsageError("--dxf-curves", UnknownValue("curve style", m_parser.value("dxf-curves"), "arcs or segments"));
+    return {};
+  }
+
  private:
   const QCommandLineParser& m_parser;
 };
@@ -106,6 +112,11 @@ void AddTemplateOptions(QCommandLineParser& parser) {
   parser.addOption({QStringLiteral("dxf-version"), QStringLiteral("12 or 2000"), QStringLiteral("version")});
   parser.addOption({QStringLiteral("dxf-unit"), QStringLiteral("mm (default) or in: the DXF file's unit"),
                     QStringLiteral("unit")});
+  parser.addOption(
+      {QStringLiteral("dxf-curves"),
+       QStringLiteral("arcs (default): the outline and offsets as tangent arcs, in every format; "
+                      "segments: as straight segments"),
+       QStringLiteral("style")});
 }
 
 Result<TemplateRequest> ReadTemplateOptions(const QCommandLineParser& parser, const QString& outPath) {
@@ -115,7 +126,7 @@ Result<TemplateRequest> ReadTemplateOptions(const QCommandLineParser& parser, co
   if (!unit) return unit.error();
   request.unit = *unit;
   for (const Status& s : {read.Format(outPath, &request.output.format), read.Parts(&request.parts),
-                          read.Paper(&request.output), read.Dxf(&request.output.dxf)})
+                          read.Paper(&request.output), read.Dxf(&request.output.dxf), read.Curves(&request.curves)})
     if (!s) return s.error();
   return request;
 }
@@ -127,7 +138,7 @@ Status WriteTemplate(const QString& path, const RenderedTemplate& rendered, bool
 }
 
 Status NoTemplateOptions(const QCommandLineParser& parser) {
-  for (const char* name : {"format", "parts", "paper", "overlap", "dxf-version", "dxf-unit"})
+  for (const char* name : {"format", "parts", "paper", "overlap", "dxf-version", "dxf-unit", "dxf-curves"})
     if (parser.isSet(name))
       return UsageError(QStringLiteral("--") + name,
                         QStringLiteral("needs a template to write: give -o OUT"));

@@ -1,11 +1,12 @@
 // The options every command that writes a template shares: --format, --unit, --parts, --paper,
-// --overlap, --dxf-version and --dxf-unit, read into what the export writers take.
+// --overlap, --dxf-version, --dxf-unit and --dxf-curves, read into what the export writers take.
 #pragma once
 
 #include <QString>
 
 #include "export/export_layers.h"
 #include "export/export_units.h"
+#include "export/outline_polyline.h"
 #include "export/template_output.h"
 #include "geometry/result.h"
 
@@ -17,6 +18,7 @@ struct TemplateRequest {
   TemplateOutput output;
   ExportUnit unit = ExportUnit::Cm;
   PartSet parts = PartSet::All();
+  CurveStyle curves = CurveStyle::Arcs;  // for the commands that draw curves
 };
 
 // --unit cm|in: what a design's numbers (and a bare length) mean.

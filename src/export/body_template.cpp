@@ -9,6 +9,7 @@
 #include "export/offset_curve.h"
 #include "export/title_block.h"
 #include "framework/error_text.h"
+#include "geometry/arc_fit.h"
 
 namespace {
 
@@ -92,17 +93,27 @@ Status CheckOffset(const OffsetRequest& o, const std::vector<OffsetRequest>& ear
   return {};
 }
 
+QString ArcsFellBack(const QString& what) {
+  return QStringLiteral("%1 needs more than %2 arcs to stay within %3 mm; drawn as straight segments")
+      .arg(what)
+      .arg(kMaxFittedArcs)
+      .arg(kChordToleranceMm);
+}
+
 // Each offset on its own layer, or a refusal saying why one cannot be drawn.
-Status AddOffsets(const FittedOutline& outline, const ExportContent& content, ExportModel& m) {
+Status AddOffsets(const FittedOutline& outline, const ExportContent& content, BuiltModel& result) {
   if (content.offsets.empty()) return {};
+  ExportModel& m = result.model;
   const OutlineBends bends = FindOutlineBends(outline);
   std::vector<OffsetRequest> done;
   for (const OffsetRequest& o : content.offsets) {
     if (Status checked = CheckOffset(o, done); !checked) return checked;
-    const Result<Polyline> line = SampleOffset(outline, UnitsFromMillimetres(o.mm, m.unit), bends,
-                                               MillimetresPerUnit(m.unit), content.extent, m.toleranceUnits);
-    if (!line) return Refusal(QStringLiteral("offset %1: %2").arg(o.name, ErrorText(line.error())));
-    m.AddLayer(o.name, Part::Offsets).polylines.push_back(*line);
+    const Result<CurvePolyline> drawn =
+        DrawOffset(outline, UnitsFromMillimetres(o.mm, m.unit), bends, MillimetresPerUnit(m.unit),
+                   content.extent, content.curves, m.toleranceUnits);
+    if (!drawn) return Refusal(QStringLiteral("offset %1: %2").arg(o.name, ErrorText(drawn.error())));
+    if (drawn->arcsFellBack) result.notes << ArcsFellBack(QStringLiteral("offset %1").arg(o.name));
+    m.AddLayer(o.name, Part::Offsets).polylines.push_back(drawn->line);
     done.push_back(o);
   }
   return {};
@@ -180,13 +191,15 @@ QStringList BodyTitle(const Design& design, const FittedOutline& outline, const 
 
 // OUTLINE, the offsets and the CENTRELINE (a half template closes along the centreline; a
 // centreline over that edge would be cut twice).
-Status AddOutlineLayers(const FittedOutline& outline, const ExportContent& content, ExportModel& m,
+Status AddOutlineLayers(const FittedOutline& outline, const ExportContent& content, BuiltModel& result,
                         LineKeeper& lines) {
-  const auto polyline = SampleOutline(outline, content.extent, m.toleranceUnits);
-  if (!polyline)
+  ExportModel& m = result.model;
+  const auto drawn = DrawOutline(outline, content.extent, content.curves, m.toleranceUnits);
+  if (!drawn)
     return Refusal(QStringLiteral("the outline cannot be sampled within %1 mm").arg(kChordToleranceMm));
-  m.AddLayer(QStringLiteral("OUTLINE"), Part::Outline).polylines.push_back(*polyline);
-  if (Status added = AddOffsets(outline, content, m); !added) return added;
+  if (drawn->arcsFellBack) result.notes << ArcsFellBack(QStringLiteral("the outline"));
+  m.AddLayer(QStringLiteral("OUTLINE"), Part::Outline).polylines.push_back(drawn->line);
+  if (Status added = AddOffsets(outline, content, result); !added) return added;
   m.AddLayer(QStringLiteral("CENTRELINE"), Part::Centreline);
   if (content.extent == OutlineExtent::Whole)
     lines.Add(m.layers.back(), Segment{outline.At(0.0), outline.At(180.0)});
@@ -208,7 +221,7 @@ Result<BuiltModel> BuildExportModel(const Design& design, const FittedOutline& o
   ExportModel& m = result.model;
   m = NewExportModel(unit);
   LineKeeper lines(UnitsFromMillimetres(kZeroLengthMm, unit));
-  if (Status added = AddOutlineLayers(outline, content, m, lines); !added) return added.error();
+  if (Status added = AddOutlineLayers(outline, content, result, lines); !added) return added.error();
   if (Status added = AddSoundholeLayer(design, content, result, lines); !added) return added.error();
   AddFretsLayer(design, content, result, lines);
   AddStations(outline, content, m.AddLayer(QStringLiteral("STATIONS"), Part::Stations), lines, unit);

@@ -20,7 +20,8 @@ struct OffsetRequest {
 struct ExportContent {
   ExportUnit unit = ExportUnit::Cm;
   OutlineExtent extent = OutlineExtent::Whole;
-  bool soundhole = true;  // when the design has one
+  CurveStyle curves = CurveStyle::Arcs;  // of the outline and its offsets
+  bool soundhole = true;                 // when the design has one
   bool fingerboard = false;
   std::vector<OffsetRequest> offsets;
   PartSet parts = PartSet::All();

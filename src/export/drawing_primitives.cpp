@@ -1,4 +1,4 @@
-// Bounds and distances of the export's shapes.
+// Bounds of the export's shapes, and the spans of a polyline.
 #include "export/drawing_primitives.h"
 
 #include <algorithm>
@@ -23,23 +23,34 @@ void Bounds::Add(const Bounds& other) {
   Add(Point2{other.maxX, other.maxY});
 }
 
+void Bounds::Add(const Polyline& line) {
+  for (const Point2& p : line.points) Add(p);
+  if (!line.HasArcs()) return;
+  for (std::size_t i = 0; i < line.SpanCount(); ++i)
+    if (line.Bulge(i) != 0.0)
+      for (const Point2& p : ArcExtremePoints(line.Span(i))) Add(p);
+}
+
 bool Bounds::IsFinite() const {
   return std::isfinite(minX) && std::isfinite(minY) && std::isfinite(maxX) && std::isfinite(maxY) &&
          std::isfinite(maxX - minX) && std::isfinite(maxY - minY);
 }
 
-double Distance(Point2 a, Point2 b) {
-  return std::hypot(b.x - a.x, b.y - a.y);
+std::size_t Polyline::SpanCount() const {
+  if (points.size() < 2) return 0;
+  return closed ? points.size() : points.size() - 1;
 }
 
-double DistanceToSegment(Point2 p, Point2 a, Point2 b) {
-  const double dx = b.x - a.x, dy = b.y - a.y;
-  const double len2 = dx * dx + dy * dy;
-  if (!(len2 > 0.0)) return Distance(p, a);
-  const double s = std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / len2, 0.0, 1.0);
-  return Distance(p, Point2{a.x + s * dx, a.y + s * dy});
+ArcSpan Polyline::Span(std::size_t span) const {
+  return ArcSpan{points[span], points[(span + 1) % points.size()], Bulge(span)};
 }
 
-bool IsFinite(Point2 p) {
-  return std::isfinite(p.x) && std::isfinite(p.y);
+bool Polyline::HasArcs() const {
+  for (double b : bulges)
+    if (b != 0.0) return true;
+  return false;
+}
+
+bool DrawsStraight(const ArcSpan& span, double toleranceUnits) {
+  return !(0.5 * std::fabs(span.bulge) * Distance(span.a, span.b) >= 1e-3 * toleranceUnits);
 }

@@ -174,7 +174,9 @@ class DxfDrawing {
   void WritePolyline(const Polyline& line, const DL_Attributes& on) {
     m_dxf.writePolyline(m_dw,
                         DL_PolylineData(static_cast<int>(line.points.size()), 0, 0, line.closed ? 1 : 0), on);
-    for (const Point2& p : line.points) m_dxf.writeVertex(m_dw, DL_VertexData(X(p.x), X(p.y), 0.0, 0.0));
+    // Each vertex carries the bulge of the span that leaves it (R2000 LWPOLYLINE and R12 VERTEX alike).
+    for (std::size_t i = 0; i < line.points.size(); ++i)
+      m_dxf.writeVertex(m_dw, DL_VertexData(X(line.points[i].x), X(line.points[i].y), 0.0, line.Bulge(i)));
     m_dxf.writePolylineEnd(m_dw);
   }
 

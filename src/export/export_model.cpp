@@ -46,8 +46,7 @@ Bounds ExportModel::ShownBounds() const {
 
 Bounds LayerBounds(const DrawingLayer& layer, double textHeight) {
   Bounds b;
-  for (const Polyline& line : layer.polylines)
-    for (const Point2& p : line.points) b.Add(p);
+  for (const Polyline& line : layer.polylines) b.Add(line);
   for (const Circle& c : layer.circles) {
     b.Add(Point2{c.centre.x - c.radius, c.centre.y - c.radius});
     b.Add(Point2{c.centre.x + c.radius, c.centre.y + c.radius});

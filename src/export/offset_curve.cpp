@@ -60,8 +60,9 @@ Point2 OffsetPoint(const FittedOutline& outline, double t, double d) {
   return Point2{outline.X(t) + d * (v.y / speed), outline.Y(t) + d * (-v.x / speed)};
 }
 
-Result<Polyline> SampleOffset(const FittedOutline& outline, double d, const OutlineBends& bends,
-                              double millimetresPerUnit, OutlineExtent extent, double tolerance) {
+Result<CurvePolyline> DrawOffset(const FittedOutline& outline, double d, const OutlineBends& bends,
+                                 double millimetresPerUnit, OutlineExtent extent, CurveStyle style,
+                                 double tolerance) {
   const auto refuse = [](const QString& why) { return ErrorFrom(why, ErrorKind::Refused); };
   const double dMm = d * millimetresPerUnit;
   if (d < 0.0 && -d >= bends.convexRadius)
@@ -81,8 +82,10 @@ Result<Polyline> SampleOffset(const FittedOutline& outline, double d, const Outl
   for (int i = 1; d < 0.0 && i < steps; ++i)
     if (OffsetPoint(outline, i * kScanStepDegrees, d).y < 0.0)
       return refuse(QStringLiteral("an inward offset of %1 mm would cross the centreline").arg(Mm(-dMm)));
-  std::optional<Polyline> line = SampleHalfCurve(
-      outline, [&](double t) { return OffsetPoint(outline, t, d); }, extent, tolerance);
+  // Where the offset does not fold over, its tangent runs along the outline's.
+  std::optional<CurvePolyline> line = DrawHalfCurve(
+      outline, [&](double t) { return OffsetPoint(outline, t, d); },
+      [&](double t) { return outline.Derivative(t); }, extent, style, tolerance);
   if (!line)
     return refuse(QStringLiteral("the offset of %1 mm cannot be sampled within the tolerance").arg(Mm(dMm)));
   return *std::move(line);

@@ -22,9 +22,10 @@ OutlineBends FindOutlineBends(const FittedOutline& outline);
 Point2 OffsetPoint(const FittedOutline& outline, double t, double d);
 
 // The closed polyline within tolerance of the parallel curve (the whole body, or the half closed
-// along the centreline), or a refusal saying why it cannot be drawn: it would fold over itself
-// where the outline bends tighter than |d| (the message gives that radius in mm), or an inward
-// offset would cross the centreline. bends is FindOutlineBends() of the same outline, found once
-// for all its offsets.
-Result<Polyline> SampleOffset(const FittedOutline& outline, double d, const OutlineBends& bends,
-                              double millimetresPerUnit, OutlineExtent extent, double tolerance);
+// along the centreline) in the given style, or a refusal saying why it cannot be drawn: it would
+// fold over itself where the outline bends tighter than |d| (the message gives that radius in mm),
+// or an inward offset would cross the centreline. bends is FindOutlineBends() of the same outline,
+// found once for all its offsets.
+Result<CurvePolyline> DrawOffset(const FittedOutline& outline, double d, const OutlineBends& bends,
+                                 double millimetresPerUnit, OutlineExtent extent, CurveStyle style,
+                                 double tolerance);

@@ -6,19 +6,9 @@
 #include <cmath>
 
 #include "export/adaptive_sampler.h"
+#include "export/outline_arcs.h"
 
 namespace {
-
-std::vector<double> OutlineBreaks(const FittedOutline& outline) {
-  std::vector<double> breaks{0.0, 180.0};
-  for (int i = 0; i < 3; ++i) {
-    const double a = outline.extrema[i].angle;
-    if (std::isfinite(a) && a > 0.0 && a < 180.0) breaks.push_back(a);
-  }
-  std::sort(breaks.begin(), breaks.end());
-  breaks.erase(std::unique(breaks.begin(), breaks.end()), breaks.end());
-  return breaks;
-}
 
 // Drops vertices that repeat their predecessor (and a last vertex that repeats the first), so no
 // chord has zero length.
@@ -32,6 +22,29 @@ void DropRepeats(Polyline& line) {
 }
 
 }  // namespace
+
+bool ParseCurveStyle(const QString& text, CurveStyle* style) {
+  if (text == QLatin1String("arcs")) {
+    *style = CurveStyle::Arcs;
+    return true;
+  }
+  if (text == QLatin1String("segments")) {
+    *style = CurveStyle::Segments;
+    return true;
+  }
+  return false;
+}
+
+std::vector<double> OutlineBreaks(const FittedOutline& outline) {
+  std::vector<double> breaks{0.0, 180.0};
+  for (int i = 0; i < 3; ++i) {
+    const double a = outline.extrema[i].angle;
+    if (std::isfinite(a) && a > 0.0 && a < 180.0) breaks.push_back(a);
+  }
+  std::sort(breaks.begin(), breaks.end());
+  breaks.erase(std::unique(breaks.begin(), breaks.end()), breaks.end());
+  return breaks;
+}
 
 std::optional<Polyline> SampleOutline(const FittedOutline& outline, OutlineExtent extent, double tolerance) {
   return SampleHalfCurve(
@@ -59,4 +72,32 @@ std::optional<Polyline> SampleHalfCurve(const FittedOutline& outline,
   DropRepeats(line);
   if (line.points.size() < 3) return std::nullopt;
   return line;
+}
+
+std::optional<CurvePolyline> DrawHalfCurve(const FittedOutline& outline,
+                                           const std::function<Point2(double)>& point,
+                                           const std::function<Point2(double)>& derivative,
+                                           OutlineExtent extent, CurveStyle style, double tolerance) {
+  CurvePolyline out;
+  if (style == CurveStyle::Arcs) {
+    if (auto arcs = FitHalfCurveArcs(outline, point, derivative, extent, tolerance)) {
+      out.line = *std::move(arcs);
+      return out;
+    }
+    out.arcsFellBack = true;
+  }
+  auto segments = SampleHalfCurve(outline, point, extent, tolerance);
+  if (!segments) return std::nullopt;
+  out.line = *std::move(segments);
+  return out;
+}
+
+std::optional<CurvePolyline> DrawOutline(const FittedOutline& outline, OutlineExtent extent, CurveStyle style,
+                                         double tolerance) {
+  return DrawHalfCurve(
+      outline,
+      [&](double t) {
+        return Point2{outline.X(t), outline.Y(t)};
+      },
+      [&](double t) { return outline.Derivative(t); }, extent, style, tolerance);
 }

@@ -63,14 +63,26 @@ class SvgLayers {
 
   void Path(const Polyline& line, const QString& id) {
     if (line.points.empty()) return;
-    QString d;
-    for (std::size_t i = 0; i < line.points.size(); ++i)
-      d += (i == 0 ? QStringLiteral("M") : QStringLiteral(" L")) + Num(line.points[i].x) + ',' +
-           NumY(line.points[i].y);
+    QString d = QStringLiteral("M") + Num(line.points[0].x) + ',' + NumY(line.points[0].y);
+    for (std::size_t i = 0; i + 1 < line.points.size(); ++i) d += Span(line.Span(i));
+    // A closing arc is drawn out to the first point; Z then closes on it.
+    if (line.closed && line.Bulge(line.points.size() - 1) != 0.0)
+      d += Span(line.Span(line.points.size() - 1));
     if (line.closed) d += QStringLiteral(" Z");
     m_xml.writeEmptyElement(QStringLiteral("path"));
     m_xml.writeAttribute(QStringLiteral("id"), id);
     m_xml.writeAttribute(QStringLiteral("d"), d);
+  }
+
+  // A straight span, or an arc: radius chord (1 + b^2) / 4|b|, the large-arc flag past a half turn,
+  // and the sweep flag for a clockwise turn in the model (anticlockwise once y runs down).
+  QString Span(const ArcSpan& s) const {
+    const QString end = Num(s.b.x) + ',' + NumY(s.b.y);
+    if (DrawsStraight(s, m_model.toleranceUnits)) return QStringLiteral(" L") + end;
+    const double b = std::fabs(s.bulge), radius = Distance(s.a, s.b) * (1.0 + b * b) / (4.0 * b);
+    const QString large = b > 1.0 ? QStringLiteral("1") : QStringLiteral("0");
+    const QString sweep = s.bulge > 0.0 ? QStringLiteral("0") : QStringLiteral("1");
+    return QStringLiteral(" A%1,%1 0 %2,%3 ").arg(Num(radius), large, sweep) + end;
   }
 
   void Lines(const std::vector<Segment>& lines) {
@@ -119,6 +131,13 @@ double OnSheetGrid(double v) {
   return std::round(v * 1e6) / 1e6;
 }
 
+bool HasArcs(const ExportModel& m) {
+  for (const DrawingLayer& layer : m.layers)
+    for (const Polyline& line : layer.polylines)
+      if (line.HasArcs()) return true;
+  return false;
+}
+
 void WriteRoot(QXmlStreamWriter& xml, const ExportModel& m) {
   const double margin = UnitsFromMillimetres(kSheetMarginMm, m.unit);
   const Bounds all = m.ShownBounds();
@@ -136,8 +155,9 @@ void WriteRoot(QXmlStreamWriter& xml, const ExportModel& m) {
   xml.writeTextElement(
       QStringLiteral("desc"),
       QStringLiteral("True-scale template; all numbers in %1 (viewBox units). The outline is "
-                     "a polyline within %2 mm of the fitted curve.")
-          .arg(unit, Num(kChordToleranceMm)));
+                     "%2 within %3 mm of the fitted curve.")
+          .arg(unit, HasArcs(m) ? QStringLiteral("drawn with tangent arcs") : QStringLiteral("a polyline"),
+               Num(kChordToleranceMm)));
 }
 
 }  // namespace

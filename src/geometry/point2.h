@@ -6,3 +6,8 @@ struct Point2 {
   double x = 0.0;
   double y = 0.0;
 };
+
+double Distance(Point2 a, Point2 b);
+// Distance from p to the closed segment [a, b] (to a itself when a and b coincide).
+double DistanceToSegment(Point2 p, Point2 a, Point2 b);
+bool IsFinite(Point2 p);

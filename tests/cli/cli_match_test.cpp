@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstring>
 #include <map>
+#include <utility>
 
 #include "match_cli_files.h"
 #include "run_cli.h"
@@ -116,14 +117,18 @@ TEST_F(MatchFilesTest, TheTextReportNamesTheValuesTheWorstPointAndTheSolver) {
 TEST_F(MatchFilesTest, VesksOwnDxfExportIsMatchedOnItsOutlineLayer) {
   const QString design = dir.filePath("new.design");
   ASSERT_EQ(RunCli({"new", "-o", design}).exitCode, 0);
-  const QString dxf = dir.filePath("new.dxf");
-  ASSERT_EQ(RunCli({"export", design, "--format", "dxf", "-o", dxf}).exitCode, 0);
-  const CliResult r = RunCli({"match", dxf, "--layer", "OUTLINE", "--json"});
-  ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
-  const QJsonObject json = r.Json();
-  for (int j = 0; j < 8; ++j)
-    EXPECT_NEAR(json.value(kNames[j]).toDouble(), kNewDesign[j], 1e-8 * 49) << kNames[j];
-  EXPECT_TRUE(json.contains("sides")) << "the export draws the whole body";
+  // The match reads a polyline's vertices: the segments' lie on the curve, the arcs' within 0.01 mm
+  // (0.001 cm) of it, which bounds how far the fitted values can move.
+  for (const auto& [curves, tolerance] : {std::pair{"segments", 1e-8 * 49}, std::pair{"arcs", 1e-3}}) {
+    const QString dxf = dir.filePath(QStringLiteral("new-%1.dxf").arg(curves));
+    ASSERT_EQ(RunCli({"export", design, "--format", "dxf", "--dxf-curves", curves, "-o", dxf}).exitCode, 0);
+    const CliResult r = RunCli({"match", dxf, "--layer", "OUTLINE", "--json"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QJsonObject json = r.Json();
+    for (int j = 0; j < 8; ++j)
+      EXPECT_NEAR(json.value(kNames[j]).toDouble(), kNewDesign[j], tolerance) << curves << " " << kNames[j];
+    EXPECT_TRUE(json.contains("sides")) << "the export draws the whole body";
+  }
 }
 
 TEST_F(MatchFilesTest, TheOverlayHasTheSizeItSaysAsRsvgRendersIt) {

@@ -2,11 +2,14 @@
 
 Usage: check_dxf.py FILE --version AC1009|AC1015 --unit cm|in --length L --half-width H
                     [--dxf-unit mm|in] [--half] [--hole X R] [--frets N] [--tol T]
-                    [--curve A0 .. A6 S --offset NAME MM [--offset ...]] [--parts LIST]
+                    [--curve A0 .. A6 S [--offset NAME MM ...] [--arcs [--max-vertices N]]] [--parts LIST]
 Lengths are in the design's unit (--unit); the file is expected in --dxf-unit (mm by default).
-With --curve (the fitted coefficients and vertical scale), each offset layer is checked against the
-curve itself: one closed polyline whose vertices lie |d| from the curve, enclosing the area that
-Steiner's formula A + L d + pi d^2 gives for the curve's own area A and perimeter L.
+With --curve (the fitted coefficients and vertical scale), the outline and each offset layer are
+checked against the exact curve (the parallel curve at MM for an offset): one closed polyline which,
+as ezdxf reads it (bulges as arcs), lies within 0.01 mm of the curve both ways and encloses the area
+that Steiner's formula A + L d + pi d^2 gives for the curve's own area A and perimeter L. With --arcs
+the polylines must be tangent arcs (joints within 0.05 degrees; the outline at most --max-vertices
+vertices); without it, straight segments.
 Prints one line per failed check and exits 1 if any failed.
 """
 import argparse
@@ -16,40 +19,23 @@ import sys
 import ezdxf
 import numpy as np
 from ezdxf import bbox as ezbbox
+from ezdxf import path as ezpath
 from checks import check, report
+import exact_curve
 
 LAYERS = ['OUTLINE', 'CENTRELINE', 'SOUNDHOLE', 'FRETS', 'STATIONS', 'CHECK', 'TITLE']
 PART_LAYERS = {'outline': ['OUTLINE'], 'centreline': ['CENTRELINE'], 'soundhole': ['SOUNDHOLE'], 'frets': ['FRETS'],
                'stations': ['STATIONS'], 'check': ['CHECK'], 'title': ['TITLE'], 'offsets': []}
 
 
-def curve(coeff, scale, t_degrees):
-    """The fitted outline at angles t (degrees), in the design's unit."""
-    u = np.asarray(t_degrees) * math.pi / 180.0
-    r = sum(coeff[k] * np.cos(k * u) for k in range(7))
-    shift = sum(coeff[k] * (-1) ** k for k in range(7))
-    return np.cos(u) * r + shift, np.sin(u) * r / scale
-
-
 def area_and_perimeter(coeff, scale):
     """The closed curve's area and perimeter from fine chords, Richardson-extrapolated (error ~ h^4)."""
     def chords(n):
-        x, y = curve(coeff, scale, np.linspace(0.0, 360.0, n + 1))
+        x, y = exact_curve.outline(coeff, scale, np.linspace(0.0, 360.0, n + 1)).T
         area = 0.5 * np.sum(x[:-1] * y[1:] - x[1:] * y[:-1])
         return area, np.sum(np.hypot(np.diff(x), np.diff(y)))
     (a1, l1), (a2, l2) = chords(20000), chords(40000)
     return (4 * a2 - a1) / 3, (4 * l2 - l1) / 3
-
-
-def distances_to_curve(points, coeff, scale):
-    """Distance of each point (mirrored into the upper half) to the curve, by a 0.005 degree grid."""
-    gx, gy = curve(coeff, scale, np.linspace(0.0, 180.0, 36001))
-    out = []
-    for chunk in np.array_split(np.asarray(points), max(1, len(points) // 100)):
-        dx = chunk[:, :1] - gx[None, :]
-        dy = np.abs(chunk[:, 1:2]) - gy[None, :]
-        out.extend(np.sqrt(dx * dx + dy * dy).min(axis=1))
-    return np.array(out)
 
 
 def shoelace(points):
@@ -61,6 +47,46 @@ def polyline_points(e):
     if e.dxftype() == 'LWPOLYLINE':
         return [(p[0], p[1]) for p in e.get_points('xy')]
     return [(v.dxf.location.x, v.dxf.location.y) for v in e.vertices]
+
+
+def polyline_bulges(e):
+    if e.dxftype() == 'LWPOLYLINE':
+        return [p[2] for p in e.get_points('xyb')]
+    return [v.dxf.bulge for v in e.vertices]
+
+
+def drawn_points(e, flat):
+    """The polyline as ezdxf draws it, arcs included, as points within flat of it."""
+    return np.array([(v.x, v.y) for v in ezpath.make_path(e).flattening(flat)])
+
+
+def check_curve(name, e, a, coeff, scale, d, per_design, area, perimeter):
+    """One closed polyline against the exact curve at distance d (design units): both ways within
+    0.01 mm, Steiner's area, and tangent arcs or straight segments as asked."""
+    mm = 10.0 if a.unit == 'cm' else 25.4  # per design unit
+    # A half's closing edge is straight, so its only points are its ends, which lie on the curve.
+    pts = drawn_points(e, 1e-6 * per_design) / per_design
+    t = np.linspace(0.0, 180.0 if a.half else 360.0, 72001)
+    far, gap = exact_curve.both_ways(pts, exact_curve.outline(coeff, scale, t, d))
+    check(far * mm <= 0.0100001 and gap * mm <= 0.0100001,
+          '%s: %.6f mm from the curve at most, the curve %.6f mm from it; expected 0.01 mm both ways' %
+          (name, far * mm, gap * mm))
+    steiner = area + perimeter * d + math.pi * d * d
+    got = shoelace(pts) * (2.0 if a.half else 1.0)
+    check(abs(got - steiner) <= perimeter * 0.01 / mm,
+          '%s: area %.6f, Steiner gives %.6f (perimeter %.4f)' % (name, got, steiner, perimeter))
+    vertices, bulges = polyline_points(e), polyline_bulges(e)
+    arcs = sum(1 for b in bulges if b != 0.0)
+    if not a.arcs:
+        check(arcs == 0, '%s: %d arcs, expected straight segments' % (name, arcs))
+        return
+    check(arcs > 0, '%s: no arcs' % name)
+    corners = {i for i, (x, y) in enumerate(vertices) if abs(y) <= 1e-9} if a.half else set()
+    worst = exact_curve.worst_joint(vertices, bulges, e.is_closed, corners)
+    check(worst <= 0.05, '%s: arcs meet at %.4f degrees, expected tangent (0.05)' % (name, worst))
+    if name == 'OUTLINE' and a.max_vertices is not None:
+        check(len(vertices) <= a.max_vertices, 'OUTLINE: %d vertices, expected at most %d' %
+              (len(vertices), a.max_vertices))
 
 
 def main():
@@ -76,6 +102,8 @@ def main():
     ap.add_argument('--dxf-unit', default='mm', choices=['mm', 'in'])
     ap.add_argument('--curve', type=float, nargs=8)
     ap.add_argument('--offset', nargs=2, action='append', default=[], metavar=('NAME', 'MM'))
+    ap.add_argument('--arcs', action='store_true')
+    ap.add_argument('--max-vertices', type=int)
     ap.add_argument('--parts', default=','.join(PART_LAYERS))
     ap.add_argument('--tol', type=float, help='0.01 mm in the file\'s unit by default')
     a = ap.parse_args()
@@ -168,22 +196,15 @@ def main():
     if a.curve:
         coeff, scale = a.curve[:7], a.curve[7]
         area, perimeter = area_and_perimeter(coeff, scale)
-        for name, mm in a.offset:
-            d = float(mm) / (10.0 if a.unit == 'cm' else 25.4)  # design units
+        for name, mm in [('OUTLINE', '0')] + a.offset:
+            if name == 'OUTLINE' and 'outline' not in parts:
+                continue
             found = by_layer[name]
             check(len(found) == 1 and found[0].dxftype() == poly_type and found[0].is_closed,
                   '%s holds %s, expected one closed %s' % (name, [e.dxftype() for e in found], poly_type))
-            if not found:
-                continue
-            pts = np.array(polyline_points(found[0])) / file_per_design
-            on_curve = pts if not a.half else pts[np.abs(pts[:, 1]) > 1e-12]
-            dist = distances_to_curve(on_curve, coeff, scale)
-            worst = np.max(np.abs(dist - abs(d))) * (10.0 if a.unit == 'cm' else 25.4)
-            check(worst <= 0.005, '%s: a vertex lies %.6f mm off the distance %s mm' % (name, worst, mm))
-            steiner = area + perimeter * d + math.pi * d * d
-            got = shoelace(pts) * (2.0 if a.half else 1.0)
-            check(abs(got - steiner) <= perimeter * 0.01 / (10.0 if a.unit == 'cm' else 25.4),
-                  '%s: area %.6f, Steiner gives %.6f (perimeter %.4f)' % (name, got, steiner, perimeter))
+            if found:
+                d = float(mm) / (10.0 if a.unit == 'cm' else 25.4)  # design units
+                check_curve(name, found[0], a, coeff, scale, d, file_per_design, area, perimeter)
 
     seen = set()
     for e in msp.query('LINE'):

@@ -5,9 +5,11 @@ together, and, given renders of the same template with only the drawing and only
 no furniture pixel lies on a drawing pixel.
 
 Usage: check_pdf.py FILE --paper a4|letter --overlap MM --layout-mm W H --outline-mm W H
-                    [--check-mm 100] [--dpi D] [--drawing-only PDF --furniture-only PDF]
+                    [--check-mm 100] [--dpi D] [--drawing-only PDF --furniture-only PDF] [--same-as PDF]
 --layout-mm is the drawing's size that the pages are planned from (outline, marks and labels);
---outline-mm the outline's own size, measured from the black pixels.
+--outline-mm the outline's own size, measured from the black pixels. --same-as (the same template
+with straight segments): every page must show its arcs where that one shows its segments, every dark
+pixel of either within one pixel of the other's.
 Prints one line per failed check and exits 1 if any failed.
 """
 import argparse
@@ -72,14 +74,6 @@ def read_gray(path):
     return np.frombuffer(data[len(data) - w * h:], dtype=np.uint8).reshape(h, w)
 
 
-def dilate(mask, r):
-    out = mask.copy()
-    for dy in range(-r, r + 1):
-        for dx in range(-r, r + 1):
-            out |= np.roll(np.roll(mask, dy, axis=0), dx, axis=1)
-    return out
-
-
 def tiling_marks(shape, ppmm, tile, overlap, title_page):
     """Pixels within 0.6 mm of the lines the corner marks and overlap guides lie on."""
     h, w = shape
@@ -120,6 +114,7 @@ def main():
     ap.add_argument('--dpi', type=float, default=300.0)
     ap.add_argument('--drawing-only')
     ap.add_argument('--furniture-only')
+    ap.add_argument('--same-as')
     a = ap.parse_args()
     ppmm = a.dpi / 25.4
     landscape, rows, cols, page_w, page_h = predict(a.layout_mm[0], a.layout_mm[1], a.paper, a.overlap)
@@ -195,7 +190,7 @@ def main():
                 d, f = read_gray(dp) < 200, read_gray(fp) < 200
                 title_page = index == tiles
                 marks = tiling_marks(d.shape, ppmm, title_frame if title_page else tile, a.overlap, title_page)
-                clash = d & dilate(f, 1) & ~marks
+                clash = d & raster.grown(f, 1) & ~marks
                 check(f.any(), 'page %d: no furniture drawn' % (index + 1))
                 drawn = drawn or (d & ~marks).any()
                 if clash.any():
@@ -203,6 +198,14 @@ def main():
                     check(False, 'page %d: %d furniture pixels on the drawing, first at %.1f, %.1f mm' %
                           (index + 1, len(xs), xs[0] / ppmm, ys[0] / ppmm))
             check(drawn, 'the drawing-only template shows no drawing')
+
+        if a.same_as:
+            mine, theirs = render(a.file, a.dpi, tmp, 'mine', gray=True), render(a.same_as, a.dpi, tmp, 'theirs', gray=True)
+            check(len(mine) == len(theirs), '%d pages, the other template %d' % (len(mine), len(theirs)))
+            for index, (m, t) in enumerate(zip(mine, theirs)):
+                stray = raster.stray_pixels(read_gray(m) < 128, read_gray(t) < 128)
+                check(stray == 0, 'page %d: %s pixels more than one pixel from the other template\'s' %
+                      (index + 1, stray))
     return report()
 
 

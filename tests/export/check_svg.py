@@ -1,7 +1,12 @@
 """Checks a vesk SVG template: its layers and units as XML, and its outline's size as rendered by
 rsvg-convert at a known density.
 
-Usage: check_svg.py FILE --unit cm|in --length L --half-width H [--half] [--dpi D]
+Usage: check_svg.py FILE --unit cm|in --length L --half-width H [--half] [--dpi D] [--same-as OTHER]
+                    [--inkscape]
+With --same-as (the same template with straight segments), the outline drawn with arcs must also
+render where the segments do: at 127 dpi, every pixel of either 1 mm stroke within one pixel of the
+other's. A misread arc (its sweep or size) strays by several pixels. With --inkscape, Inkscape's own
+geometry (inkscape --query-all) must put the outline path at the design's size within 0.01 mm.
 Prints one line per failed check and exits 1 if any failed.
 """
 import argparse
@@ -20,6 +25,56 @@ INKSCAPE = '{http://www.inkscape.org/namespaces/inkscape}'
 LAYERS = ['OUTLINE', 'CENTRELINE', 'SOUNDHOLE', 'FRETS', 'CHECK', 'TITLE']
 
 
+COMPARE_DPI = 127.0
+
+
+def outline_only(path, mm, tmp, name):
+    """The file with only its OUTLINE layer, stroked 1 mm wide, as an XML tree."""
+    tree = ET.parse(path)
+    root = tree.getroot()
+    for g in list(root.findall(SVG + 'g')):
+        if g.get('id') != 'OUTLINE':
+            root.remove(g)
+        else:
+            for path_element in g:
+                path_element.set('stroke-width', repr(1.0 / mm))
+            g.set('stroke-width', repr(1.0 / mm))
+    out = os.path.join(tmp, name)
+    tree.write(out)
+    return out
+
+
+def render_mask(svg, dpi, tmp):
+    png = svg + '.png'
+    subprocess.run(['rsvg-convert', '--dpi-x', str(dpi), '--dpi-y', str(dpi), '-f', 'png', '-o', png, svg], check=True)
+    return raster.read_png(png)[:, :, 3] >= 128
+
+
+def check_same_rendering(path, other, mm):
+    with tempfile.TemporaryDirectory() as tmp:
+        a = render_mask(outline_only(path, mm, tmp, 'a.svg'), COMPARE_DPI, tmp)
+        b = render_mask(outline_only(other, mm, tmp, 'b.svg'), COMPARE_DPI, tmp)
+    stray = raster.stray_pixels(a, b)
+    check(stray is not None, 'the two outlines render at %s and %s px' % (a.shape, b.shape))
+    check(stray is None or stray == 0, '%d pixels of the arcs and the segments lie more than one pixel (%.2f mm) apart' %
+          (stray, 25.4 / COMPARE_DPI))
+
+
+def check_inkscape_size(path, length_mm, height_mm, stroke_mm):
+    """The outline's box as Inkscape measures it (px at 96 per inch, stroke included)."""
+    run = subprocess.run(['inkscape', '--query-all', path], capture_output=True, text=True, timeout=300,
+                         env=dict(os.environ, HOME=tempfile.gettempdir()))
+    boxes = {f[0]: [float(v) for v in f[1:]] for f in (line.split(',') for line in run.stdout.splitlines())
+             if len(f) == 5}
+    box = boxes.get('OUTLINE-1')
+    if box is None:
+        check(False, 'Inkscape finds no OUTLINE-1 path (exit %d): %s' % (run.returncode, run.stderr[-500:]))
+        return
+    w, h = (v * 25.4 / 96.0 - stroke_mm for v in box[2:])
+    check(abs(w - length_mm) <= 0.01 and abs(h - height_mm) <= 0.01,
+          'Inkscape measures the outline %.4f x %.4f mm, expected %.4f x %.4f' % (w, h, length_mm, height_mm))
+
+
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument('file')
@@ -28,6 +83,8 @@ def main():
     ap.add_argument('--half-width', type=float, required=True)
     ap.add_argument('--half', action='store_true')
     ap.add_argument('--dpi', type=float, default=50.8)
+    ap.add_argument('--same-as')
+    ap.add_argument('--inkscape', action='store_true')
     a = ap.parse_args()
     mm = 10.0 if a.unit == 'cm' else 25.4
     px_per_unit = a.dpi * mm / 25.4
@@ -87,6 +144,10 @@ def main():
         got_w, got_h = right - left + 1 - stroke_px, bottom - top + 1 - stroke_px
         check(abs(got_w - expect_w) <= 1 and abs(got_h - expect_h) <= 1,
               'outline renders %.2fx%.2f px, expected %.2fx%.2f' % (got_w, got_h, expect_w, expect_h))
+    if a.same_as:
+        check_same_rendering(a.file, a.same_as, mm)
+    if a.inkscape:
+        check_inkscape_size(a.file, a.length * mm, a.half_width * mm * (1 if a.half else 2), 0.1)
     return report()
 
 

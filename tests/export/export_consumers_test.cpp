@@ -1,5 +1,5 @@
-// Templates written by vesk-cli and read back by real consumers: ezdxf for DXF, rsvg-convert for
-// SVG, poppler and qpdf for PDF. The expected sizes are the design's own measurements.
+// Templates written by vesk-cli and read back by real consumers: ezdxf for DXF, rsvg-convert and
+// Inkscape for SVG, poppler and qpdf for PDF. The expected sizes are the design's own measurements.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
@@ -96,9 +96,13 @@ TEST_F(ExportConsumersTest, DxfOfAnInchDesignIsInMillimetresByDefault) {
                   Num(18.5 / kInch)});
 }
 
-TEST_F(ExportConsumersTest, SvgRendersAtTrueSize) {
+TEST_F(ExportConsumersTest, SvgRendersAtTrueSizeItsArcsWhereTheSegmentsAre) {
+  const QString segments = dir.filePath("segments.svg");
+  ASSERT_EQ(
+      RunCli({"export", withHole, "--fingerboard", "--dxf-curves", "segments", "-o", segments}).exitCode, 0);
   ExportAndCheck({withHole, "--fingerboard"}, dir.filePath("hole.svg"), "check_svg.py",
-                 {"--unit", "cm", "--length", "49", "--half-width", "18.5", "--dpi", "50.8"});
+                 {"--unit", "cm", "--length", "49", "--half-width", "18.5", "--dpi", "50.8", "--same-as",
+                  segments, "--inkscape"});
 }
 
 TEST_F(ExportConsumersTest, SvgHalfTemplateInInches) {
@@ -112,9 +116,14 @@ TEST_F(ExportConsumersTest, PdfTilesOnA4WithFurnitureClearOfTheDrawing) {
   ExportContent content;
   content.fingerboard = true;
   content.offsets = {{"MOULD", 20.0}, {"SIDES", -2.2}};
-  ExportAndCheck(args, dir.filePath("hole.pdf"), "check_pdf.py",
-                 QStringList{"--paper", "a4", "--overlap", "10", "--outline-mm", "490", "370"} +
-                     LayoutMm(withHole, content) + PartsApart(args));
+  const QString segments = dir.filePath("segments.pdf");
+  ASSERT_EQ(
+      RunCli(QStringList{"export"} + args + QStringList{"--dxf-curves", "segments", "-o", segments}).exitCode,
+      0);
+  ExportAndCheck(
+      args, dir.filePath("hole.pdf"), "check_pdf.py",
+      QStringList{"--paper", "a4", "--overlap", "10", "--outline-mm", "490", "370", "--same-as", segments} +
+          LayoutMm(withHole, content) + PartsApart(args));
 }
 
 TEST_F(ExportConsumersTest, PdfTilesOnLetterInInchesWithAWideOverlap) {

@@ -1,7 +1,9 @@
 // Templates read back by the programs luthiers cut and draw with: FreeCAD (DXF R12 and R2000, SVG),
-// dxf2gcode's importer, LibreCAD's dxf2pdf, Inkscape's DXF importer and ezdxf. Each must see the
-// outline and every offset at true size in millimetres; a reader that is not installed fails the
-// test. Expected sizes come from the design's measurements and the offsets' distances.
+// dxf2gcode (its importer, and its G-code), LibreCAD's dxf2pdf, Inkscape's DXF importer and ezdxf.
+// Each must see the outline and every offset at true size in millimetres, and where it can be asked
+// for the geometry, within 0.01 mm of the exact curve both ways with the arcs the file holds; a
+// reader that is not installed fails the test. Expected sizes come from the design's measurements
+// and the offsets' distances.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
@@ -63,24 +65,28 @@ QStringList Box(const QString& file, const char* layer, double d, bool half) {
 
 }  // namespace
 
-TEST_F(ExportReadersTest, EzdxfFindsEachOffsetAtItsDistanceFromTheCurve) {
-  const QStringList curve = Curve(design);
+TEST_F(ExportReadersTest, EzdxfFindsOutlineAndOffsetsWithinTheToleranceOfTheCurve) {
   struct Case {
     const char* file;
+    QString design;
     QStringList args;
     QStringList check;
   };
+  const QStringList arcs{"--arcs", "--max-vertices", "80"};
+  const QStringList cm{"--unit", "cm", "--length", "49", "--half-width", "18.5", "--hole", "12", "4.4"};
+  const QStringList in{"--unit", "in", "--length", Num(49 / 2.54), "--half-width", Num(18.5 / 2.54)};
   const Case cases[] = {
-      {"whole12.dxf", offsets, {"--version", "AC1009"}},
-      {"half2000.dxf",
-       offsets + QStringList{"--half", "--dxf-version", "2000"},
-       {"--version", "AC1015", "--half"}},
+      {"whole12.dxf", design, offsets, QStringList{"--version", "AC1009"} + cm + arcs},
+      {"half2000.dxf", design, offsets + QStringList{"--half", "--dxf-version", "2000"},
+       QStringList{"--version", "AC1015", "--half"} + cm + arcs},
+      {"segments2000.dxf", design, offsets + QStringList{"--dxf-version", "2000", "--dxf-curves", "segments"},
+       QStringList{"--version", "AC1015"} + cm},
+      {"inches.dxf", inches, offsets + QStringList{"--unit", "in", "--no-soundhole"},
+       QStringList{"--version", "AC1009"} + in + arcs},
   };
   for (const Case& c : cases) {
-    const QString file = Export(c.file, QStringList{design} + c.args);
-    ExpectScriptPasses("check_dxf.py", QStringList{file, "--unit", "cm", "--length", "49", "--half-width",
-                                                   "18.5", "--hole", "12", "4.4"} +
-                                           c.check + curve +
+    const QString file = Export(c.file, QStringList{c.design} + c.args);
+    ExpectScriptPasses("check_dxf.py", QStringList{file} + c.check + Curve(c.design) +
                                            QStringList{"--offset", "MOULD", "20", "--offset", "SIDES", "-2.2",
                                                        "--offset", "BINDING", "-6.5"});
   }
@@ -107,15 +113,20 @@ TEST_F(ExportReadersTest, FreeCadImportsOutlineAndOffsetsAsClosedWiresAtTrueSize
       {"fc.svg", {}, false},
       {"fchalf.svg", {"--half"}, true},
   };
+  // The whole templates' curves, as FreeCAD has them, against the exact curve: circular arcs in a DXF.
+  QStringList near = Curve(design) + QStringList{"--unit", "cm", "--arcs"};
   for (const File& f : files) {
     const QString path = Export(f.name, QStringList{design} + offsets + f.args);
     expect << Box(path, "OUTLINE", 0.0, f.half) << Box(path, "MOULD", 20.0, f.half)
            << Box(path, "SIDES", -2.2, f.half) << Box(path, "BINDING", -6.5, f.half);
+    if (!f.half)
+      near << QStringList{"--near", path, "OUTLINE", "0", "--near", path, "MOULD", "20"}
+           << QStringList{"--near", path, "BINDING", "-6.5"};
   }
   // An inch design still comes out in millimetres.
   const QString inch = Export("fcinch.dxf", {inches, "--unit", "in"});
   expect << Box(inch, "OUTLINE", 0.0, false);
-  ExpectScriptPasses("check_freecad.py", expect);
+  ExpectScriptPasses("check_freecad.py", expect + near);
 }
 
 TEST_F(ExportReadersTest, Dxf2gcodeReadsMillimetresAndInchesAsTheyAre) {
@@ -131,11 +142,20 @@ TEST_F(ExportReadersTest, Dxf2gcodeReadsMillimetresAndInchesAsTheyAre) {
                       Num(-185 / 25.4), Num(490 / 25.4), Num(185 / 25.4)});
 }
 
-TEST_F(ExportReadersTest, LibreCadPrintsTheDefaultDxfAtTrueSize) {
+TEST_F(ExportReadersTest, Dxf2gcodeCutsTheOutlineInFewArcMoves) {
+  const QString cut = Export("cut-arcs.dxf", {design, "--parts", "outline"});
+  ExpectScriptPasses("check_dxf2gcode.py", {cut, "--metric", "1", "--expect", "OUTLINE", "1", "0", "-185",
+                                            "490", "185", "--gcode", "200"});
+}
+
+TEST_F(ExportReadersTest, LibreCadPrintsTheDefaultDxfAtTrueSizeItsArcsWhereTheSegmentsAre) {
+  const QString segments =
+      Export("print-segments.dxf", {design, "--parts", "outline", "--dxf-curves", "segments"});
   for (const char* version : {"12", "2000"}) {
     const QString file = Export(QStringLiteral("print%1.dxf").arg(version),
                                 {design, "--parts", "outline", "--dxf-version", version});
-    ExpectScriptPasses("check_librecad.py", {file, "--width-mm", "490", "--height-mm", "370"});
+    ExpectScriptPasses("check_librecad.py",
+                       {file, "--width-mm", "490", "--height-mm", "370", "--same-as", segments});
   }
 }
 
@@ -143,7 +163,11 @@ TEST_F(ExportReadersTest, InkscapeImportsTheDefaultDxfAtTrueSize) {
   for (const char* version : {"12", "2000"}) {
     const QString file = Export(QStringLiteral("ink%1.dxf").arg(version),
                                 QStringList{design, "--dxf-version", version} + offsets);
-    ExpectScriptPasses("check_inkscape_dxf.py", {file, "--expect", "OUTLINE", "490", "370", "--expect",
-                                                 "MOULD", "530", "410", "--expect", "BINDING", "477", "357"});
+    ExpectScriptPasses(
+        "check_inkscape_dxf.py",
+        QStringList{file,      "--expect", "OUTLINE", "490",   "370", "--expect", "MOULD",   "530",
+                    "410",     "--expect", "BINDING", "477",   "357", "--unit",   "cm",      "--near",
+                    "OUTLINE", "0",        "--near",  "MOULD", "20",  "--near",   "BINDING", "-6.5"} +
+            Curve(design));
   }
 }

@@ -2,9 +2,10 @@
 C++ DXF reader, one object per layer; importSVG, one object per path) and writes what it found.
 
 The job comes as JSON in the file named by VESK_FREECAD_JOB: {"files": [PATH, ...], "result": PATH}.
-The result maps each file to its objects: name, label, edge count, the number of wires its edges
-sort into, whether each is closed, and the bounding box (mm). Printing is no use: FreeCAD's progress
-output runs into the script's own lines.
+The result maps each file to its objects: name, label, edge count, how many edges are circular
+arcs, the number of wires its edges sort into, whether each is closed, the bounding box (mm) and
+points along the edges as FreeCAD's geometry has them (no farther than 1e-5 mm from any edge).
+Printing is no use: FreeCAD's progress output runs into the script's own lines.
 """
 import json
 import os
@@ -41,6 +42,8 @@ for path in job['files']:
             box = shape.BoundBox
             entry['objects'].append({
                 'name': o.Name, 'label': o.Label, 'edges': len(shape.Edges), 'wires': len(wires),
+                'arcs': sum(1 for e in shape.Edges if isinstance(e.Curve, Part.Circle)),
+                'points': [[p.x, p.y] for w in wires for p in w.discretize(Deflection=1e-5)],
                 'closed': [w.isClosed() for w in wires],
                 'box': [box.XMin, box.YMin, box.XMax, box.YMax],
                 'vertex_box': [min(v.X for v in shape.Vertexes), min(v.Y for v in shape.Vertexes),

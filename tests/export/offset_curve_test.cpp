@@ -87,9 +87,10 @@ class OffsetCurveTest : public ::testing::TestWithParam<OffsetCase> {
 TEST_P(OffsetCurveTest, VerticesLieAtTheDistanceAndTheAreaObeysSteiner) {
   const OffsetCase c = GetParam();
   const double d = c.mm / 10.0;
-  const Result<Polyline> r =
-      SampleOffset(g_shapeState, d, FindOutlineBends(g_shapeState), 10.0, c.extent, kTolCm);
-  ASSERT_TRUE(r.ok()) << r.error().message;
+  const Result<CurvePolyline> drawn = DrawOffset(g_shapeState, d, FindOutlineBends(g_shapeState), 10.0,
+                                                 c.extent, CurveStyle::Segments, kTolCm);
+  ASSERT_TRUE(drawn.ok()) << drawn.error().message;
+  const Polyline* r = &drawn->line;
   ASSERT_TRUE(r->closed);
   const bool half = c.extent == OutlineExtent::Half;
   for (const Point2& p : r->points) {
@@ -134,15 +135,19 @@ TEST(OffsetFoldTest, OffsetsAtTheRadiusAreRefusedAndJustInsideItAreDrawn) {
   const QString convexMm = QString::number(b.convexRadius * 10.0, 'f', 2);
   const QString concaveMm = QString::number(b.concaveRadius * 10.0, 'f', 2);
 
-  QString why = MessageOf(SampleOffset(g_shapeState, -b.convexRadius, b, 10.0, OutlineExtent::Whole, kTolCm));
+  QString why = MessageOf(
+      DrawOffset(g_shapeState, -b.convexRadius, b, 10.0, OutlineExtent::Whole, CurveStyle::Segments, kTolCm));
   EXPECT_TRUE(why.contains(convexMm + " mm")) << why.toStdString();
-  why = MessageOf(SampleOffset(g_shapeState, b.concaveRadius * 1.5, b, 10.0, OutlineExtent::Half, kTolCm));
+  why = MessageOf(DrawOffset(g_shapeState, b.concaveRadius * 1.5, b, 10.0, OutlineExtent::Half,
+                             CurveStyle::Segments, kTolCm));
   EXPECT_TRUE(why.contains(concaveMm + " mm")) << why.toStdString();
 
-  EXPECT_TRUE(SampleOffset(g_shapeState, b.concaveRadius * 0.99, b, 10.0, OutlineExtent::Whole, kTolCm).ok());
+  EXPECT_TRUE(DrawOffset(g_shapeState, b.concaveRadius * 0.99, b, 10.0, OutlineExtent::Whole,
+                         CurveStyle::Segments, kTolCm)
+                  .ok());
   // Just inside the convex radius an inward offset still meets itself across the waist.
-  const Result<Polyline> r =
-      SampleOffset(g_shapeState, -b.convexRadius * 0.99, b, 10.0, OutlineExtent::Whole, kTolCm);
+  const Result<CurvePolyline> r = DrawOffset(g_shapeState, -b.convexRadius * 0.99, b, 10.0,
+                                             OutlineExtent::Whole, CurveStyle::Segments, kTolCm);
   if (!r) {
     EXPECT_TRUE(MessageOf(r).contains(QStringLiteral("centreline"))) << MessageOf(r).toStdString();
   }

@@ -86,3 +86,20 @@ def bbox(mask):
     if len(xs) == 0:
         return None
     return int(xs.min()), int(ys.min()), int(xs.max()), int(ys.max())
+
+
+def grown(mask, r=1):
+    """The mask grown by r pixels in each of the eight directions."""
+    out = mask.copy()
+    for dy in range(-r, r + 1):
+        for dx in range(-r, r + 1):
+            out |= np.roll(np.roll(mask, dy, axis=0), dx, axis=1)
+    return out
+
+
+def stray_pixels(a, b):
+    """How many pixels of either mask lie more than one pixel from the other (None if the sizes
+    differ): two renderings of the same lines differ only at their edges' anti-aliasing."""
+    if a.shape != b.shape:
+        return None
+    return int((a & ~grown(b)).sum() + (b & ~grown(a)).sum())
