@@ -1,0 +1,73 @@
+// The fields are plain line edits with the shortest round-trip text, so a value read from a file is
+// shown to its last bit and an untouched field never rounds it.
+#include "workshop/shape_panel.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "workshop/design_session.h"
+#include "workshop/shape_edit.h"
+
+namespace {
+
+const char* const kNames[8] = {
+    QT_TRANSLATE_NOOP("ShapePanel", "Length"), QT_TRANSLATE_NOOP("ShapePanel", "Lower bout"),
+    QT_TRANSLATE_NOOP("ShapePanel", "Waist"),  QT_TRANSLATE_NOOP("ShapePanel", "Upper bout"),
+    QT_TRANSLATE_NOOP("ShapePanel", "a3"),     QT_TRANSLATE_NOOP("ShapePanel", "a4"),
+    QT_TRANSLATE_NOOP("ShapePanel", "a5"),     QT_TRANSLATE_NOOP("ShapePanel", "a6"),
+};
+
+}  // namespace
+
+ShapePanel::ShapePanel(DesignSession* session, QWidget* parent) : QWidget(parent), m_session(session) {
+  auto* grid = new QGridLayout;
+  for (int i = 0; i < 8; ++i) {
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(QStringLiteral("shapeValue%1").arg(i));
+    auto* label = new QLabel(tr(kNames[i]), this);
+    label->setBuddy(edit);
+    auto* problem = new QLabel(this);
+    problem->setObjectName(QStringLiteral("shapeProblem%1").arg(i));
+    problem->setWordWrap(true);
+    problem->setStyleSheet(QStringLiteral("color: #b00000"));
+    grid->addWidget(label, 2 * i, 0);
+    grid->addWidget(edit, 2 * i, 1);
+    grid->addWidget(problem, 2 * i + 1, 1);
+    m_fields[size_t(i)] = edit;
+    m_problems[size_t(i)] = problem;
+    connect(edit, &QLineEdit::editingFinished, this, [this, i] { take(i); });
+  }
+  m_summary = new QLabel(this);
+  m_summary->setWordWrap(true);
+  auto* hint = new QLabel(tr("Lengths in the design's unit; the bouts and the waist are half-widths, "
+                             "measured from the centreline."),
+                          this);
+  hint->setWordWrap(true);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(grid);
+  layout->addWidget(hint);
+  layout->addWidget(m_summary);
+  layout->addStretch(1);
+  connect(m_session, &DesignSession::designChanged, this, &ShapePanel::showDesign);
+  showDesign();
+}
+
+void ShapePanel::showDesign() {
+  const std::array<double, 8> values = m_session->design().shape.ToArray();
+  for (size_t i = 0; i < values.size(); ++i) {
+    m_fields[i]->setText(ShapeValueText(values[i]));
+    m_problems[i]->clear();
+  }
+  const FittedOutline& outline = m_session->outline();
+  m_summary->setText(
+      outline.Valid() ? tr("Side length %1.").arg(outline.SideLength(1.0), 0, 'f', 3)
+                      : tr("This design does not fit: %1.").arg(QString::fromStdString(outline.errorText)));
+}
+
+void ShapePanel::take(int index) {
+  const ShapeEdit edit = EditShapeValue(m_session->design(), index, m_fields[size_t(index)]->text());
+  m_problems[size_t(index)]->setText(edit.problem);
+  if (edit.changes) m_session->change(edit.design, tr("Change %1").arg(tr(kNames[index])));
+}

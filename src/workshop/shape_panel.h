@@ -1,0 +1,33 @@
+// The Shape panel: the eight values that fix the outline. A value is taken when its field is left
+// or Return is pressed; it refits and redraws at once as one undoable change, or, when it cannot
+// fit, shows why beside the field and changes nothing.
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+class DesignSession;
+class QLabel;
+class QLineEdit;
+
+class ShapePanel : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit ShapePanel(DesignSession* session, QWidget* parent = nullptr);
+
+  QLineEdit* field(int index) const { return m_fields[size_t(index)]; }
+  QLabel* problem(int index) const { return m_problems[size_t(index)]; }
+
+ private slots:
+  // Every field shows the session's design; problems are cleared.
+  void showDesign();
+
+ private:
+  void take(int index);
+
+  DesignSession* m_session;
+  std::array<QLineEdit*, 8> m_fields{};
+  std::array<QLabel*, 8> m_problems{};
+  QLabel* m_summary = nullptr;
+};

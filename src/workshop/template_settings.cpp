@@ -1,0 +1,54 @@
+// The build and the render are export's own functions; nothing here adds to or changes the model
+// the template gets, only the window's copy.
+#include "workshop/template_settings.h"
+
+#include <QFileInfo>
+
+TemplateFormat FormatForFile(const QString& path, TemplateFormat fallback) {
+  TemplateFormat format = fallback;
+  ParseTemplateFormat(QFileInfo(path).suffix(), &format);
+  return format;
+}
+
+QString FormatExtension(TemplateFormat format) {
+  switch (format) {
+    case TemplateFormat::Svg:
+      return QStringLiteral("svg");
+    case TemplateFormat::Dxf:
+      return QStringLiteral("dxf");
+    case TemplateFormat::Pdf:
+      return QStringLiteral("pdf");
+  }
+  return {};
+}
+
+BuildResult BuildTemplateModel(const Design& design, const FittedOutline& outline,
+                               const TemplateSettings& settings, const QString& name) {
+  ExportContent content = settings.content;
+  content.fileName = name;
+  return BuildExportModel(design, outline, content);
+}
+
+BuildResult BuildViewModel(const Design& design, const FittedOutline& outline,
+                           const TemplateSettings& settings, const QString& name) {
+  TemplateSettings all = settings;
+  all.content.parts = PartSet::All();
+  all.content.fingerboard = true;
+  return BuildTemplateModel(design, outline, all, name);
+}
+
+TemplateFile RenderBodyTemplate(const Design& design, const FittedOutline& outline,
+                                const TemplateSettings& settings, const QString& name) {
+  TemplateFile file;
+  const BuildResult built = BuildTemplateModel(design, outline, settings, name);
+  if (built.status != BuildStatus::Ok) {
+    file.error = built.message;
+    return file;
+  }
+  file.notes = built.notes;
+  const RenderedTemplate rendered = RenderTemplate(built.model, settings.output);
+  file.bytes = rendered.bytes;
+  file.error = rendered.error;
+  file.summary = rendered.summary;
+  return file;
+}
