@@ -38,9 +38,11 @@ void BackgroundTask::wait() {
 }
 
 void BackgroundTask::onFinished() {
+  const bool cancelled = m_watcher.isCanceled();
+  // Closing a progress dialog says "canceled"; the work is over, so nothing is listening any more.
+  m_dialog->disconnect(this);
   m_dialog->close();
   m_dialog->deleteLater();
-  const bool cancelled = m_watcher.isCanceled();
   if (m_done) m_done(cancelled);
   emit finished();
   deleteLater();

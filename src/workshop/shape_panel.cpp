@@ -3,6 +3,7 @@
 #include "workshop/shape_panel.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -38,6 +39,7 @@ ShapePanel::ShapePanel(DesignSession* session, QWidget* parent) : QWidget(parent
     m_fields[size_t(i)] = edit;
     m_problems[size_t(i)] = problem;
     connect(edit, &QLineEdit::editingFinished, this, [this, i] { take(i); });
+    edit->installEventFilter(this);
   }
   m_summary = new QLabel(this);
   m_summary->setWordWrap(true);
@@ -70,4 +72,17 @@ void ShapePanel::take(int index) {
   const ShapeEdit edit = EditShapeValue(m_session->design(), index, m_fields[size_t(index)]->text());
   m_problems[size_t(index)]->setText(edit.problem);
   if (edit.changes) m_session->change(edit.design, tr("Change %1").arg(tr(kNames[index])));
+}
+
+bool ShapePanel::eventFilter(QObject* watched, QEvent* event) {
+  auto* edit = qobject_cast<QLineEdit*>(watched);
+  if (!edit || event->type() != QEvent::ShortcutOverride) return QWidget::eventFilter(watched, event);
+  // A line edit claims Ctrl+Z for its own typing even when it has none; then the window's Undo
+  // should have it, or Ctrl+Z right after Return would do nothing.
+  const auto* key = static_cast<QKeyEvent*>(event);
+  const bool undo = key->matches(QKeySequence::Undo) && !edit->isUndoAvailable();
+  const bool redo = key->matches(QKeySequence::Redo) && !edit->isRedoAvailable();
+  if (!undo && !redo) return QWidget::eventFilter(watched, event);
+  event->ignore();
+  return true;
 }

@@ -19,6 +19,10 @@ class ShapePanel : public QWidget {
   QLineEdit* field(int index) const { return m_fields[size_t(index)]; }
   QLabel* problem(int index) const { return m_problems[size_t(index)]; }
 
+ protected:
+  // Undo and Redo in a field with no typing of its own to undo reach the design's history.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private slots:
   // Every field shows the session's design; problems are cleared.
   void showDesign();
