@@ -13,11 +13,12 @@
 
 namespace {
 
+// With mnemonics: Alt+L reaches the length, Alt+3 the coefficient a3, ...
 const char* const kNames[8] = {
-    QT_TRANSLATE_NOOP("ShapePanel", "Length"), QT_TRANSLATE_NOOP("ShapePanel", "Lower bout"),
-    QT_TRANSLATE_NOOP("ShapePanel", "Waist"),  QT_TRANSLATE_NOOP("ShapePanel", "Upper bout"),
-    QT_TRANSLATE_NOOP("ShapePanel", "a3"),     QT_TRANSLATE_NOOP("ShapePanel", "a4"),
-    QT_TRANSLATE_NOOP("ShapePanel", "a5"),     QT_TRANSLATE_NOOP("ShapePanel", "a6"),
+    QT_TRANSLATE_NOOP("ShapePanel", "&Length"), QT_TRANSLATE_NOOP("ShapePanel", "L&ower bout"),
+    QT_TRANSLATE_NOOP("ShapePanel", "&Waist"),  QT_TRANSLATE_NOOP("ShapePanel", "U&pper bout"),
+    QT_TRANSLATE_NOOP("ShapePanel", "a&3"),     QT_TRANSLATE_NOOP("ShapePanel", "a&4"),
+    QT_TRANSLATE_NOOP("ShapePanel", "a&5"),     QT_TRANSLATE_NOOP("ShapePanel", "a&6"),
 };
 
 }  // namespace
@@ -71,7 +72,8 @@ void ShapePanel::showDesign() {
 void ShapePanel::take(int index) {
   const ShapeEdit edit = EditShapeValue(m_session->design(), index, m_fields[size_t(index)]->text());
   m_problems[size_t(index)]->setText(edit.problem);
-  if (edit.changes) m_session->change(edit.design, tr("Change %1").arg(tr(kNames[index])));
+  if (edit.changes)
+    m_session->change(edit.design, tr("Change %1").arg(tr(kNames[index]).remove(QLatin1Char('&'))));
 }
 
 bool ShapePanel::eventFilter(QObject* watched, QEvent* event) {

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDockWidget>
+#include <QKeyEvent>
 #include <QMenuBar>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -86,8 +87,9 @@ void WorkshopWindow::createFileMenu() {
   m_recentMenu = m_fileMenu->addMenu(tr("Open &Recent"));
   connect(m_recentMenu, &QMenu::aboutToShow, this, &WorkshopWindow::fillRecentMenu);
   m_fileMenu->addSeparator();
-  m_fileMenu->addAction(tr("&Export Template..."), QKeySequence(tr("Ctrl+E")), this,
-                        &WorkshopWindow::exportTemplate);
+  m_exportAction = m_fileMenu->addAction(tr("&Export Template..."), QKeySequence(tr("Ctrl+E")), this,
+                                         &WorkshopWindow::exportTemplate);
+  qApp->installEventFilter(this);
   m_fileMenu->addSeparator();
   QAction* quit = m_fileMenu->addAction(tr("&Quit"), QKeySequence::Quit, this, &QWidget::close);
   quit->setMenuRole(QAction::QuitRole);
@@ -157,6 +159,18 @@ void WorkshopWindow::closeEvent(QCloseEvent* event) {
   settings->setValue(QStringLiteral("window/geometry"), saveGeometry());
   settings->setValue(QStringLiteral("window/state"), saveState());
   event->accept();
+}
+
+bool WorkshopWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::ShortcutOverride) return QMainWindow::eventFilter(watched, event);
+  const auto* widget = qobject_cast<QWidget*>(watched);
+  const auto* key = static_cast<QKeyEvent*>(event);
+  if (!widget || widget->window() != this ||
+      QKeySequence(key->keyCombination()) != m_exportAction->shortcut())
+    return QMainWindow::eventFilter(watched, event);
+  // Unclaimed, the key goes on to the window's shortcut.
+  event->ignore();
+  return true;
 }
 
 BackgroundTask* WorkshopWindow::runningTask() const {

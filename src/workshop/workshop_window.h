@@ -49,6 +49,8 @@ class WorkshopWindow : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // Ctrl+E is Export Template wherever the focus is; a line edit would take it as End of line.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private slots:
   void refresh();
@@ -72,5 +74,6 @@ class WorkshopWindow : public QMainWindow {
   QMenu* m_fileMenu = nullptr;
   QMenu* m_recentMenu = nullptr;
   QMenu* m_viewMenu = nullptr;
+  QAction* m_exportAction = nullptr;
   QPointer<BackgroundTask> m_task;
 };
