@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the build into a scratch prefix and checks what a desktop needs: both programs, a valid
+# Installs the build into a scratch prefix and checks what a desktop needs: the programs, a valid
 # vesk.desktop that registers no file types, and the icons in the hicolor theme.
 # Usage: install_test.sh BUILD_DIR
 set -uo pipefail
@@ -10,7 +10,7 @@ failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "FAIL: cmake --install"; exit 1; }
-for f in bin/vesk bin/vesk-cli; do [ -x "$prefix/$f" ] || fail "$f is not installed"; done
+for f in bin/vesk bin/vesk-cli bin/vesk-workshop; do [ -x "$prefix/$f" ] || fail "$f is not installed"; done
 desktop=$prefix/share/applications/vesk.desktop
 if [ -f "$desktop" ]; then
   if command -v desktop-file-validate >/dev/null; then
