@@ -43,7 +43,8 @@ void BackgroundTask::onFinished() {
   m_dialog->disconnect(this);
   m_dialog->close();
   m_dialog->deleteLater();
-  if (m_done) m_done(cancelled);
+  // Finished first, so that `done` may already start the next piece of work.
   emit finished();
+  if (m_done) m_done(cancelled);
   deleteLater();
 }

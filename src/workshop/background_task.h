@@ -31,6 +31,7 @@ class BackgroundTask : public QObject {
   void wait();
 
  signals:
+  // The work has returned; `done` runs right after.
   void finished();
 
  private:

@@ -52,7 +52,7 @@ void DrawingView::setPartVisible(Part part, bool visible) {
 PartSet DrawingView::visibleParts() const {
   PartSet parts = PartSet::None();
   for (Part p : kAllParts)
-    if (isPartVisible(p)) parts.Add(p);
+    if (isPartVisible(p) && (!m_hasModel || m_model.parts.Has(p))) parts.Add(p);
   return parts;
 }
 

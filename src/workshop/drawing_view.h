@@ -34,6 +34,7 @@ class DrawingView : public QWidget {
 
   void setPartVisible(Part part, bool visible);
   bool isPartVisible(Part part) const { return m_visible[static_cast<size_t>(part)]; }
+  // The parts shown: those the template holds and the user has not hidden.
   PartSet visibleParts() const;
 
   // A picture under the drawing, placed by imageToModel; a null image removes it.

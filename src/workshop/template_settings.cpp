@@ -1,5 +1,5 @@
 // The build and the render are export's own functions; nothing here adds to or changes the model
-// the template gets, only the window's copy.
+// the template gets.
 #include "workshop/template_settings.h"
 
 #include <QFileInfo>
@@ -27,14 +27,6 @@ BuildResult BuildTemplateModel(const Design& design, const FittedOutline& outlin
   ExportContent content = settings.content;
   content.fileName = name;
   return BuildExportModel(design, outline, content);
-}
-
-BuildResult BuildViewModel(const Design& design, const FittedOutline& outline,
-                           const TemplateSettings& settings, const QString& name) {
-  TemplateSettings all = settings;
-  all.content.parts = PartSet::All();
-  all.content.fingerboard = true;
-  return BuildTemplateModel(design, outline, all, name);
 }
 
 TemplateFile RenderBodyTemplate(const Design& design, const FittedOutline& outline,

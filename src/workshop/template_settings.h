@@ -15,14 +15,10 @@ struct TemplateSettings {
   TemplateOutput output;
 };
 
-// The template's model, as vesk-cli export builds it; `name` goes into the title block.
+// The template's model, as vesk-cli export builds it; `name` goes into the title block. The window
+// draws this same model.
 BuildResult BuildTemplateModel(const Design& design, const FittedOutline& outline,
                                const TemplateSettings& settings, const QString& name);
-
-// What the window draws: the same model with every part in it and the fingerboard laid out, so
-// each layer can be shown or hidden on the screen whatever the template will hold.
-BuildResult BuildViewModel(const Design& design, const FittedOutline& outline,
-                           const TemplateSettings& settings, const QString& name);
 
 struct TemplateFile {
   QByteArray bytes;   // empty on failure

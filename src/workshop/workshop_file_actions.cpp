@@ -112,7 +112,12 @@ void WorkshopWindow::exportTemplate() {
 }
 
 void WorkshopWindow::exportTemplateTo(const QString& path) {
-  if (m_task) return;
+  if (m_task) {
+    const QString busy = tr("another job is running; wait for it or cancel it");
+    statusBar()->showMessage(busy);
+    emit templateExported(path, busy);
+    return;
+  }
   TemplateSettings settings = m_template->settings();
   settings.output.format = FormatForFile(path, settings.output.format);
   m_template->setFormat(settings.output.format);
@@ -140,4 +145,5 @@ void WorkshopWindow::exportTemplateTo(const QString& path) {
     emit templateExported(path, error);
   };
   m_task = BackgroundTask::start(this, tr("Writing the template..."), work, done);
+  connect(m_task, &BackgroundTask::finished, this, [this] { m_task = nullptr; });
 }

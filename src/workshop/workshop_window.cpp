@@ -133,12 +133,13 @@ void WorkshopWindow::restoreLayout() {
 void WorkshopWindow::refresh() {
   const TemplateSettings settings = m_template->settings();
   const QString name = m_session.displayName();
-  const BuildResult view = BuildViewModel(m_session.design(), m_session.outline(), settings, name);
-  if (view.status == BuildStatus::Ok)
-    m_view->setModel(view.model);
+  // One build for both: the view draws the template's own model.
+  const BuildResult built = BuildTemplateModel(m_session.design(), m_session.outline(), settings, name);
+  if (built.status == BuildStatus::Ok)
+    m_view->setModel(built.model);
   else
-    m_view->setProblem(view.message);
-  m_template->showBuild(BuildTemplateModel(m_session.design(), m_session.outline(), settings, name));
+    m_view->setProblem(built.message);
+  m_template->showBuild(built);
 }
 
 void WorkshopWindow::updateTitle() {

@@ -17,7 +17,7 @@ namespace {
 
 ExportModel DefaultModel() {
   const Design design;
-  return BuildViewModel(design, FitOutline(design.shape), TemplateSettings{}, QStringLiteral("Untitled"))
+  return BuildTemplateModel(design, FitOutline(design.shape), TemplateSettings{}, QStringLiteral("Untitled"))
       .model;
 }
 
