@@ -7,6 +7,18 @@
 
 namespace cli {
 
+ExitCode ExitCodeOf(const Error& error) {
+  switch (error.kind) {
+    case ErrorKind::Refused:
+      return kUsage;
+    case ErrorKind::FitFailed:
+      return kFitFailed;
+    case ErrorKind::Failed:
+      break;
+  }
+  return kFileError;
+}
+
 void PrintError(const QString& line) {
   std::fprintf(stderr, "vesk-cli: %s\n", line.toLocal8Bit().constData());
 }

@@ -9,9 +9,14 @@
 #include <QStringList>
 #include <optional>
 
+#include "geometry/result.h"
+
 namespace cli {
 
 enum ExitCode { kOk = 0, kFitFailed = 1, kUsage = 2, kFileError = 3 };
+
+// A refusal is a usage error, a failed fit kFitFailed, anything else (a file, a writer) kFileError.
+ExitCode ExitCodeOf(const Error& error);
 
 // args[0] is the command's own name, as QCommandLineParser expects a program name there.
 using CommandFunction = int (*)(const QStringList& args);

@@ -11,6 +11,7 @@
 #include "cli/template_options.h"
 #include "export/body_template.h"
 #include "export/output_file.h"
+#include "framework/error_text.h"
 #include "geometry/fit_shape.h"
 
 namespace cli {
@@ -103,27 +104,27 @@ int RunExportCommand(const QStringList& args) {
   ExportContent content = req->content;
   content.fileName = opened->title;
   const FittedOutline outline = FitOutline(opened->design.shape);
-  const BuildResult built = BuildExportModel(opened->design, outline, content);
-  if (built.status == BuildStatus::FitFailed) {
-    PrintError(built.message);
-    return kFitFailed;
+  const Result<BuiltModel> built = BuildExportModel(opened->design, outline, content);
+  if (!built) {
+    // A failed fit is the design's news, not the command's.
+    if (built.error().kind == ErrorKind::FitFailed)
+      PrintError(ErrorText(built.error()));
+    else
+      Fail(ErrorText(built.error()));
+    return ExitCodeOf(built.error());
   }
-  if (built.status == BuildStatus::Refused) {
-    Fail(built.message);
-    return kUsage;
-  }
-  for (const QString& note : built.notes) PrintError(QStringLiteral("export: ") + note);
+  for (const QString& note : built->notes) PrintError(QStringLiteral("export: ") + note);
 
-  const RenderedTemplate rendered = RenderTemplate(built.model, req->tpl.output);
-  if (rendered.bytes.isEmpty()) {
-    Fail(rendered.error);
-    return rendered.refused ? kUsage : kFileError;
+  const Result<RenderedTemplate> rendered = RenderTemplate(built->model, req->tpl.output);
+  if (!rendered) {
+    Fail(ErrorText(rendered.error()));
+    return ExitCodeOf(rendered.error());
   }
-  if (QString error; !CommitFile(req->output, rendered.bytes, &error)) {
-    Fail(error);
+  if (const Status written = CommitFile(req->output, rendered->bytes); !written) {
+    Fail(ErrorText(written.error()));
     return kFileError;
   }
-  PrintOut(QStringLiteral("wrote %1 (%2)\n").arg(req->output, rendered.summary));
+  PrintOut(QStringLiteral("wrote %1 (%2)\n").arg(req->output, rendered->summary));
   return kOk;
 }
 

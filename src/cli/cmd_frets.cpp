@@ -16,6 +16,7 @@
 #include "cli/template_options.h"
 #include "export/fretboard_model.h"
 #include "export/output_file.h"
+#include "framework/error_text.h"
 #include "geometry/units.h"
 
 namespace cli {
@@ -387,8 +388,8 @@ std::optional<ExportModel> BuildTemplate(const FretsRequest& req, const FretRepo
   d.jointFret = report.jointFret;
   ExportModel model = BuildFretboardModel(d, req.unit, TitleLines(req, report));
   model.parts = req.output.parts;
-  if (const QString problem = SizeProblem(model.drawing, req.unit); !problem.isEmpty()) {
-    Fail(problem);
+  if (const Status size = CheckDrawingSize(model.drawing, req.unit); !size) {
+    Fail(ErrorText(size.error()));
     return std::nullopt;
   }
   return model;
@@ -396,17 +397,16 @@ std::optional<ExportModel> BuildTemplate(const FretsRequest& req, const FretRepo
 
 // Prints "wrote OUT (...)" unless a listing follows.
 int WriteTemplate(const ExportModel& model, const FretsRequest& req) {
-  const RenderedTemplate rendered = RenderTemplate(model, req.output.output);
-  if (rendered.bytes.isEmpty()) {
-    Fail(rendered.error);
-    return rendered.refused ? kUsage : kFileError;
+  const Result<RenderedTemplate> rendered = RenderTemplate(model, req.output.output);
+  if (!rendered) {
+    Fail(ErrorText(rendered.error()));
+    return ExitCodeOf(rendered.error());
   }
-  QString error;
-  if (!CommitFile(req.outPath, rendered.bytes, &error)) {
-    Fail(error);
+  if (const Status written = CommitFile(req.outPath, rendered->bytes); !written) {
+    Fail(ErrorText(written.error()));
     return kFileError;
   }
-  if (!req.listing) PrintOut(QStringLiteral("wrote %1 (%2)\n").arg(req.outPath, rendered.summary));
+  if (!req.listing) PrintOut(QStringLiteral("wrote %1 (%2)\n").arg(req.outPath, rendered->summary));
   return kOk;
 }
 

@@ -16,6 +16,7 @@
 #include "cli/match_report.h"
 #include "export/export_units.h"
 #include "export/output_file.h"
+#include "framework/error_text.h"
 #include "match/dxf_groups.h"
 #include "match/dxf_points.h"
 #include "match/match_fit.h"
@@ -142,10 +143,9 @@ bool WriteOverlay(const MatchResult& result, const MatchArguments& a) {
                    .arg(a.overlay));
     return false;
   }
-  QString error;
-  if (CommitFile(a.overlay, bytes, &error)) return true;
-  PrintError(error);
-  return false;
+  const Status written = CommitFile(a.overlay, bytes);
+  if (!written) PrintError(ErrorText(written.error()));
+  return written.ok();
 }
 
 // The matched values as a new design without a soundhole: the 68 bytes Save writes.

@@ -16,6 +16,7 @@
 #include "document/veskdoc.h"
 #include "drawing/design_painter.h"
 #include "framework/atomic_file.h"
+#include "framework/error_text.h"
 #include "geometry/fit_shape.h"
 
 namespace cli {
@@ -56,8 +57,8 @@ bool SavePng(const QImage& image, const QString& path) {
   QString cause;
   if (!writer.write(image))
     cause = writer.errorString();
-  else
-    CommitWholeFile(path, buffer.data(), &cause);
+  else if (const Status saved = CommitWholeFile(path, buffer.data()); !saved)
+    cause = ErrorText(saved.error());
   if (cause.isEmpty()) return true;
   PrintError(QStringLiteral("%1: cannot be written: %2").arg(path, cause));
   return false;

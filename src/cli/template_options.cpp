@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "cli/cli_command.h"
+#include "framework/error_text.h"
 
 namespace cli {
 
@@ -56,8 +57,8 @@ class Reader {
     const auto overlap = FiniteOption(m_parser, QStringLiteral("overlap"), out->overlapMm);
     if (!overlap) return false;
     out->overlapMm = *overlap;
-    if (const TilePlanResult check = PlanTiles(0.0, 0.0, out->paper, out->overlapMm); !check.error.isEmpty())
-      return Fail(QStringLiteral("--overlap: %1").arg(check.error));
+    if (const Result<TilePlan> check = PlanTiles(0.0, 0.0, out->paper, out->overlapMm); !check)
+      return Fail(QStringLiteral("--overlap: %1").arg(ErrorText(check.error())));
     return true;
   }
 

@@ -3,6 +3,7 @@
 
 #include "framework/archive.h"
 #include "framework/document.h"
+#include "framework/error_text.h"
 
 namespace {
 
@@ -20,29 +21,25 @@ class DesignFileDocument : public CDocument {
   Design m_design, m_snapshot;
 };
 
-Error ToError(const QString& message) {
-  return Error{message.toStdString()};
-}
-
 }  // namespace
 
 Result<Design> LoadDesignFile(const QString& path) {
   DesignFileDocument doc;
   QString error;
-  if (!doc.OnOpenDocument(path, &error)) return ToError(error);
+  if (!doc.OnOpenDocument(path, &error)) return ErrorFrom(error);
   return doc.design();
 }
 
 Result<Design> LoadDesignBytes(const QByteArray& bytes, const QString& name) {
   DesignFileDocument doc;
   QString error;
-  if (!doc.LoadFromBytes(bytes, name, &error)) return ToError(error);
+  if (!doc.LoadFromBytes(bytes, name, &error)) return ErrorFrom(error);
   return doc.design();
 }
 
 Status SaveDesignFile(const QString& path, const Design& design) {
   DesignFileDocument doc(design);
   QString error;
-  if (!doc.OnSaveDocument(path, &error)) return ToError(error);
+  if (!doc.OnSaveDocument(path, &error)) return ErrorFrom(error);
   return {};
 }

@@ -8,6 +8,7 @@
 #include "export/fingerboard_lines.h"
 #include "export/offset_curve.h"
 #include "export/title_block.h"
+#include "framework/error_text.h"
 
 namespace {
 
@@ -19,11 +20,8 @@ constexpr double kStationGapMm = 3.0;
 const char* const kOwnLayers[] = {"0",     "OUTLINE",  "CENTRELINE", "SOUNDHOLE",
                                   "FRETS", "STATIONS", "CHECK",      "TITLE"};
 
-BuildResult Refuse(const QString& message) {
-  BuildResult r;
-  r.status = BuildStatus::Refused;
-  r.message = message;
-  return r;
+Error Refusal(const QString& message) {
+  return ErrorFrom(message, ErrorKind::Refused);
 }
 
 // A coarse look at the outline before the fine sampling, so an absurd design is refused cheaply.
@@ -75,34 +73,36 @@ bool IsLayerName(const QString& name) {
   return true;
 }
 
-QString OffsetNameProblem(const OffsetRequest& o, const std::vector<OffsetRequest>& earlier) {
+Status CheckOffset(const OffsetRequest& o, const std::vector<OffsetRequest>& earlier) {
   if (!IsLayerName(o.name))
-    return QStringLiteral("the offset name '%1' must be 1 to 31 letters, digits, '_' or '-'").arg(o.name);
+    return Refusal(
+        QStringLiteral("the offset name '%1' must be 1 to 31 letters, digits, '_' or '-'").arg(o.name));
   for (const char* own : kOwnLayers)
     if (o.name.compare(QLatin1String(own), Qt::CaseInsensitive) == 0)
-      return QStringLiteral("the offset name '%1' is a layer of the template already").arg(o.name);
+      return Refusal(QStringLiteral("the offset name '%1' is a layer of the template already").arg(o.name));
   for (const OffsetRequest& e : earlier)
     if (o.name.compare(e.name, Qt::CaseInsensitive) == 0)
-      return QStringLiteral("two offsets are named '%1'; each needs a layer of its own").arg(o.name);
+      return Refusal(QStringLiteral("two offsets are named '%1'; each needs a layer of its own").arg(o.name));
   if (!std::isfinite(o.mm) || std::fabs(o.mm) > kMaxOffsetMm)
-    return QStringLiteral("the offset %1 must be a number of millimetres from -%2 to %2")
-        .arg(o.name)
-        .arg(kMaxOffsetMm);
-  if (o.mm == 0.0) return QStringLiteral("the offset %1 of 0 mm would be the outline itself").arg(o.name);
+    return Refusal(QStringLiteral("the offset %1 must be a number of millimetres from -%2 to %2")
+                       .arg(o.name)
+                       .arg(kMaxOffsetMm));
+  if (o.mm == 0.0)
+    return Refusal(QStringLiteral("the offset %1 of 0 mm would be the outline itself").arg(o.name));
   return {};
 }
 
-// Each offset on its own layer, or a one-line reason why one cannot be drawn.
-QString AddOffsets(const FittedOutline& outline, const ExportContent& content, ExportModel& m) {
+// Each offset on its own layer, or a refusal saying why one cannot be drawn.
+Status AddOffsets(const FittedOutline& outline, const ExportContent& content, ExportModel& m) {
   if (content.offsets.empty()) return {};
   const OutlineBends bends = FindOutlineBends(outline);
   std::vector<OffsetRequest> done;
   for (const OffsetRequest& o : content.offsets) {
-    if (QString why = OffsetNameProblem(o, done); !why.isEmpty()) return why;
-    const OffsetResult r = SampleOffset(outline, UnitsFromMillimetres(o.mm, m.unit), bends,
-                                        MillimetresPerUnit(m.unit), content.extent, m.toleranceUnits);
-    if (!r.line) return QStringLiteral("offset %1: %2").arg(o.name, r.why);
-    m.AddLayer(o.name, Part::Offsets).polylines.push_back(*r.line);
+    if (Status checked = CheckOffset(o, done); !checked) return checked;
+    const Result<Polyline> line = SampleOffset(outline, UnitsFromMillimetres(o.mm, m.unit), bends,
+                                               MillimetresPerUnit(m.unit), content.extent, m.toleranceUnits);
+    if (!line) return Refusal(QStringLiteral("offset %1: %2").arg(o.name, ErrorText(line.error())));
+    m.AddLayer(o.name, Part::Offsets).polylines.push_back(*line);
     done.push_back(o);
   }
   return {};
@@ -137,13 +137,13 @@ void AddFingerboard(const FingerboardLines& f, DrawingLayer& layer, LineKeeper& 
 }
 
 // The soundhole (a refusal when its values are not finite; a note when it has no size).
-QString AddSoundholeLayer(const Design& design, const ExportContent& content, BuildResult& result,
-                          LineKeeper& lines) {
+Status AddSoundholeLayer(const Design& design, const ExportContent& content, BuiltModel& result,
+                         LineKeeper& lines) {
   ExportModel& m = result.model;
   m.AddLayer(QStringLiteral("SOUNDHOLE"), Part::Soundhole);
   if (!content.soundhole || design.holeDefined == 0) return {};
   if (!std::isfinite(design.holeDiameter) || !std::isfinite(design.holePosition))
-    return QStringLiteral("the soundhole's diameter or position is not a finite number");
+    return Refusal(QStringLiteral("the soundhole's diameter or position is not a finite number"));
   if (design.holeDiameter * 0.5 > UnitsFromMillimetres(kZeroLengthMm, m.unit))
     AddSoundhole(design, content.extent, m.layers.back(), lines);
   else
@@ -151,7 +151,7 @@ QString AddSoundholeLayer(const Design& design, const ExportContent& content, Bu
   return {};
 }
 
-void AddFretsLayer(const Design& design, const ExportContent& content, BuildResult& result,
+void AddFretsLayer(const Design& design, const ExportContent& content, BuiltModel& result,
                    LineKeeper& lines) {
   DrawingLayer& layer = result.model.AddLayer(QStringLiteral("FRETS"), Part::Frets);
   if (!content.fingerboard) return;
@@ -159,11 +159,11 @@ void AddFretsLayer(const Design& design, const ExportContent& content, BuildResu
     result.notes << QStringLiteral("no fingerboard drawn: the design has no soundhole and fingerboard data");
     return;
   }
-  const FingerboardResult f = LayOutFingerboard(design.FretInput());
-  if (f.why.isEmpty())
-    AddFingerboard(f.lines, layer, lines);
+  const Result<FingerboardLines> f = LayOutFingerboard(design.FretInput());
+  if (f)
+    AddFingerboard(*f, layer, lines);
   else
-    result.notes << QStringLiteral("no fingerboard drawn: %1").arg(f.why);
+    result.notes << QStringLiteral("no fingerboard drawn: %1").arg(ErrorText(f.error()));
 }
 
 QStringList BodyTitle(const Design& design, const FittedOutline& outline, const ExportContent& content) {
@@ -180,12 +180,13 @@ QStringList BodyTitle(const Design& design, const FittedOutline& outline, const 
 
 // OUTLINE, the offsets and the CENTRELINE (a half template closes along the centreline; a
 // centreline over that edge would be cut twice).
-QString AddOutlineLayers(const FittedOutline& outline, const ExportContent& content, ExportModel& m,
-                         LineKeeper& lines) {
+Status AddOutlineLayers(const FittedOutline& outline, const ExportContent& content, ExportModel& m,
+                        LineKeeper& lines) {
   const auto polyline = SampleOutline(outline, content.extent, m.toleranceUnits);
-  if (!polyline) return QStringLiteral("the outline cannot be sampled within %1 mm").arg(kChordToleranceMm);
+  if (!polyline)
+    return Refusal(QStringLiteral("the outline cannot be sampled within %1 mm").arg(kChordToleranceMm));
   m.AddLayer(QStringLiteral("OUTLINE"), Part::Outline).polylines.push_back(*polyline);
-  if (QString why = AddOffsets(outline, content, m); !why.isEmpty()) return why;
+  if (Status added = AddOffsets(outline, content, m); !added) return added;
   m.AddLayer(QStringLiteral("CENTRELINE"), Part::Centreline);
   if (content.extent == OutlineExtent::Whole)
     lines.Add(m.layers.back(), Segment{outline.At(0.0), outline.At(180.0)});
@@ -194,27 +195,25 @@ QString AddOutlineLayers(const FittedOutline& outline, const ExportContent& cont
 
 }  // namespace
 
-BuildResult BuildExportModel(const Design& design, const FittedOutline& outline,
-                             const ExportContent& content) {
+Result<BuiltModel> BuildExportModel(const Design& design, const FittedOutline& outline,
+                                    const ExportContent& content) {
   if (!outline.Valid())
-    return BuildResult{
-        BuildStatus::FitFailed,
+    return ErrorFrom(
         QStringLiteral("the design does not fit: %1").arg(QString::fromStdString(outline.errorText)),
-        {},
-        {}};
+        ErrorKind::FitFailed);
   const ExportUnit unit = content.unit;
-  if (const QString why = SizeProblem(CoarseOutlineBounds(outline), unit); !why.isEmpty()) return Refuse(why);
+  if (Status size = CheckDrawingSize(CoarseOutlineBounds(outline), unit); !size) return size.error();
 
-  BuildResult result;
+  BuiltModel result;
   ExportModel& m = result.model;
   m = NewExportModel(unit);
   LineKeeper lines(UnitsFromMillimetres(kZeroLengthMm, unit));
-  if (QString why = AddOutlineLayers(outline, content, m, lines); !why.isEmpty()) return Refuse(why);
-  if (QString why = AddSoundholeLayer(design, content, result, lines); !why.isEmpty()) return Refuse(why);
+  if (Status added = AddOutlineLayers(outline, content, m, lines); !added) return added.error();
+  if (Status added = AddSoundholeLayer(design, content, result, lines); !added) return added.error();
   AddFretsLayer(design, content, result, lines);
   AddStations(outline, content, m.AddLayer(QStringLiteral("STATIONS"), Part::Stations), lines, unit);
   m.parts = content.parts;
   FinishExportModel(m, BodyTitle(design, outline, content));
-  if (const QString why = SizeProblem(m.drawing, unit); !why.isEmpty()) return Refuse(why);
+  if (Status size = CheckDrawingSize(m.drawing, unit); !size) return size.error();
   return result;
 }

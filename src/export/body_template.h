@@ -30,6 +30,7 @@ struct ExportContent {
 // Offsets beyond this (either way) are refused as a slip of the keyboard.
 inline constexpr double kMaxOffsetMm = 1000.0;
 
-// outline is FitOutline of design.shape; an outline that is not Valid() gives FitFailed.
-BuildResult BuildExportModel(const Design& design, const FittedOutline& outline,
-                             const ExportContent& content);
+// outline is FitOutline of design.shape; an outline that is not Valid() gives a FitFailed error,
+// content that cannot be drawn (an offset's name or size, an absurd drawing) a Refused one.
+Result<BuiltModel> BuildExportModel(const Design& design, const FittedOutline& outline,
+                                    const ExportContent& content);

@@ -16,6 +16,7 @@
 #include "export/dxf_objects.h"
 #include "export/export_model.h"
 #include "export/title_block.h"
+#include "framework/error_text.h"
 #include "geometry/units.h"
 
 namespace {
@@ -193,7 +194,7 @@ bool ParseDxfUnit(const QString& text, DxfUnit* unit) {
   return false;
 }
 
-QByteArray WriteDxf(const ExportModel& model, const DxfOptions& options, QString* error) {
+Result<QByteArray> WriteDxf(const ExportModel& model, const DxfOptions& options) {
   const DxfVersion version = options.version;
   const double scale = MillimetresPerUnit(model.unit) / (options.unit == DxfUnit::Mm ? 1.0 : kMmPerInch);
   QTemporaryDir dir;
@@ -203,10 +204,8 @@ QByteArray WriteDxf(const ExportModel& model, const DxfOptions& options, QString
     std::unique_ptr<DL_WriterA> dw(dxf.out(QFile::encodeName(path).constData(), version == DxfVersion::R2000
                                                                                     ? DL_Codes::AC1015
                                                                                     : DL_Codes::AC1009));
-    if (!dir.isValid() || !dw) {
-      if (error) *error = QStringLiteral("cannot create a temporary file for the DXF drawing");
-      return {};
-    }
+    if (!dir.isValid() || !dw)
+      return ErrorFrom(QStringLiteral("cannot create a temporary file for the DXF drawing"));
     DxfDrawing drawing(dxf, *dw, options, scale);
     drawing.Header(model);
     drawing.Tables(model);
@@ -217,9 +216,8 @@ QByteArray WriteDxf(const ExportModel& model, const DxfOptions& options, QString
   QFile file(path);
   QByteArray bytes;
   if (file.open(QIODevice::ReadOnly)) bytes = file.readAll();
-  if (!bytes.endsWith("EOF\n")) {
-    if (error) *error = QStringLiteral("the DXF drawing could not be written completely");
-    return {};
-  }
-  return version == DxfVersion::R2000 ? AddObjectOwners(bytes) : bytes;
+  if (!bytes.endsWith("EOF\n"))
+    return ErrorFrom(QStringLiteral("the DXF drawing could not be written completely"));
+  if (version == DxfVersion::R2000) return AddObjectOwners(bytes);
+  return bytes;
 }

@@ -6,6 +6,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "geometry/result.h"
+
 struct ExportModel;
 
 enum class DxfVersion { R12, R2000 };
@@ -21,5 +23,4 @@ struct DxfOptions {
   DxfUnit unit = DxfUnit::Mm;
 };
 
-// Empty on failure, with *error set to one line.
-QByteArray WriteDxf(const ExportModel& model, const DxfOptions& options, QString* error);
+Result<QByteArray> WriteDxf(const ExportModel& model, const DxfOptions& options);

@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "framework/error_text.h"
+
 namespace {
 
 constexpr double kGapMm = 10.0;
@@ -88,12 +90,14 @@ void FinishExportModel(ExportModel& m, const QStringList& titleLines) {
     title.texts.push_back(TextLine{Point2{x, top - m.textHeight * (1.0 + kLineSpacing * i)}, titleLines[i]});
 }
 
-QString SizeProblem(const Bounds& b, ExportUnit unit) {
-  if (!b.IsFinite()) return QStringLiteral("the drawing's size is not a finite number");
+Status CheckDrawingSize(const Bounds& b, ExportUnit unit) {
+  if (!b.IsFinite())
+    return ErrorFrom(QStringLiteral("the drawing's size is not a finite number"), ErrorKind::Refused);
   const double mm = std::fmax(b.Width(), b.Height()) * MillimetresPerUnit(unit);
   if (!(mm <= kMaxDrawingMm))
-    return QStringLiteral("the drawing would be %1 m across; templates are limited to %2 m")
-        .arg(mm / 1000.0, 0, 'g', 4)
-        .arg(kMaxDrawingMm / 1000.0);
+    return ErrorFrom(QStringLiteral("the drawing would be %1 m across; templates are limited to %2 m")
+                         .arg(mm / 1000.0, 0, 'g', 4)
+                         .arg(kMaxDrawingMm / 1000.0),
+                     ErrorKind::Refused);
   return {};
 }

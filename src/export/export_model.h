@@ -13,6 +13,7 @@
 #include "export/drawing_primitives.h"
 #include "export/export_layers.h"
 #include "export/export_units.h"
+#include "geometry/result.h"
 
 struct TextLine {
   Point2 baselineLeft;
@@ -64,17 +65,14 @@ void FinishExportModel(ExportModel& model, const QStringList& titleLines);
 // The box of one layer's shapes (text by its estimated box, textHeight being the model's).
 Bounds LayerBounds(const DrawingLayer& layer, double textHeight);
 
-enum class BuildStatus { Ok, FitFailed, Refused };
-
-struct BuildResult {
-  BuildStatus status = BuildStatus::Ok;
-  QString message;    // one line when not Ok
-  QStringList notes;  // what was left out, and why
+// A built model and what was left out of it, and why.
+struct BuiltModel {
   ExportModel model;
+  QStringList notes;
 };
 
 // A drawing larger than this in either direction is refused as absurd.
 inline constexpr double kMaxDrawingMm = 100000.0;
 
-// Empty when the box is finite and within kMaxDrawingMm, else one line saying why not.
-QString SizeProblem(const Bounds& box, ExportUnit unit);
+// Refused, saying why, unless the box is finite and within kMaxDrawingMm.
+Status CheckDrawingSize(const Bounds& box, ExportUnit unit);

@@ -1,6 +1,8 @@
 // The fret layout turned into line segments, and its status into a reason for the notes.
 #include "export/fingerboard_lines.h"
 
+#include "framework/error_text.h"
+
 namespace {
 
 Segment Across(const FretAcross& a) {
@@ -10,26 +12,24 @@ Segment Across(const FretAcross& a) {
 QString Why(FretLayoutStatus status, int jointFret) {
   switch (status) {
     case FretLayoutStatus::kOk:
-      return {};
+    case FretLayoutStatus::kNotFinite:
+      break;
     case FretLayoutStatus::kNoJointFret:
       return QStringLiteral("the joint fret is %1").arg(jointFret);
     case FretLayoutStatus::kNoScaleLength:
       return QStringLiteral("the scale length is not a positive number");
-    case FretLayoutStatus::kNotFinite:
-      break;
   }
   return QStringLiteral("the fingerboard widths are not finite");
 }
 
 }  // namespace
 
-FingerboardResult LayOutFingerboard(const FingerboardInput& in) {
+Result<FingerboardLines> LayOutFingerboard(const FingerboardInput& in) {
   const FretLayout layout = LayOutFrets(in);
-  FingerboardResult result;
-  result.why = Why(layout.status, in.jointFret);
-  if (layout.status != FretLayoutStatus::kOk) return result;
+  if (layout.status != FretLayoutStatus::kOk)
+    return ErrorFrom(Why(layout.status, in.jointFret), ErrorKind::Refused);
 
-  FingerboardLines& out = result.lines;
+  FingerboardLines out;
   for (const FretAcross& f : layout.frets) out.frets.push_back(Across(f));
   out.endFret = layout.endFret;
   out.saddle = Across(layout.saddle);
@@ -37,5 +37,5 @@ FingerboardResult LayOutFingerboard(const FingerboardInput& in) {
   const FretAcross& e = layout.end;
   out.edges[0] = Segment{Point2{s.at, -s.width / 2}, Point2{e.at, -e.width / 2}};
   out.edges[1] = Segment{Point2{s.at, s.width / 2}, Point2{e.at, e.width / 2}};
-  return result;
+  return out;
 }

@@ -3,10 +3,9 @@
 // of the one fret layout the window draws too.
 #pragma once
 
-#include <QString>
-
 #include "export/drawing_primitives.h"
 #include "geometry/fret_layout.h"
+#include "geometry/result.h"
 
 using FingerboardInput = FretLayoutInput;
 
@@ -17,10 +16,6 @@ struct FingerboardLines {
   int endFret = 0;  // where the edges stop
 };
 
-// Empty `why` and the lines, or a one-line reason why there is no fingerboard to draw (a joint fret
-// of 0 or less, a scale length that is not positive and finite, widths that are not finite).
-struct FingerboardResult {
-  FingerboardLines lines;
-  QString why;
-};
-FingerboardResult LayOutFingerboard(const FingerboardInput& in);
+// The lines, or a refusal saying why there is no fingerboard to draw (a joint fret of 0 or less, a
+// scale length that is not positive and finite, widths that are not finite).
+Result<FingerboardLines> LayOutFingerboard(const FingerboardInput& in);

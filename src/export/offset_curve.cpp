@@ -5,7 +5,9 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 
+#include "framework/error_text.h"
 #include "geometry/golden_section.h"
 
 namespace {
@@ -58,36 +60,30 @@ Point2 OffsetPoint(const FittedOutline& outline, double t, double d) {
   return Point2{outline.X(t) + d * (v.y / speed), outline.Y(t) + d * (-v.x / speed)};
 }
 
-OffsetResult SampleOffset(const FittedOutline& outline, double d, const OutlineBends& bends,
-                          double millimetresPerUnit, OutlineExtent extent, double tolerance) {
-  OffsetResult result;
+Result<Polyline> SampleOffset(const FittedOutline& outline, double d, const OutlineBends& bends,
+                              double millimetresPerUnit, OutlineExtent extent, double tolerance) {
+  const auto refuse = [](const QString& why) { return ErrorFrom(why, ErrorKind::Refused); };
   const double dMm = d * millimetresPerUnit;
-  if (d < 0.0 && -d >= bends.convexRadius) {
-    result.why = QStringLiteral(
-                     "an inward offset of %1 mm would fold over itself: the outline's smallest radius "
-                     "of curvature on a convex stretch is %2 mm (%3 mm from the neck end)")
-                     .arg(Mm(-dMm), Mm(bends.convexRadius * millimetresPerUnit),
-                          Mm(outline.X(bends.convexAngle) * millimetresPerUnit));
-    return result;
-  }
-  if (d > 0.0 && d >= bends.concaveRadius) {
-    result.why = QStringLiteral(
-                     "an outward offset of %1 mm would fold over itself: the outline's smallest radius "
-                     "of curvature on the concave waist is %2 mm (%3 mm from the neck end)")
-                     .arg(Mm(dMm), Mm(bends.concaveRadius * millimetresPerUnit),
-                          Mm(outline.X(bends.concaveAngle) * millimetresPerUnit));
-    return result;
-  }
+  if (d < 0.0 && -d >= bends.convexRadius)
+    return refuse(
+        QStringLiteral("an inward offset of %1 mm would fold over itself: the outline's smallest radius "
+                       "of curvature on a convex stretch is %2 mm (%3 mm from the neck end)")
+            .arg(Mm(-dMm), Mm(bends.convexRadius * millimetresPerUnit),
+                 Mm(outline.X(bends.convexAngle) * millimetresPerUnit)));
+  if (d > 0.0 && d >= bends.concaveRadius)
+    return refuse(
+        QStringLiteral("an outward offset of %1 mm would fold over itself: the outline's smallest radius "
+                       "of curvature on the concave waist is %2 mm (%3 mm from the neck end)")
+            .arg(Mm(dMm), Mm(bends.concaveRadius * millimetresPerUnit),
+                 Mm(outline.X(bends.concaveAngle) * millimetresPerUnit)));
   // Inward, the two halves must not cross: the upper half stays above the centreline.
   const int steps = static_cast<int>(180.0 / kScanStepDegrees);
   for (int i = 1; d < 0.0 && i < steps; ++i)
-    if (OffsetPoint(outline, i * kScanStepDegrees, d).y < 0.0) {
-      result.why = QStringLiteral("an inward offset of %1 mm would cross the centreline").arg(Mm(-dMm));
-      return result;
-    }
-  result.line = SampleHalfCurve(
+    if (OffsetPoint(outline, i * kScanStepDegrees, d).y < 0.0)
+      return refuse(QStringLiteral("an inward offset of %1 mm would cross the centreline").arg(Mm(-dMm)));
+  std::optional<Polyline> line = SampleHalfCurve(
       outline, [&](double t) { return OffsetPoint(outline, t, d); }, extent, tolerance);
-  if (!result.line)
-    result.why = QStringLiteral("the offset of %1 mm cannot be sampled within the tolerance").arg(Mm(dMm));
-  return result;
+  if (!line)
+    return refuse(QStringLiteral("the offset of %1 mm cannot be sampled within the tolerance").arg(Mm(dMm)));
+  return *std::move(line);
 }

@@ -3,12 +3,10 @@
 // unit normal from the curve's derivative, so the result is the true offset, not an offset polyline.
 #pragma once
 
-#include <QString>
-#include <optional>
-
 #include "export/drawing_primitives.h"
 #include "export/outline_polyline.h"
 #include "geometry/fitted_outline.h"
+#include "geometry/result.h"
 
 // The outline's tightest bends, in the design's unit, with the angles (degrees) where they are:
 // the smallest radius of curvature where the outline is convex and where it is concave (the waist);
@@ -23,14 +21,10 @@ OutlineBends FindOutlineBends(const FittedOutline& outline);
 // half from t = 0 to 180.
 Point2 OffsetPoint(const FittedOutline& outline, double t, double d);
 
-// Empty message and the closed polyline within tolerance of the parallel curve (the whole body, or
-// the half closed along the centreline), or a one-line reason it cannot be drawn: it would fold
-// over itself where the outline bends tighter than |d| (the message gives that radius in mm), or
-// an inward offset would cross the centreline.
-struct OffsetResult {
-  std::optional<Polyline> line;
-  QString why;
-};
-// bends is FindOutlineBends() of the same outline, found once for all its offsets.
-OffsetResult SampleOffset(const FittedOutline& outline, double d, const OutlineBends& bends,
-                          double millimetresPerUnit, OutlineExtent extent, double tolerance);
+// The closed polyline within tolerance of the parallel curve (the whole body, or the half closed
+// along the centreline), or a refusal saying why it cannot be drawn: it would fold over itself
+// where the outline bends tighter than |d| (the message gives that radius in mm), or an inward
+// offset would cross the centreline. bends is FindOutlineBends() of the same outline, found once
+// for all its offsets.
+Result<Polyline> SampleOffset(const FittedOutline& outline, double d, const OutlineBends& bends,
+                              double millimetresPerUnit, OutlineExtent extent, double tolerance);

@@ -5,14 +5,13 @@
 #include <QFileInfo>
 
 #include "framework/atomic_file.h"
+#include "framework/error_text.h"
 
-bool CommitFile(const QString& path, const QByteArray& bytes, QString* error) {
+Status CommitFile(const QString& path, const QByteArray& bytes) {
   const auto fail = [&](const QString& cause) {
-    if (error) *error = QStringLiteral("cannot write %1: %2").arg(QDir::toNativeSeparators(path), cause);
-    return false;
+    return ErrorFrom(QStringLiteral("cannot write %1: %2").arg(QDir::toNativeSeparators(path), cause));
   };
   if (QFileInfo(path).isDir()) return fail(QStringLiteral("it is a folder"));
-  QString cause;
-  if (!CommitWholeFile(path, bytes, &cause)) return fail(cause);
-  return true;
+  if (const Status written = CommitWholeFile(path, bytes); !written) return fail(ErrorText(written.error()));
+  return {};
 }

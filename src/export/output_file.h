@@ -5,5 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
-// On failure *error holds one line naming the file and the cause.
-bool CommitFile(const QString& path, const QByteArray& bytes, QString* error);
+#include "geometry/result.h"
+
+// On failure, one line naming the file and the cause.
+Status CommitFile(const QString& path, const QByteArray& bytes);

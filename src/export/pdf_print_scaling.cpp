@@ -6,7 +6,9 @@
 #include <qpdf/QPDFObjectHandle.hh>
 #include <qpdf/QPDFWriter.hh>
 
-QByteArray SetPrintScalingNone(const QByteArray& pdf, QString* error) {
+#include "framework/error_text.h"
+
+Result<QByteArray> SetPrintScalingNone(const QByteArray& pdf) {
   try {
     QPDF doc;
     doc.setSuppressWarnings(true);
@@ -25,8 +27,7 @@ QByteArray SetPrintScalingNone(const QByteArray& pdf, QString* error) {
     return QByteArray(reinterpret_cast<const char*>(out->getBuffer()),
                       static_cast<qsizetype>(out->getSize()));
   } catch (const std::exception& e) {
-    if (error)
-      *error = QStringLiteral("the PDF could not be finished: %1").arg(QString::fromLocal8Bit(e.what()));
-    return {};
+    return ErrorFrom(
+        QStringLiteral("the PDF could not be finished: %1").arg(QString::fromLocal8Bit(e.what())));
   }
 }

@@ -3,7 +3,8 @@
 #pragma once
 
 #include <QByteArray>
-#include <QString>
 
-// The same PDF with the preference set; empty on failure, with *error set to one line.
-QByteArray SetPrintScalingNone(const QByteArray& pdf, QString* error);
+#include "geometry/result.h"
+
+// The same PDF with the preference set.
+Result<QByteArray> SetPrintScalingNone(const QByteArray& pdf);

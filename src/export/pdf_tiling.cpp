@@ -5,6 +5,8 @@
 #include <QSizeF>
 #include <cmath>
 
+#include "framework/error_text.h"
+
 bool ParsePaper(const QString& text, Paper* paper) {
   if (text == QLatin1String("a4")) {
     *paper = Paper::A4;
@@ -47,19 +49,15 @@ TilePlan Orient(double drawingW, double drawingH, QSizeF paperMm, bool landscape
 
 }  // namespace
 
-TilePlanResult PlanTiles(double drawingWidthMm, double drawingHeightMm, Paper paper, double overlapMm) {
-  TilePlanResult result;
+Result<TilePlan> PlanTiles(double drawingWidthMm, double drawingHeightMm, Paper paper, double overlapMm) {
   const QSizeF paperMm =
       QPageSize(paper == Paper::A4 ? QPageSize::A4 : QPageSize::Letter).size(QPageSize::Millimeter);
   const double smallestFrame = paperMm.width() - 2 * kPageMarginMm - kFurnitureBandMm;
-  if (!std::isfinite(overlapMm) || overlapMm < 0.0 || !(overlapMm < smallestFrame / 2)) {
-    result.error = QStringLiteral("the overlap must be from 0 to less than %1 mm").arg(smallestFrame / 2);
-    return result;
-  }
-  if (!std::isfinite(drawingWidthMm) || !std::isfinite(drawingHeightMm)) {
-    result.error = QStringLiteral("the drawing's size is not a finite number");
-    return result;
-  }
+  if (!std::isfinite(overlapMm) || overlapMm < 0.0 || !(overlapMm < smallestFrame / 2))
+    return ErrorFrom(QStringLiteral("the overlap must be from 0 to less than %1 mm").arg(smallestFrame / 2),
+                     ErrorKind::Refused);
+  if (!std::isfinite(drawingWidthMm) || !std::isfinite(drawingHeightMm))
+    return ErrorFrom(QStringLiteral("the drawing's size is not a finite number"), ErrorKind::Refused);
   const TilePlan portrait = Orient(drawingWidthMm, drawingHeightMm, paperMm, false, overlapMm);
   const TilePlan landscape = Orient(drawingWidthMm, drawingHeightMm, paperMm, true, overlapMm);
   const bool portraitFits = portrait.rows > 0, landscapeFits = landscape.rows > 0;
@@ -68,16 +66,13 @@ TilePlanResult PlanTiles(double drawingWidthMm, double drawingHeightMm, Paper pa
                                         TilesAlong(drawingHeightMm, portrait.frameHeightMm, overlapMm),
                                     TilesAlong(drawingWidthMm, landscape.frameWidthMm, overlapMm) *
                                         TilesAlong(drawingHeightMm, landscape.frameHeightMm, overlapMm));
-    result.error = QStringLiteral("the template would need %1 pages; at most %2 are printed")
-                       .arg(fewest, 0, 'g', 6)
-                       .arg(kMaxPages);
-    return result;
+    return ErrorFrom(QStringLiteral("the template would need %1 pages; at most %2 are printed")
+                         .arg(fewest, 0, 'g', 6)
+                         .arg(kMaxPages),
+                     ErrorKind::Refused);
   }
-  if (!landscapeFits || (portraitFits && portrait.PageCount() <= landscape.PageCount()))
-    result.plan = portrait;
-  else
-    result.plan = landscape;
-  return result;
+  if (!landscapeFits || (portraitFits && portrait.PageCount() <= landscape.PageCount())) return portrait;
+  return landscape;
 }
 
 QString TileLabel(int row, int col) {

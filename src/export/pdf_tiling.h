@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include "geometry/result.h"
+
 enum class Paper { A4, Letter };
 
 bool ParsePaper(const QString& text, Paper* paper);
@@ -35,13 +37,8 @@ struct TilePlan {
 // Tiles along one direction: one frame, then one more per frame less the overlap.
 double TilesAlong(double extentMm, double frameMm, double overlapMm);
 
-// Empty `error` and the plan, or a one-line reason: the overlap leaves no room, or the drawing needs
-// more than kMaxPages pages.
-struct TilePlanResult {
-  TilePlan plan;
-  QString error;
-};
-TilePlanResult PlanTiles(double drawingWidthMm, double drawingHeightMm, Paper paper, double overlapMm);
+// The plan, or a refusal: the overlap leaves no room, or the drawing needs more than kMaxPages pages.
+Result<TilePlan> PlanTiles(double drawingWidthMm, double drawingHeightMm, Paper paper, double overlapMm);
 
 // "A1", "A2", ... "B1": the row as letters (A..Z, AA, AB, ...), the column as a number from 1.
 QString TileLabel(int row, int col);

@@ -11,6 +11,7 @@
 #include "export/export_model.h"
 #include "export/pdf_page_furniture.h"
 #include "export/pdf_tiling.h"
+#include "framework/error_text.h"
 
 namespace {
 
@@ -119,7 +120,7 @@ void DrawTitlePage(QPainter& painter, const ExportModel& m, const TilePlan& plan
 
 }  // namespace
 
-QByteArray WritePdf(const ExportModel& m, const TilePlan& plan, Paper paper, QString* error) {
+Result<QByteArray> WritePdf(const ExportModel& m, const TilePlan& plan, Paper paper) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
@@ -132,29 +133,21 @@ QByteArray WritePdf(const ExportModel& m, const TilePlan& plan, Paper paper, QSt
                                    QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
 
   QPainter painter;
-  if (!painter.begin(&writer)) {
-    if (error) *error = QStringLiteral("the PDF could not be started");
-    return {};
-  }
+  if (!painter.begin(&writer)) return ErrorFrom(QStringLiteral("the PDF could not be started"));
   painter.setRenderHint(QPainter::Antialiasing);
   painter.scale(kResolutionDpi / 25.4, kResolutionDpi / 25.4);
   const StripMapping map(m, plan);
   const QPolygonF mapOutline = MapOutline(m, map);
   for (int row = 0; row < plan.rows; ++row)
     for (int col = 0; col < plan.cols; ++col) {
-      if ((row != 0 || col != 0) && !writer.newPage()) {
-        if (error) *error = QStringLiteral("the PDF could not add page %1").arg(TileLabel(row, col));
-        return {};
-      }
+      if ((row != 0 || col != 0) && !writer.newPage())
+        return ErrorFrom(QStringLiteral("the PDF could not add page %1").arg(TileLabel(row, col)));
       DrawTilePage(painter, m, plan, row, col, mapOutline, map);
     }
-  if (!writer.newPage()) {
-    if (error) *error = QStringLiteral("the PDF could not add its title page");
-    return {};
-  }
+  if (!writer.newPage()) return ErrorFrom(QStringLiteral("the PDF could not add its title page"));
   DrawTitlePage(painter, m, plan, mapOutline);
   painter.end();
   buffer.close();
-  if (bytes.isEmpty() && error) *error = QStringLiteral("the PDF came out empty");
+  if (bytes.isEmpty()) return ErrorFrom(QStringLiteral("the PDF came out empty"));
   return bytes;
 }

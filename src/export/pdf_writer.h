@@ -3,11 +3,11 @@
 #pragma once
 
 #include <QByteArray>
-#include <QString>
+
+#include "geometry/result.h"
 
 struct ExportModel;
 struct TilePlan;
 enum class Paper;
 
-// Empty on failure, with *error set to one line.
-QByteArray WritePdf(const ExportModel& model, const TilePlan& plan, Paper paper, QString* error);
+Result<QByteArray> WritePdf(const ExportModel& model, const TilePlan& plan, Paper paper);

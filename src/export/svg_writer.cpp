@@ -5,6 +5,7 @@
 
 #include "export/export_model.h"
 #include "export/title_block.h"
+#include "framework/error_text.h"
 
 namespace {
 
@@ -135,7 +136,7 @@ void WriteRoot(QXmlStreamWriter& xml, const ExportModel& m) {
 
 }  // namespace
 
-QByteArray WriteSvg(const ExportModel& m) {
+Result<QByteArray> WriteSvg(const ExportModel& m) {
   QByteArray bytes;
   QXmlStreamWriter xml(&bytes);
   xml.setAutoFormatting(true);
@@ -146,5 +147,6 @@ QByteArray WriteSvg(const ExportModel& m) {
     if (m.Shows(layer)) layers.Layer(layer);
   xml.writeEndElement();
   xml.writeEndDocument();
+  if (xml.hasError()) return ErrorFrom(QStringLiteral("the SVG drawing could not be written"));
   return bytes;
 }

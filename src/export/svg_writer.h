@@ -4,6 +4,8 @@
 
 #include <QByteArray>
 
+#include "geometry/result.h"
+
 struct ExportModel;
 
-QByteArray WriteSvg(const ExportModel& model);
+Result<QByteArray> WriteSvg(const ExportModel& model);

@@ -5,26 +5,35 @@
 #include "export/pdf_print_scaling.h"
 #include "export/pdf_writer.h"
 #include "export/svg_writer.h"
+#include "framework/error_text.h"
 
 namespace {
 
-void RenderPdf(const ExportModel& model, const TemplateOutput& output, RenderedTemplate& out) {
-  const double k = MillimetresPerUnit(model.unit);
-  const TilePlanResult tiles =
-      PlanTiles(model.drawing.Width() * k, model.drawing.Height() * k, output.paper, output.overlapMm);
-  if (!tiles.error.isEmpty()) {
-    out.error = tiles.error;
-    out.refused = true;
-    return;
-  }
-  const QByteArray pdf = WritePdf(model, tiles.plan, output.paper, &out.error);
-  if (!pdf.isEmpty()) out.bytes = SetPrintScalingNone(pdf, &out.error);
-  out.summary = QStringLiteral("PDF, %1 %2 page(s) %3 (%4 x %5 tiles and a title page)")
-                    .arg(tiles.plan.PageCount() + 1)
-                    .arg(output.paper == Paper::A4 ? QStringLiteral("A4") : QStringLiteral("Letter"))
-                    .arg(tiles.plan.landscape ? QStringLiteral("landscape") : QStringLiteral("portrait"))
-                    .arg(tiles.plan.rows)
-                    .arg(tiles.plan.cols);
+QString DxfSummary(const DxfOptions& dxf) {
+  return QStringLiteral("DXF %1 in %2")
+      .arg(dxf.version == DxfVersion::R12 ? QStringLiteral("R12") : QStringLiteral("R2000"),
+           dxf.unit == DxfUnit::Mm ? QStringLiteral("mm") : QStringLiteral("inches"));
+}
+
+QString PdfSummary(const TilePlan& plan, Paper paper) {
+  return QStringLiteral("PDF, %1 %2 page(s) %3 (%4 x %5 tiles and a title page)")
+      .arg(plan.PageCount() + 1)
+      .arg(paper == Paper::A4 ? QStringLiteral("A4") : QStringLiteral("Letter"))
+      .arg(plan.landscape ? QStringLiteral("landscape") : QStringLiteral("portrait"))
+      .arg(plan.rows)
+      .arg(plan.cols);
+}
+
+Result<QByteArray> RenderPdf(const ExportModel& model, const TilePlan& plan, Paper paper) {
+  const Result<QByteArray> pdf = WritePdf(model, plan, paper);
+  if (!pdf) return pdf.error();
+  return SetPrintScalingNone(*pdf);
+}
+
+Result<RenderedTemplate> Rendered(Result<QByteArray> bytes, const QString& summary) {
+  if (!bytes) return bytes.error();
+  if (bytes->isEmpty()) return ErrorFrom(QStringLiteral("the template came out empty"));
+  return RenderedTemplate{std::move(*bytes), summary};
 }
 
 }  // namespace
@@ -42,24 +51,18 @@ bool ParseTemplateFormat(const QString& name, TemplateFormat* format) {
   return true;
 }
 
-RenderedTemplate RenderTemplate(const ExportModel& model, const TemplateOutput& output) {
-  RenderedTemplate out;
+Result<RenderedTemplate> RenderTemplate(const ExportModel& model, const TemplateOutput& output) {
   switch (output.format) {
     case TemplateFormat::Svg:
-      out.bytes = WriteSvg(model);
-      out.summary = QStringLiteral("SVG");
-      break;
+      return Rendered(WriteSvg(model), QStringLiteral("SVG"));
     case TemplateFormat::Dxf:
-      out.bytes = WriteDxf(model, output.dxf, &out.error);
-      out.summary =
-          QStringLiteral("DXF %1 in %2")
-              .arg(output.dxf.version == DxfVersion::R12 ? QStringLiteral("R12") : QStringLiteral("R2000"),
-                   output.dxf.unit == DxfUnit::Mm ? QStringLiteral("mm") : QStringLiteral("inches"));
-      break;
+      return Rendered(WriteDxf(model, output.dxf), DxfSummary(output.dxf));
     case TemplateFormat::Pdf:
-      RenderPdf(model, output, out);
       break;
   }
-  if (out.bytes.isEmpty() && out.error.isEmpty()) out.error = QStringLiteral("the template came out empty");
-  return out;
+  const double k = MillimetresPerUnit(model.unit);
+  const Result<TilePlan> plan =
+      PlanTiles(model.drawing.Width() * k, model.drawing.Height() * k, output.paper, output.overlapMm);
+  if (!plan) return plan.error();
+  return Rendered(RenderPdf(model, *plan, output.paper), PdfSummary(*plan, output.paper));
 }

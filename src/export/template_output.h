@@ -8,6 +8,7 @@
 
 #include "export/dxf_writer.h"
 #include "export/pdf_tiling.h"
+#include "geometry/result.h"
 
 struct ExportModel;
 
@@ -24,10 +25,9 @@ struct TemplateOutput {
 };
 
 struct RenderedTemplate {
-  QByteArray bytes;      // empty on failure
-  QString error;         // one line on failure
-  bool refused = false;  // the failure is the drawing's size (too many pages), not a write error
-  QString summary;       // "SVG", "DXF R12 in mm", "PDF, 7 A4 page(s) ..."
+  QByteArray bytes;
+  QString summary;  // "SVG", "DXF R12 in mm", "PDF, 7 A4 page(s) ..."
 };
 
-RenderedTemplate RenderTemplate(const ExportModel& model, const TemplateOutput& output);
+// Refused when the drawing needs too many pages; Failed when a writer gives up.
+Result<RenderedTemplate> RenderTemplate(const ExportModel& model, const TemplateOutput& output);

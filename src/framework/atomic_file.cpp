@@ -6,6 +6,8 @@
 
 #include <QSaveFile>
 
+#include "framework/error_text.h"
+
 namespace {
 
 // One write can stop short at the limit without an error; the next one then fails with the reason.
@@ -21,18 +23,14 @@ bool WriteAll(QSaveFile& file, const QByteArray& bytes) {
 
 }  // namespace
 
-bool CommitWholeFile(const QString& path, const QByteArray& bytes, QString* cause) {
-  const auto fail = [&](const QString& why) {
-    if (cause) *cause = why;
-    return false;
-  };
+Status CommitWholeFile(const QString& path, const QByteArray& bytes) {
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return fail(file.errorString());
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return ErrorFrom(file.errorString());
   if (!WriteAll(file, bytes)) {
     const QString why = file.errorString();
     file.cancelWriting();
-    return fail(why);
+    return ErrorFrom(why);
   }
-  if (!file.commit()) return fail(file.errorString());
-  return true;
+  if (!file.commit()) return ErrorFrom(file.errorString());
+  return {};
 }

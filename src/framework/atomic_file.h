@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
-// False with *cause set to the reason (the system's own, e.g. "No space left on device") when the
-// file could not be written; the old file, if any, is then untouched.
-bool CommitWholeFile(const QString& path, const QByteArray& bytes, QString* cause);
+#include "geometry/result.h"
+
+// When the file could not be written, an Error whose message is the reason alone (the system's own,
+// e.g. "No space left on device"); the old file, if any, is then untouched.
+Status CommitWholeFile(const QString& path, const QByteArray& bytes);

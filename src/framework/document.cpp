@@ -9,6 +9,7 @@
 
 #include "framework/archive.h"
 #include "framework/atomic_file.h"
+#include "framework/error_text.h"
 
 CDocument::~CDocument() {
   const QList<DocumentObserver*> views = m_views;
@@ -112,8 +113,9 @@ bool CDocument::OnSaveDocument(const QString& path, QString* error) {
   CArchive ar(&buffer, CArchive::store);
   Serialize(ar);
   const qint64 written = ar.BytesTransferred();
-  if (QString cause; !CommitWholeFile(path, buffer.data(), &cause)) {
-    if (error) *error = FileError(path, QStringLiteral("cannot be written: %1").arg(cause));
+  if (const Status saved = CommitWholeFile(path, buffer.data()); !saved) {
+    if (error)
+      *error = FileError(path, QStringLiteral("cannot be written: %1").arg(ErrorText(saved.error())));
     return false;
   }
   SetPathName(path);

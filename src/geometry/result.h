@@ -8,8 +8,17 @@
 #include <utility>
 #include <variant>
 
+// What a caller may need to tell apart, beyond the message: vesk-cli turns each into its own exit
+// code, and a window shows all three the same way.
+enum class ErrorKind {
+  Failed,     // could not be done: a file not read or written, a library that gave up
+  Refused,    // will not be done: a value, a name or a size out of bounds
+  FitFailed,  // the design's outline has no fit
+};
+
 struct Error {
   std::string message;
+  ErrorKind kind = ErrorKind::Failed;
 };
 
 template <class T>

@@ -104,17 +104,17 @@ TEST_P(FretAgreement, ThePaintDrawsTheTemplatesFingerboard) {
   ASSERT_GE(layout.scale, 1.0) << "the design is drawn";
   // The soundhole's cross is the paint's last two lines; the fingerboard comes just before it.
   ASSERT_GE(without.size(), 2u);
-  const FingerboardResult exported = LayOutFingerboard(doc.FretInput());
+  const Result<FingerboardLines> exported = LayOutFingerboard(doc.FretInput());
 
   Lines expected(without.begin(), without.end() - 2);
-  if (exported.why.isEmpty()) {
-    for (const Segment& fret : exported.lines.frets) expected.push_back(Window(fret));
-    expected.push_back(Window(exported.lines.saddle));
-    expected.push_back(Window(exported.lines.edges[0]));
-    expected.push_back(Window(exported.lines.edges[1]));
+  if (exported) {
+    for (const Segment& fret : exported->frets) expected.push_back(Window(fret));
+    expected.push_back(Window(exported->saddle));
+    expected.push_back(Window(exported->edges[0]));
+    expected.push_back(Window(exported->edges[1]));
   }
   expected.insert(expected.end(), without.end() - 2, without.end());
-  ASSERT_EQ(with.size(), expected.size()) << exported.lines.frets.size() << " frets exported";
+  ASSERT_EQ(with.size(), expected.size()) << exported->frets.size() << " frets exported";
   for (std::size_t i = 0; i < with.size(); ++i) {
     const Line& w = with[i];
     const Line& e = expected[i];
@@ -123,14 +123,13 @@ TEST_P(FretAgreement, ThePaintDrawsTheTemplatesFingerboard) {
   }
 
   if (c.frets == kNone) {
-    EXPECT_FALSE(exported.why.isEmpty()) << "no fingerboard on either side";
+    EXPECT_FALSE(exported.ok()) << "no fingerboard on either side";
   } else {
-    ASSERT_TRUE(exported.why.isEmpty()) << exported.why.toStdString();
+    ASSERT_TRUE(exported.ok()) << exported.error().message;
     if (c.frets != kAnyCount) {
-      EXPECT_EQ(exported.lines.frets.size(), static_cast<std::size_t>(c.frets));
+      EXPECT_EQ(exported->frets.size(), static_cast<std::size_t>(c.frets));
     }
-    for (const Segment& fret : exported.lines.frets)
-      EXPECT_LT(fret.a.x, c.holePosition) << "a fret past the hole";
+    for (const Segment& fret : exported->frets) EXPECT_LT(fret.a.x, c.holePosition) << "a fret past the hole";
   }
 }
 

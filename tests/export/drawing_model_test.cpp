@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include "common/result_checks.h"
 #include "export/dxf_writer.h"
 #include "export/export_model.h"
 #include "export/svg_writer.h"
@@ -58,23 +59,21 @@ TEST(DrawingModelTest, ChosenPartsDecideWhatIsDrawnAndTheExtents) {
   EXPECT_DOUBLE_EQ(shown.maxY, 2.5);
   EXPECT_DOUBLE_EQ(m.drawing.maxY, 3.4);  // the layout frame stays as it was
 
-  const QByteArray svg = WriteSvg(m);
+  const QByteArray svg = WriteSvg(m).value();
   EXPECT_TRUE(svg.contains("id=\"BOARD\""));
   EXPECT_FALSE(svg.contains("id=\"NUT\""));
   EXPECT_FALSE(svg.contains("id=\"TITLE\""));
-  QString error;
-  const QByteArray dxf = WriteDxf(m, DxfOptions{DxfVersion::R12, DxfUnit::Mm}, &error);
-  ASSERT_FALSE(dxf.isEmpty()) << error.toStdString();
-  EXPECT_TRUE(dxf.contains("\nBOARD\n"));
-  EXPECT_FALSE(dxf.contains("\nSLOTS\n"));
-  EXPECT_FALSE(dxf.contains("\nCHECK\n"));
+  const Result<QByteArray> dxf = WriteDxf(m, DxfOptions{DxfVersion::R12, DxfUnit::Mm});
+  ASSERT_TRUE(dxf.ok()) << dxf.error().message;
+  EXPECT_TRUE(dxf->contains("\nBOARD\n"));
+  EXPECT_FALSE(dxf->contains("\nSLOTS\n"));
+  EXPECT_FALSE(dxf->contains("\nCHECK\n"));
 }
 
 TEST(DrawingModelTest, EveryLayerOfEveryPartReachesTheSvgAndTheDxf) {
   const ExportModel m = BoardModel();
-  const QByteArray svg = WriteSvg(m);
-  QString error;
-  const QByteArray dxf = WriteDxf(m, DxfOptions{DxfVersion::R2000, DxfUnit::Mm}, &error);
+  const QByteArray svg = WriteSvg(m).value();
+  const QByteArray dxf = WriteDxf(m, DxfOptions{DxfVersion::R2000, DxfUnit::Mm}).value();
   for (const char* name : {"BOARD", "NUT", "SLOTS", "CHECK", "TITLE"}) {
     EXPECT_TRUE(svg.contains(QByteArray("id=\"") + name + "\"")) << name;
     EXPECT_TRUE(dxf.contains(QByteArray("\n") + name + "\n")) << name;
@@ -107,18 +106,18 @@ TEST(DrawingModelTest, AnyModelRendersInEveryFormat) {
         Row{TemplateFormat::Pdf, "%PDF", "landscape (1 x 2 tiles and a title page)"}}) {
     TemplateOutput out;
     out.format = row.format;
-    const RenderedTemplate r = RenderTemplate(m, out);
-    EXPECT_TRUE(r.bytes.startsWith(row.starts)) << row.summary << ": " << r.error.toStdString();
-    EXPECT_TRUE(r.summary.contains(QLatin1String(row.summary))) << r.summary.toStdString();
+    const Result<RenderedTemplate> r = RenderTemplate(m, out);
+    ASSERT_TRUE(r.ok()) << row.summary << ": " << r.error().message;
+    EXPECT_TRUE(r->bytes.startsWith(row.starts)) << row.summary;
+    EXPECT_TRUE(r->summary.contains(QLatin1String(row.summary))) << r->summary.toStdString();
   }
   // A board 1 km long would need more pages than a template may have: refused, not a write error.
   m.drawing.maxX = 100000.0;
   TemplateOutput pdf;
   pdf.format = TemplateFormat::Pdf;
-  const RenderedTemplate huge = RenderTemplate(m, pdf);
-  EXPECT_TRUE(huge.bytes.isEmpty());
-  EXPECT_TRUE(huge.refused);
-  EXPECT_TRUE(huge.error.contains(QLatin1String("pages"))) << huge.error.toStdString();
+  const Result<RenderedTemplate> huge = RenderTemplate(m, pdf);
+  EXPECT_EQ(KindOf(huge), ErrorKind::Refused);
+  EXPECT_TRUE(MessageOf(huge).contains(QLatin1String("pages"))) << MessageOf(huge).toStdString();
 }
 
 TEST(DrawingModelTest, FormatNamesInAnyCase) {

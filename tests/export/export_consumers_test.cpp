@@ -41,10 +41,13 @@ class ExportConsumersTest : public ::testing::Test {
     doc.OnNewDocument();
     QString error;
     EXPECT_TRUE(doc.OnOpenDocument(design, &error)) << error.toStdString();
-    const BuildResult r = BuildExportModel(doc.ToDesign(), g_shapeState, content);
-    EXPECT_EQ(r.status, BuildStatus::Ok) << r.message.toStdString();
+    const Result<BuiltModel> r = BuildExportModel(doc.ToDesign(), g_shapeState, content);
+    if (!r) {
+      ADD_FAILURE() << r.error().message;
+      return {};
+    }
     const double k = MillimetresPerUnit(content.unit);
-    return {"--layout-mm", Num(r.model.drawing.Width() * k), Num(r.model.drawing.Height() * k)};
+    return {"--layout-mm", Num(r->model.drawing.Width() * k), Num(r->model.drawing.Height() * k)};
   }
 
   // The same template twice more, with only the drawing and with only the furniture, for the check

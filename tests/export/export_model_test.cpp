@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "common/result_checks.h"
 #include "document/veskdoc.h"
 #include "export/body_template.h"
 #include "export_test_support.h"
@@ -15,7 +16,7 @@ class ExportModelTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(doc.OnNewDocument()); }
 
-  BuildResult Build(ExportContent content = {}) {
+  Result<BuiltModel> Build(ExportContent content = {}) {
     if (content.fileName.isEmpty()) content.fileName = QStringLiteral("Untitled");
     return BuildExportModel(doc.ToDesign(), g_shapeState, content);
   }
@@ -45,9 +46,9 @@ std::vector<Segment> AllLines(const ExportModel& m) {
 }  // namespace
 
 TEST_F(ExportModelTest, NewDesignHasOutlineCentrelineCheckSquareAndTitle) {
-  const BuildResult r = Build();
-  ASSERT_EQ(r.status, BuildStatus::Ok) << r.message.toStdString();
-  const ExportModel& m = r.model;
+  const Result<BuiltModel> r = Build();
+  ASSERT_TRUE(r.ok()) << r.error().message;
+  const ExportModel& m = r->model;
   std::vector<QString> names;
   for (const DrawingLayer& layer : m.layers) names.push_back(layer.name);
   EXPECT_EQ(names, (std::vector<QString>{"OUTLINE", "CENTRELINE", "SOUNDHOLE", "FRETS", "STATIONS", "CHECK",
@@ -91,13 +92,13 @@ TEST_F(ExportModelTest, NewDesignHasOutlineCentrelineCheckSquareAndTitle) {
 TEST_F(ExportModelTest, InchesChangeTheSquareTheToleranceAndTheTextSize) {
   ExportContent content;
   content.unit = ExportUnit::In;
-  const BuildResult r = Build(content);
-  ASSERT_EQ(r.status, BuildStatus::Ok);
-  const Polyline& square = Layer(r.model, "CHECK").polylines.at(0);
+  const Result<BuiltModel> r = Build(content);
+  ASSERT_TRUE(r.ok()) << r.error().message;
+  const Polyline& square = Layer(r->model, "CHECK").polylines.at(0);
   EXPECT_NEAR(square.points[1].x - square.points[0].x, 4.0, 1e-12);
-  EXPECT_DOUBLE_EQ(r.model.toleranceUnits, 0.01 / 25.4);
-  EXPECT_DOUBLE_EQ(r.model.textHeight, 5.0 / 25.4);
-  EXPECT_TRUE(r.model.titleLines.contains(QStringLiteral("Unit: in")));
+  EXPECT_DOUBLE_EQ(r->model.toleranceUnits, 0.01 / 25.4);
+  EXPECT_DOUBLE_EQ(r->model.textHeight, 5.0 / 25.4);
+  EXPECT_TRUE(r->model.titleLines.contains(QStringLiteral("Unit: in")));
 }
 
 TEST_F(ExportModelTest, HalfOutlineLiesAboveTheCentrelineWhichItsClosingEdgeMarks) {
@@ -105,18 +106,18 @@ TEST_F(ExportModelTest, HalfOutlineLiesAboveTheCentrelineWhichItsClosingEdgeMark
   ExportContent content;
   content.extent = OutlineExtent::Half;
   content.offsets = {{"MOULD", 20.0}};
-  const BuildResult r = Build(content);
-  ASSERT_EQ(r.status, BuildStatus::Ok);
-  const Bounds outline = LayerBounds(Layer(r.model, "OUTLINE"), r.model.textHeight);
+  const Result<BuiltModel> r = Build(content);
+  ASSERT_TRUE(r.ok()) << r.error().message;
+  const Bounds outline = LayerBounds(Layer(r->model, "OUTLINE"), r->model.textHeight);
   EXPECT_NEAR(outline.minY, 0.0, 1e-9);
   EXPECT_NEAR(outline.maxY, 18.5, 1e-9);
   // Nothing is drawn along the centreline but the closing edges: no centreline, no arm of the cross.
-  EXPECT_TRUE(Layer(r.model, "CENTRELINE").segments.empty());
-  for (const Segment& s : AllLines(r.model))
+  EXPECT_TRUE(Layer(r->model, "CENTRELINE").segments.empty());
+  for (const Segment& s : AllLines(r->model))
     EXPECT_FALSE(s.a.y == 0.0 && s.b.y == 0.0) << s.a.x << " " << s.b.x;
-  ASSERT_EQ(Layer(r.model, "SOUNDHOLE").segments.size(), 1u);
+  ASSERT_EQ(Layer(r->model, "SOUNDHOLE").segments.size(), 1u);
   // The mould's closing edge runs along the centreline 2 cm beyond both ends of the body.
-  const Bounds mould = LayerBounds(Layer(r.model, "MOULD"), r.model.textHeight);
+  const Bounds mould = LayerBounds(Layer(r->model, "MOULD"), r->model.textHeight);
   EXPECT_NEAR(mould.minX, -2.0, 1e-9);
   EXPECT_NEAR(mould.maxX, 51.0, 1e-9);
   EXPECT_EQ(mould.minY, 0.0);
@@ -131,9 +132,9 @@ TEST_F(ExportModelTest, StationsCrossTheBodyAtTheBoutsAndTheWaist) {
   ExportContent half;
   half.extent = OutlineExtent::Half;
   for (const Station& st : {Station{ExportContent{}, -1.0}, Station{half, 0.0}}) {
-    const BuildResult r = Build(st.content);
-    ASSERT_EQ(r.status, BuildStatus::Ok);
-    const DrawingLayer& stations = Layer(r.model, "STATIONS");
+    const Result<BuiltModel> r = Build(st.content);
+    ASSERT_TRUE(r.ok()) << r.error().message;
+    const DrawingLayer& stations = Layer(r->model, "STATIONS");
     ASSERT_EQ(stations.segments.size(), 3u);
     const double halfWidths[] = {18.5, 12.0, 14.0};  // lower bout, waist, upper bout
     for (int i = 0; i < 3; ++i) {
@@ -154,19 +155,19 @@ TEST_F(ExportModelTest, StationsCrossTheBodyAtTheBoutsAndTheWaist) {
 TEST_F(ExportModelTest, OffsetsGetLayersOfTheirOwnNameAfterTheOutline) {
   ExportContent content;
   content.offsets = {{"MOULD", 25.0}, {"sides", -2.2}, {"Binding-1", -6.5}};
-  const BuildResult r = Build(content);
-  ASSERT_EQ(r.status, BuildStatus::Ok) << r.message.toStdString();
-  ASSERT_GE(r.model.layers.size(), 4u);
-  EXPECT_EQ(r.model.layers[1].name, QStringLiteral("MOULD"));
-  EXPECT_EQ(r.model.layers[2].name, QStringLiteral("sides"));
-  EXPECT_EQ(r.model.layers[3].name, QStringLiteral("Binding-1"));
-  const Bounds mould = LayerBounds(r.model.layers[1], r.model.textHeight);
+  const Result<BuiltModel> r = Build(content);
+  ASSERT_TRUE(r.ok()) << r.error().message;
+  ASSERT_GE(r->model.layers.size(), 4u);
+  EXPECT_EQ(r->model.layers[1].name, QStringLiteral("MOULD"));
+  EXPECT_EQ(r->model.layers[2].name, QStringLiteral("sides"));
+  EXPECT_EQ(r->model.layers[3].name, QStringLiteral("Binding-1"));
+  const Bounds mould = LayerBounds(r->model.layers[1], r->model.textHeight);
   EXPECT_NEAR(mould.maxX, 49.0 + 2.5, 1e-9);  // the tail end moves straight out
   EXPECT_NEAR(mould.minX, -2.5, 1e-9);
-  const Bounds sides = LayerBounds(r.model.layers[2], r.model.textHeight);
+  const Bounds sides = LayerBounds(r->model.layers[2], r->model.textHeight);
   EXPECT_NEAR(sides.maxY, 18.5 - 0.22, 1e-9);  // at the lower bout the normal points straight across
-  EXPECT_EQ(r.model.layers[2].part, Part::Offsets);
-  EXPECT_TRUE(r.model.layers[2].polylines.at(0).closed);
+  EXPECT_EQ(r->model.layers[2].part, Part::Offsets);
+  EXPECT_TRUE(r->model.layers[2].polylines.at(0).closed);
 }
 
 TEST_F(ExportModelTest, OffsetsThatCannotBeDrawnAreRefusedWithTheReason) {
@@ -190,17 +191,17 @@ TEST_F(ExportModelTest, OffsetsThatCannotBeDrawnAreRefusedWithTheReason) {
   for (const Bad& b : bad) {
     ExportContent content;
     content.offsets = b.offsets;
-    const BuildResult r = Build(content);
-    EXPECT_EQ(r.status, BuildStatus::Refused) << b.why;
-    EXPECT_TRUE(r.message.contains(QLatin1String(b.why))) << r.message.toStdString();
+    const Result<BuiltModel> r = Build(content);
+    EXPECT_EQ(KindOf(r), ErrorKind::Refused) << b.why;
+    EXPECT_TRUE(MessageOf(r).contains(QLatin1String(b.why))) << MessageOf(r).toStdString();
   }
 }
 
 TEST_F(ExportModelTest, SoundholeCircleAndCrossWhenTheDesignHasOne) {
   AddSoundhole(doc);
-  BuildResult r = Build();
-  ASSERT_EQ(r.status, BuildStatus::Ok);
-  const DrawingLayer& hole = Layer(r.model, "SOUNDHOLE");
+  Result<BuiltModel> r = Build();
+  ASSERT_TRUE(r.ok()) << r.error().message;
+  const DrawingLayer& hole = Layer(r->model, "SOUNDHOLE");
   ASSERT_EQ(hole.circles.size(), 1u);
   EXPECT_EQ(hole.circles[0].centre.x, 14.0);
   EXPECT_EQ(hole.circles[0].centre.y, 0.0);
@@ -211,8 +212,8 @@ TEST_F(ExportModelTest, SoundholeCircleAndCrossWhenTheDesignHasOne) {
   ExportContent without;
   without.soundhole = false;
   r = Build(without);
-  EXPECT_TRUE(Layer(r.model, "SOUNDHOLE").circles.empty());
-  EXPECT_TRUE(Layer(r.model, "SOUNDHOLE").segments.empty());
+  EXPECT_TRUE(Layer(r->model, "SOUNDHOLE").circles.empty());
+  EXPECT_TRUE(Layer(r->model, "SOUNDHOLE").segments.empty());
 }
 
 TEST_F(ExportModelTest, FingerboardLinesFromTheSharedFretPositions) {
@@ -220,27 +221,27 @@ TEST_F(ExportModelTest, FingerboardLinesFromTheSharedFretPositions) {
   doc.m_holePosition = 12.0;
   ExportContent content;
   content.fingerboard = true;
-  const BuildResult r = Build(content);
-  ASSERT_EQ(r.status, BuildStatus::Ok);
-  EXPECT_TRUE(r.notes.isEmpty());
-  EXPECT_EQ(Layer(r.model, "FRETS").segments.size(), 7u + 3u);  // frets 13 to 19, the saddle line, two edges
+  const Result<BuiltModel> r = Build(content);
+  ASSERT_TRUE(r.ok()) << r.error().message;
+  EXPECT_TRUE(r->notes.isEmpty());
+  EXPECT_EQ(Layer(r->model, "FRETS").segments.size(), 7u + 3u);  // frets 13 to 19, the saddle line, two edges
 }
 
 TEST_F(ExportModelTest, FingerboardLeftOutWithANote) {
   ExportContent content;
   content.fingerboard = true;
-  BuildResult r = Build(content);  // no soundhole and fingerboard data
-  ASSERT_EQ(r.status, BuildStatus::Ok);
-  EXPECT_TRUE(Layer(r.model, "FRETS").segments.empty());
-  EXPECT_EQ(r.notes.size(), 1);
+  Result<BuiltModel> r = Build(content);  // no soundhole and fingerboard data
+  ASSERT_TRUE(r.ok()) << r.error().message;
+  EXPECT_TRUE(Layer(r->model, "FRETS").segments.empty());
+  EXPECT_EQ(r->notes.size(), 1);
 
   AddSoundhole(doc);
   doc.m_jointFret = 0;
   r = Build(content);
-  ASSERT_EQ(r.status, BuildStatus::Ok);
-  EXPECT_TRUE(Layer(r.model, "FRETS").segments.empty());
-  ASSERT_EQ(r.notes.size(), 1);
-  EXPECT_TRUE(r.notes[0].contains(QStringLiteral("joint fret")));
+  ASSERT_TRUE(r.ok()) << r.error().message;
+  EXPECT_TRUE(Layer(r->model, "FRETS").segments.empty());
+  ASSERT_EQ(r->notes.size(), 1);
+  EXPECT_TRUE(r->notes[0].contains(QStringLiteral("joint fret")));
 }
 
 TEST_F(ExportModelTest, NoZeroLengthOrRepeatedLines) {
@@ -252,9 +253,9 @@ TEST_F(ExportModelTest, NoZeroLengthOrRepeatedLines) {
   doc.m_holeDiameter = 1e-9;  // a hole and cross too small to keep
   ExportContent content;
   content.fingerboard = true;
-  const BuildResult r = Build(content);
-  ASSERT_EQ(r.status, BuildStatus::Ok);
-  const std::vector<Segment> lines = AllLines(r.model);
+  const Result<BuiltModel> r = Build(content);
+  ASSERT_TRUE(r.ok()) << r.error().message;
+  const std::vector<Segment> lines = AllLines(r->model);
   for (std::size_t i = 0; i < lines.size(); ++i) {
     EXPECT_GT(Length(lines[i]), 1e-7);
     for (std::size_t k = 0; k < i; ++k) {
@@ -266,18 +267,18 @@ TEST_F(ExportModelTest, NoZeroLengthOrRepeatedLines) {
     }
   }
   // Of the fingerboard only one edge is left: the other is the same line.
-  EXPECT_EQ(Layer(r.model, "FRETS").segments.size(), 1u);
-  EXPECT_TRUE(Layer(r.model, "SOUNDHOLE").circles.empty());
-  EXPECT_TRUE(Layer(r.model, "SOUNDHOLE").segments.empty());
+  EXPECT_EQ(Layer(r->model, "FRETS").segments.size(), 1u);
+  EXPECT_TRUE(Layer(r->model, "SOUNDHOLE").circles.empty());
+  EXPECT_TRUE(Layer(r->model, "SOUNDHOLE").segments.empty());
 }
 
 TEST_F(ExportModelTest, DesignThatDoesNotFitSaysWhy) {
   doc.m_lowerBout = doc.m_waist = doc.m_upperBout = 0.0;
   doc.OnInToCm();  // refits
   ASSERT_EQ(doc.m_fitValid, 0);
-  const BuildResult r = Build();
-  EXPECT_EQ(r.status, BuildStatus::FitFailed);
-  EXPECT_EQ(r.message, QStringLiteral("the design does not fit: Matrix error"));
+  const Result<BuiltModel> r = Build();
+  EXPECT_EQ(KindOf(r), ErrorKind::FitFailed);
+  EXPECT_EQ(MessageOf(r), QStringLiteral("the design does not fit: Matrix error"));
 }
 
 TEST_F(ExportModelTest, AbsurdAndNonFiniteSizesAreRefused) {
@@ -289,19 +290,19 @@ TEST_F(ExportModelTest, AbsurdAndNonFiniteSizesAreRefused) {
   doc.m_a6 *= 1e6;
   doc.OnInToCm();
   ASSERT_EQ(doc.m_fitValid, 1);
-  BuildResult r = Build();
-  EXPECT_EQ(r.status, BuildStatus::Refused);
-  EXPECT_TRUE(r.message.contains(QStringLiteral("100 m"))) << r.message.toStdString();
+  Result<BuiltModel> r = Build();
+  EXPECT_EQ(KindOf(r), ErrorKind::Refused);
+  EXPECT_TRUE(MessageOf(r).contains(QStringLiteral("100 m"))) << MessageOf(r).toStdString();
 
   ASSERT_TRUE(doc.OnNewDocument());
   AddSoundhole(doc);
   doc.m_holeDiameter = NAN;
   r = Build();
-  EXPECT_EQ(r.status, BuildStatus::Refused);
+  EXPECT_EQ(KindOf(r), ErrorKind::Refused);
   doc.m_holeDiameter = 8.8;
   doc.m_holePosition = INFINITY;
-  EXPECT_EQ(Build().status, BuildStatus::Refused);
+  EXPECT_EQ(KindOf(Build()), ErrorKind::Refused);
   ExportContent without;
   without.soundhole = false;
-  EXPECT_EQ(Build(without).status, BuildStatus::Ok);
+  EXPECT_TRUE(Build(without).ok());
 }

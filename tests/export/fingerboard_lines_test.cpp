@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/result_checks.h"
+
 namespace {
 
 FingerboardInput Classical(double holePosition) {
@@ -17,9 +19,9 @@ double Width(const Segment& s) {
 }  // namespace
 
 TEST(FingerboardLines, ClassicalFretsStopAtTheSoundhole) {
-  const FingerboardResult r = LayOutFingerboard(Classical(12.0));
-  ASSERT_TRUE(r.why.isEmpty());
-  const FingerboardLines& f = r.lines;
+  const Result<FingerboardLines> r = LayOutFingerboard(Classical(12.0));
+  ASSERT_TRUE(r.ok());
+  const FingerboardLines& f = *r;
   ASSERT_EQ(f.frets.size(), 7u);  // frets 13 to 19
   EXPECT_EQ(f.endFret, 20);
   EXPECT_NEAR(f.frets.front().a.x, 1.824, 1e-3);
@@ -34,46 +36,46 @@ TEST(FingerboardLines, ClassicalFretsStopAtTheSoundhole) {
 }
 
 TEST(FingerboardLines, JointAtFourteenReachesTheJointWidthThere) {
-  const FingerboardResult r = LayOutFingerboard({14, 65.0, 12.0, 5.2, 6.2});
-  ASSERT_TRUE(r.why.isEmpty());
-  EXPECT_EQ(r.lines.frets.size(), 9u);  // frets 15 to 23
-  EXPECT_EQ(r.lines.endFret, 24);
-  EXPECT_NEAR(r.lines.saddle.a.x, 28.954, 1e-3);
-  EXPECT_NEAR(Width(r.lines.saddle), 7.003, 1e-3);
+  const Result<FingerboardLines> r = LayOutFingerboard({14, 65.0, 12.0, 5.2, 6.2});
+  ASSERT_TRUE(r.ok());
+  EXPECT_EQ(r->frets.size(), 9u);  // frets 15 to 23
+  EXPECT_EQ(r->endFret, 24);
+  EXPECT_NEAR(r->saddle.a.x, 28.954, 1e-3);
+  EXPECT_NEAR(Width(r->saddle), 7.003, 1e-3);
 }
 
 TEST(FingerboardLines, HoleBeforeTheFirstFretDrawsNoFretButEdges) {
-  const FingerboardResult r = LayOutFingerboard(Classical(1.0));
-  ASSERT_TRUE(r.why.isEmpty());
-  EXPECT_TRUE(r.lines.frets.empty());
-  EXPECT_EQ(r.lines.endFret, 13);
-  EXPECT_NEAR(r.lines.edges[0].b.x, 1.824, 1e-3);
+  const Result<FingerboardLines> r = LayOutFingerboard(Classical(1.0));
+  ASSERT_TRUE(r.ok());
+  EXPECT_TRUE(r->frets.empty());
+  EXPECT_EQ(r->endFret, 13);
+  EXPECT_NEAR(r->edges[0].b.x, 1.824, 1e-3);
 }
 
 TEST(FingerboardLines, WalkEndsWhateverTheHolePosition) {
   for (double p : {1e9, 1e300, double(INFINITY)}) {
-    const FingerboardResult r = LayOutFingerboard(Classical(p));
-    EXPECT_TRUE(r.why.isEmpty());
-    EXPECT_EQ(r.lines.frets.size(), static_cast<std::size_t>(kMaxFretsOverBody)) << p;
-    for (const Segment& s : r.lines.frets) EXPECT_LT(s.a.x, r.lines.saddle.a.x);
+    const Result<FingerboardLines> r = LayOutFingerboard(Classical(p));
+    ASSERT_TRUE(r.ok());
+    EXPECT_EQ(r->frets.size(), static_cast<std::size_t>(kMaxFretsOverBody)) << p;
+    for (const Segment& s : r->frets) EXPECT_LT(s.a.x, r->saddle.a.x);
   }
-  EXPECT_TRUE(LayOutFingerboard(Classical(NAN)).lines.frets.empty());
+  const Result<FingerboardLines> nan = LayOutFingerboard(Classical(NAN));
+  EXPECT_TRUE(!nan || nan->frets.empty());
   // The largest joint fret a file can hold walks in doubles, without overflow: its frets all sit
   // at the saddle, so none is drawn.
-  const FingerboardResult huge = LayOutFingerboard({2147483647, 65.0, 12.0, 5.2, 6.2});
-  EXPECT_TRUE(huge.lines.frets.empty());
-  EXPECT_EQ(huge.lines.endFret, 2147483647);
+  const Result<FingerboardLines> huge = LayOutFingerboard({2147483647, 65.0, 12.0, 5.2, 6.2});
+  ASSERT_TRUE(huge.ok());
+  EXPECT_TRUE(huge->frets.empty());
+  EXPECT_EQ(huge->endFret, 2147483647);
 }
 
 TEST(FingerboardLines, NoFingerboardWithoutAJointFretOrAScale) {
-  EXPECT_FALSE(LayOutFingerboard({0, 65.0, 12.0, 5.2, 6.2}).why.isEmpty());
-  EXPECT_FALSE(LayOutFingerboard({-3, 65.0, 12.0, 5.2, 6.2}).why.isEmpty());
+  EXPECT_FALSE(MessageOf(LayOutFingerboard({0, 65.0, 12.0, 5.2, 6.2})).isEmpty());
+  EXPECT_FALSE(MessageOf(LayOutFingerboard({-3, 65.0, 12.0, 5.2, 6.2})).isEmpty());
   for (double L : {0.0, -65.0, double(NAN), double(INFINITY)}) {
-    const FingerboardResult r = LayOutFingerboard({12, L, 12.0, 5.2, 6.2});
-    EXPECT_FALSE(r.why.isEmpty()) << L;
-    EXPECT_TRUE(r.lines.frets.empty());
+    const Result<FingerboardLines> r = LayOutFingerboard({12, L, 12.0, 5.2, 6.2});
+    EXPECT_FALSE(MessageOf(r).isEmpty()) << L;
   }
-  const FingerboardResult widths = LayOutFingerboard({12, 65.0, 12.0, NAN, 6.2});
-  EXPECT_FALSE(widths.why.isEmpty());
-  EXPECT_TRUE(widths.lines.frets.empty());
+  const Result<FingerboardLines> widths = LayOutFingerboard({12, 65.0, 12.0, NAN, 6.2});
+  EXPECT_FALSE(MessageOf(widths).isEmpty());
 }

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <string>
 
+#include "common/result_checks.h"
 #include "document/veskdoc.h"
 #include "geometry/outline.h"
 #include "geometry/shape_state.h"
@@ -86,19 +87,19 @@ class OffsetCurveTest : public ::testing::TestWithParam<OffsetCase> {
 TEST_P(OffsetCurveTest, VerticesLieAtTheDistanceAndTheAreaObeysSteiner) {
   const OffsetCase c = GetParam();
   const double d = c.mm / 10.0;
-  const OffsetResult r =
+  const Result<Polyline> r =
       SampleOffset(g_shapeState, d, FindOutlineBends(g_shapeState), 10.0, c.extent, kTolCm);
-  ASSERT_TRUE(r.line) << r.why.toStdString();
-  ASSERT_TRUE(r.line->closed);
+  ASSERT_TRUE(r.ok()) << r.error().message;
+  ASSERT_TRUE(r->closed);
   const bool half = c.extent == OutlineExtent::Half;
-  for (const Point2& p : r.line->points) {
+  for (const Point2& p : r->points) {
     if (half && p.y == 0.0) continue;  // the closing edge's ends lie on the centreline, not the curve
     EXPECT_NEAR(DistanceToOutline(p), std::fabs(d), 0.0005) << p.x << ", " << p.y;
   }
   double area = 0.0, perimeter = 0.0;
   ExactAreaAndPerimeter(&area, &perimeter);
   const double steiner = area + perimeter * d + kPi * d * d;
-  EXPECT_NEAR(PolygonArea(*r.line) * (half ? 2.0 : 1.0), steiner, perimeter * kTolCm);
+  EXPECT_NEAR(PolygonArea(*r) * (half ? 2.0 : 1.0), steiner, perimeter * kTolCm);
 }
 
 INSTANTIATE_TEST_SUITE_P(Offsets, OffsetCurveTest,
@@ -133,17 +134,16 @@ TEST(OffsetFoldTest, OffsetsAtTheRadiusAreRefusedAndJustInsideItAreDrawn) {
   const QString convexMm = QString::number(b.convexRadius * 10.0, 'f', 2);
   const QString concaveMm = QString::number(b.concaveRadius * 10.0, 'f', 2);
 
-  OffsetResult r = SampleOffset(g_shapeState, -b.convexRadius, b, 10.0, OutlineExtent::Whole, kTolCm);
-  EXPECT_FALSE(r.line);
-  EXPECT_TRUE(r.why.contains(convexMm + " mm")) << r.why.toStdString();
-  r = SampleOffset(g_shapeState, b.concaveRadius * 1.5, b, 10.0, OutlineExtent::Half, kTolCm);
-  EXPECT_FALSE(r.line);
-  EXPECT_TRUE(r.why.contains(concaveMm + " mm")) << r.why.toStdString();
+  QString why = MessageOf(SampleOffset(g_shapeState, -b.convexRadius, b, 10.0, OutlineExtent::Whole, kTolCm));
+  EXPECT_TRUE(why.contains(convexMm + " mm")) << why.toStdString();
+  why = MessageOf(SampleOffset(g_shapeState, b.concaveRadius * 1.5, b, 10.0, OutlineExtent::Half, kTolCm));
+  EXPECT_TRUE(why.contains(concaveMm + " mm")) << why.toStdString();
 
-  EXPECT_TRUE(SampleOffset(g_shapeState, b.concaveRadius * 0.99, b, 10.0, OutlineExtent::Whole, kTolCm).line);
+  EXPECT_TRUE(SampleOffset(g_shapeState, b.concaveRadius * 0.99, b, 10.0, OutlineExtent::Whole, kTolCm).ok());
   // Just inside the convex radius an inward offset still meets itself across the waist.
-  r = SampleOffset(g_shapeState, -b.convexRadius * 0.99, b, 10.0, OutlineExtent::Whole, kTolCm);
-  if (!r.line) {
-    EXPECT_TRUE(r.why.contains(QStringLiteral("centreline"))) << r.why.toStdString();
+  const Result<Polyline> r =
+      SampleOffset(g_shapeState, -b.convexRadius * 0.99, b, 10.0, OutlineExtent::Whole, kTolCm);
+  if (!r) {
+    EXPECT_TRUE(MessageOf(r).contains(QStringLiteral("centreline"))) << MessageOf(r).toStdString();
   }
 }

@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "common/file_size_limit.h"
+#include "common/result_checks.h"
 
 namespace {
 
@@ -24,32 +25,32 @@ QByteArray ReadAll(const QString& path) {
 TEST(OutputFile, WritesTheBytesAndReplacesAnOldFile) {
   QTemporaryDir dir;
   const QString path = dir.filePath("t.svg");
-  QString error;
-  ASSERT_TRUE(CommitFile(path, "first", &error)) << error.toStdString();
-  ASSERT_TRUE(CommitFile(path, "second", &error)) << error.toStdString();
+  for (const char* bytes : {"first", "second"}) {
+    const Status written = CommitFile(path, bytes);
+    ASSERT_TRUE(written.ok()) << written.error().message;
+  }
   EXPECT_EQ(ReadAll(path), QByteArray("second"));
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"t.svg"});
 }
 
 TEST(OutputFile, RefusesFoldersAndMissingFolders) {
   QTemporaryDir dir;
-  QString error;
-  EXPECT_FALSE(CommitFile(dir.path(), "x", &error));
-  EXPECT_TRUE(error.contains(QStringLiteral("folder"))) << error.toStdString();
+  const QString folder = MessageOf(CommitFile(dir.path(), "x"));
+  EXPECT_TRUE(folder.contains(QStringLiteral("folder"))) << folder.toStdString();
   const QString missing = dir.filePath("no/such/t.dxf");
-  EXPECT_FALSE(CommitFile(missing, "x", &error));
-  EXPECT_TRUE(error.startsWith(QStringLiteral("cannot write"))) << error.toStdString();
+  const QString noFolder = MessageOf(CommitFile(missing, "x"));
+  EXPECT_TRUE(noFolder.startsWith(QStringLiteral("cannot write"))) << noFolder.toStdString();
   EXPECT_FALSE(QFile::exists(missing));
 }
 
 TEST(OutputFile, FullDiskKeepsTheOldFileAndSaysWhy) {
   QTemporaryDir dir;
   const QString path = dir.filePath("t.pdf");
-  ASSERT_TRUE(CommitFile(path, "old template", nullptr));
+  ASSERT_TRUE(CommitFile(path, "old template").ok());
   const testfiles::ChildResult child = testfiles::RunUnderFileSizeLimit(4096, [&] {
-    QString error;
-    if (CommitFile(path, QByteArray(1 << 20, 'x'), &error)) return 1;
-    std::fputs(error.toLocal8Bit().constData(), stderr);
+    const Status written = CommitFile(path, QByteArray(1 << 20, 'x'));
+    if (written) return 1;
+    std::fputs(written.error().message.c_str(), stderr);
     return 0;
   });
   EXPECT_EQ(child.exitStatus, 0) << "the commit claimed success on a full disk";

@@ -33,26 +33,24 @@ TEST_F(AtomicFile, WritesEveryByteAndReplacesTheOldFile) {
   const QString path = OldFile();
   QByteArray bytes(100000, '\0');
   for (int i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(i * 7);
-  QString cause = "untouched";
-  ASSERT_TRUE(CommitWholeFile(path, bytes, &cause));
-  EXPECT_EQ(cause, "untouched");
+  ASSERT_TRUE(CommitWholeFile(path, bytes).ok());
   EXPECT_EQ(testfiles::ReadBytes(path), bytes);
   EXPECT_EQ(testfiles::Entries(dir.path()), QStringList{"f.bin"});
 }
 
 TEST_F(AtomicFile, AnEmptyFileIsAFile) {
   const QString path = OldFile();
-  ASSERT_TRUE(CommitWholeFile(path, QByteArray(), nullptr));
+  ASSERT_TRUE(CommitWholeFile(path, QByteArray()).ok());
   EXPECT_TRUE(QFileInfo::exists(path));
   EXPECT_EQ(QFileInfo(path).size(), 0);
 }
 
 TEST_F(AtomicFile, AMissingFolderOrAFolderInTheWayIsRefused) {
   for (const QString& path : {dir.filePath("no such folder/f.bin"), dir.path()}) {
-    QString cause;
-    EXPECT_FALSE(CommitWholeFile(path, "x", &cause)) << path.toStdString();
-    EXPECT_FALSE(cause.isEmpty());
-    EXPECT_FALSE(cause.contains('\n'));
+    const Status written = CommitWholeFile(path, "x");
+    ASSERT_FALSE(written.ok()) << path.toStdString();
+    EXPECT_FALSE(written.error().message.empty());
+    EXPECT_EQ(written.error().message.find('\n'), std::string::npos);
   }
   EXPECT_TRUE(testfiles::Entries(dir.path()).isEmpty());
 }
@@ -63,9 +61,9 @@ TEST_F(AtomicFile, AFullDiskKeepsTheOldFileAndSaysWhy) {
   const QString path = OldFile();
   for (const qsizetype size : {qsizetype{4097}, qsizetype{1} << 20}) {
     const testfiles::ChildResult child = testfiles::RunUnderFileSizeLimit(4096, [&] {
-      QString cause;
-      if (CommitWholeFile(path, QByteArray(size, 'x'), &cause)) return 1;
-      std::fputs(cause.toLocal8Bit().constData(), stderr);
+      const Status written = CommitWholeFile(path, QByteArray(size, 'x'));
+      if (written) return 1;
+      std::fputs(written.error().message.c_str(), stderr);
       return 0;
     });
     EXPECT_EQ(child.exitStatus, 0) << "the commit claimed success on a full disk, size " << size;
@@ -78,7 +76,7 @@ TEST_F(AtomicFile, AFullDiskKeepsTheOldFileAndSaysWhy) {
 TEST_F(AtomicFile, AFileThatJustFitsIsWritten) {
   const QString path = OldFile();
   const testfiles::ChildResult child = testfiles::RunUnderFileSizeLimit(
-      4096, [&] { return CommitWholeFile(path, QByteArray(4096, 'y'), nullptr) ? 0 : 1; });
+      4096, [&] { return CommitWholeFile(path, QByteArray(4096, 'y')).ok() ? 0 : 1; });
   EXPECT_EQ(child.exitStatus, 0) << child.stderrText.toStdString();
   EXPECT_EQ(testfiles::ReadBytes(path), QByteArray(4096, 'y'));
 }

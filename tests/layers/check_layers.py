@@ -16,8 +16,8 @@ import sys
 # the core).
 ALLOWED = {
     "geometry": {"geometry"},
-    "framework_core": {"framework_core"},
-    "framework": {"framework", "framework_core"},
+    "framework_core": {"framework_core", "geometry"},
+    "framework": {"framework", "framework_core", "geometry"},
     "document": {"document", "geometry", "framework_core"},
     "drawing": {"drawing", "document", "geometry", "framework_core"},
     "dialogs": {"dialogs", "document", "geometry", "framework", "framework_core"},
