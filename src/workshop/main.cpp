@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "framework/error_text.h"
 #include "framework/startup_command_line.h"
 #include "workshop/workshop_window.h"
 
@@ -58,7 +59,7 @@ int RunWindow(const StartupCommandLine& commandLine) {
   if (!commandLine.files.isEmpty()) {
     if (const Status opened = window.loadFile(commandLine.files.front()); !opened) {
       QMessageBox::critical(nullptr, QApplication::translate("main", "vesk workshop"),
-                            QString::fromStdString(opened.error().message));
+                            ErrorText(opened.error()));
       return 1;
     }
   }

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "framework/error_text.h"
 #include "workshop/offset_table.h"
 #include "workshop/tiling_preview.h"
 
@@ -160,12 +161,12 @@ void TemplatePanel::setFormat(TemplateFormat format) {
   m_format->setCurrentIndex(m_format->findData(int(format)));
 }
 
-void TemplatePanel::showBuild(const BuildResult& built) {
-  m_problem->setText(built.status == BuildStatus::Ok ? QString() : built.message);
-  m_notes->setText(built.notes.join(QLatin1Char('\n')));
-  m_export->setEnabled(built.status == BuildStatus::Ok);
-  if (built.status == BuildStatus::Ok)
-    m_tiling->setTemplate(built.model, Current<Paper>(m_paper), m_overlap->value());
+void TemplatePanel::showBuild(const Result<BuiltModel>& built) {
+  m_problem->setText(built ? QString() : ErrorText(built.error()));
+  m_notes->setText(built ? built->notes.join(QLatin1Char('\n')) : QString());
+  m_export->setEnabled(built.ok());
+  if (built)
+    m_tiling->setTemplate(built->model, Current<Paper>(m_paper), m_overlap->value());
   else
     m_tiling->clear();
   m_pages->setText(m_tiling->summary());

@@ -25,7 +25,7 @@ class TemplatePanel : public QWidget {
 
   TemplateSettings settings() const;
   // Shows the template as it would now be built: its problem or its notes, and its pages.
-  void showBuild(const BuildResult& built);
+  void showBuild(const Result<BuiltModel>& built);
   void setFormat(TemplateFormat format);
 
   OffsetTable* offsets() const { return m_offsets; }

@@ -4,6 +4,8 @@
 
 #include <QFileInfo>
 
+#include "framework/error_text.h"
+
 TemplateFormat FormatForFile(const QString& path, TemplateFormat fallback) {
   TemplateFormat format = fallback;
   ParseTemplateFormat(QFileInfo(path).suffix(), &format);
@@ -22,8 +24,8 @@ QString FormatExtension(TemplateFormat format) {
   return {};
 }
 
-BuildResult BuildTemplateModel(const Design& design, const FittedOutline& outline,
-                               const TemplateSettings& settings, const QString& name) {
+Result<BuiltModel> BuildTemplateModel(const Design& design, const FittedOutline& outline,
+                                      const TemplateSettings& settings, const QString& name) {
   ExportContent content = settings.content;
   content.fileName = name;
   return BuildExportModel(design, outline, content);
@@ -32,15 +34,18 @@ BuildResult BuildTemplateModel(const Design& design, const FittedOutline& outlin
 TemplateFile RenderBodyTemplate(const Design& design, const FittedOutline& outline,
                                 const TemplateSettings& settings, const QString& name) {
   TemplateFile file;
-  const BuildResult built = BuildTemplateModel(design, outline, settings, name);
-  if (built.status != BuildStatus::Ok) {
-    file.error = built.message;
+  const Result<BuiltModel> built = BuildTemplateModel(design, outline, settings, name);
+  if (!built) {
+    file.error = ErrorText(built.error());
     return file;
   }
-  file.notes = built.notes;
-  const RenderedTemplate rendered = RenderTemplate(built.model, settings.output);
-  file.bytes = rendered.bytes;
-  file.error = rendered.error;
-  file.summary = rendered.summary;
+  file.notes = built->notes;
+  const Result<RenderedTemplate> rendered = RenderTemplate(built->model, settings.output);
+  if (!rendered) {
+    file.error = ErrorText(rendered.error());
+    return file;
+  }
+  file.bytes = rendered->bytes;
+  file.summary = rendered->summary;
   return file;
 }

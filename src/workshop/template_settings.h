@@ -17,8 +17,8 @@ struct TemplateSettings {
 
 // The template's model, as vesk-cli export builds it; `name` goes into the title block. The window
 // draws this same model.
-BuildResult BuildTemplateModel(const Design& design, const FittedOutline& outline,
-                               const TemplateSettings& settings, const QString& name);
+Result<BuiltModel> BuildTemplateModel(const Design& design, const FittedOutline& outline,
+                                      const TemplateSettings& settings, const QString& name);
 
 struct TemplateFile {
   QByteArray bytes;   // empty on failure

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <cmath>
 
+#include "framework/error_text.h"
 #include "workshop/model_painter.h"
 
 namespace {
@@ -20,7 +21,10 @@ void TilingPreview::setTemplate(const ExportModel& model, Paper paper, double ov
   m_model = model;
   m_paper = paper;
   const double k = MillimetresPerUnit(model.unit);
-  m_plan = PlanTiles(model.drawing.Width() * k, model.drawing.Height() * k, paper, overlapMm);
+  const Result<TilePlan> plan =
+      PlanTiles(model.drawing.Width() * k, model.drawing.Height() * k, paper, overlapMm);
+  m_plan = plan ? *plan : TilePlan{};
+  m_error = plan ? QString() : ErrorText(plan.error());
   m_valid = true;
   update();
 }
@@ -32,8 +36,8 @@ void TilingPreview::clear() {
 
 QString TilingPreview::summary() const {
   if (!m_valid) return {};
-  if (!m_plan.error.isEmpty()) return m_plan.error;
-  const TilePlan& p = m_plan.plan;
+  if (!m_error.isEmpty()) return m_error;
+  const TilePlan& p = m_plan;
   return tr("PDF: %1 %2 page(s), %3 (%4 x %5 tiles), and a title page")
       .arg(p.PageCount())
       .arg(m_paper == Paper::A4 ? QStringLiteral("A4") : QStringLiteral("Letter"))
@@ -45,8 +49,8 @@ QString TilingPreview::summary() const {
 void TilingPreview::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), palette().base());
-  if (!m_valid || !m_plan.error.isEmpty() || m_plan.plan.PageCount() == 0) return;
-  const TilePlan& p = m_plan.plan;
+  if (!m_valid || m_plan.PageCount() == 0) return;
+  const TilePlan& p = m_plan;
   const double stripW = p.TileLeftMm(p.cols - 1) + p.frameWidthMm;
   const double stripH = p.TileTopMm(p.rows - 1) + p.frameHeightMm;
   const double s = std::fmin((width() - 2 * kMarginPx) / stripW, (height() - 2 * kMarginPx) / stripH);

@@ -18,7 +18,8 @@ class TilingPreview : public QWidget {
   void setTemplate(const ExportModel& model, Paper paper, double overlapMm);
   void clear();
 
-  const TilePlanResult& plan() const { return m_plan; }
+  // The plan; empty (no pages) when the drawing cannot be tiled.
+  const TilePlan& plan() const { return m_plan; }
   // One line: the pages and their layout, or why the drawing cannot be tiled.
   QString summary() const;
 
@@ -29,7 +30,8 @@ class TilingPreview : public QWidget {
 
  private:
   ExportModel m_model;
-  TilePlanResult m_plan;
+  TilePlan m_plan;
+  QString m_error;  // why the drawing cannot be tiled
   Paper m_paper = Paper::A4;
   bool m_valid = false;
 };

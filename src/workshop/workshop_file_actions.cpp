@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "export/output_file.h"
+#include "framework/error_text.h"
 #include "workshop/background_task.h"
 #include "workshop/recent_files.h"
 #include "workshop/template_panel.h"
@@ -53,7 +54,7 @@ void WorkshopWindow::openDesign() {
 
 void WorkshopWindow::openRecent(const QString& path) {
   if (const Status opened = loadFile(path); !opened)
-    QMessageBox::warning(this, tr("vesk workshop"), QString::fromStdString(opened.error().message));
+    QMessageBox::warning(this, tr("vesk workshop"), ErrorText(opened.error()));
 }
 
 void WorkshopWindow::fillRecentMenu() {
@@ -82,7 +83,7 @@ bool WorkshopWindow::saveAs() {
 
 bool WorkshopWindow::saveTo(const QString& path) {
   if (const Status saved = m_session.save(path); !saved) {
-    QMessageBox::warning(this, tr("vesk workshop"), QString::fromStdString(saved.error().message));
+    QMessageBox::warning(this, tr("vesk workshop"), ErrorText(saved.error()));
     return false;
   }
   RecentFiles::Add(path);
@@ -132,7 +133,9 @@ void WorkshopWindow::exportTemplateTo(const QString& path) {
     outcome->file = RenderBodyTemplate(design, outline, settings, name);
     // Cancelled before the write: the old file, if any, stays as it was.
     if (promise.isCanceled() || outcome->file.bytes.isEmpty()) return;
-    outcome->written = CommitFile(path, outcome->file.bytes, &outcome->writeError);
+    const Status committed = CommitFile(path, outcome->file.bytes);
+    outcome->written = committed.ok();
+    if (!committed) outcome->writeError = ErrorText(committed.error());
   };
   auto done = [this, path, outcome](bool cancelled) {
     QString error = outcome->file.bytes.isEmpty() ? outcome->file.error : outcome->writeError;

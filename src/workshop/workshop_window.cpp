@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QStatusBar>
 
+#include "framework/error_text.h"
 #include "workshop/background_task.h"
 #include "workshop/drawing_view.h"
 #include "workshop/recent_files.h"
@@ -134,11 +135,12 @@ void WorkshopWindow::refresh() {
   const TemplateSettings settings = m_template->settings();
   const QString name = m_session.displayName();
   // One build for both: the view draws the template's own model.
-  const BuildResult built = BuildTemplateModel(m_session.design(), m_session.outline(), settings, name);
-  if (built.status == BuildStatus::Ok)
-    m_view->setModel(built.model);
+  const Result<BuiltModel> built =
+      BuildTemplateModel(m_session.design(), m_session.outline(), settings, name);
+  if (built)
+    m_view->setModel(built->model);
   else
-    m_view->setProblem(built.message);
+    m_view->setProblem(ErrorText(built.error()));
   m_template->showBuild(built);
 }
 

@@ -18,7 +18,7 @@ namespace {
 ExportModel DefaultModel() {
   const Design design;
   return BuildTemplateModel(design, FitOutline(design.shape), TemplateSettings{}, QStringLiteral("Untitled"))
-      .model;
+      ->model;
 }
 
 // Pixels drawn near black: only the outline is black.

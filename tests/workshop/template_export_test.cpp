@@ -117,7 +117,7 @@ TEST(WorkshopExport, TilingPreviewCountsThePagesOfThePdf) {
   ASSERT_GE(at, 0) << out.toStdString();
   const int pages = out.mid(at + 6).section(QLatin1Char('\n'), 0, 0).trimmed().toInt();
   // The tiles, then the title page.
-  EXPECT_EQ(window.templatePanel()->tiling()->plan().plan.PageCount() + 1, pages);
+  EXPECT_EQ(window.templatePanel()->tiling()->plan().PageCount() + 1, pages);
 }
 
 }  // namespace
