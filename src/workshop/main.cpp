@@ -40,8 +40,10 @@ bool HasDisplay() {
 
 int RunWindow(const StartupCommandLine& commandLine) {
   std::vector<QByteArray> bytes;
+  bytes.reserve(size_t(commandLine.guiArguments.size()));
   for (const QString& a : commandLine.guiArguments) bytes.push_back(a.toLocal8Bit());
   std::vector<char*> argv;
+  argv.reserve(bytes.size() + 1);
   for (QByteArray& b : bytes) argv.push_back(b.data());
   argv.push_back(nullptr);
   int argc = int(bytes.size());

@@ -61,7 +61,7 @@ void WorkshopWindow::fillRecentMenu() {
   m_recentMenu->clear();
   const QStringList files = RecentFiles::List();
   for (int i = 0; i < files.size(); ++i) {
-    const QString path = files[i];
+    const QString& path = files[i];
     QAction* action =
         m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
     action->setToolTip(path);
