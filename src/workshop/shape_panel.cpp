@@ -57,6 +57,10 @@ ShapePanel::ShapePanel(DesignSession* session, QWidget* parent) : QWidget(parent
   showDesign();
 }
 
+ShapePanel::~ShapePanel() {
+  for (QLineEdit* field : m_fields) field->disconnect(this);
+}
+
 void ShapePanel::showDesign() {
   const std::array<double, 8> values = m_session->design().shape.ToArray();
   for (size_t i = 0; i < values.size(); ++i) {

@@ -15,6 +15,8 @@ class ShapePanel : public QWidget {
 
  public:
   explicit ShapePanel(DesignSession* session, QWidget* parent = nullptr);
+  // A focused field says "editing finished" as it is deleted, after the panel's own part is gone.
+  ~ShapePanel() override;
 
   QLineEdit* field(int index) const { return m_fields[size_t(index)]; }
   QLabel* problem(int index) const { return m_problems[size_t(index)]; }

@@ -60,6 +60,8 @@ WorkshopWindow::~WorkshopWindow() {
   // Work still running refers to nothing of the window (it holds copies), but must end before Qt's
   // thread pool is torn down.
   if (m_task) m_task->wait();
+  // The panels go while the session they work on is still there.
+  qDeleteAll(findChildren<QDockWidget*>(Qt::FindDirectChildrenOnly));
 }
 
 QDockWidget* WorkshopWindow::addPanel(QWidget* panel, const QString& title, const QString& name,
