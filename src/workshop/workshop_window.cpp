@@ -41,8 +41,8 @@ WorkshopWindow::WorkshopWindow(QWidget* parent) : QMainWindow(parent) {
   createFileMenu();
   createEditMenu();
   createViewMenu();
-  addPanel(m_shape, tr("Shape"), QStringLiteral("shapeDock"), Qt::LeftDockWidgetArea);
-  addPanel(m_template, tr("Template"), QStringLiteral("templateDock"), Qt::RightDockWidgetArea);
+  addPanel(m_shape, tr("Shape"), QStringLiteral("shapeDock"), Qt::LeftDockWidgetArea, Qt::Key_F5);
+  addPanel(m_template, tr("Template"), QStringLiteral("templateDock"), Qt::RightDockWidgetArea, Qt::Key_F6);
   connect(&m_session, &DesignSession::designChanged, this, &WorkshopWindow::refresh);
   connect(&m_session, &DesignSession::fileChanged, this, &WorkshopWindow::updateTitle);
   connect(m_template, &TemplatePanel::settingsChanged, this, &WorkshopWindow::refresh);
@@ -65,7 +65,7 @@ WorkshopWindow::~WorkshopWindow() {
 }
 
 QDockWidget* WorkshopWindow::addPanel(QWidget* panel, const QString& title, const QString& name,
-                                      Qt::DockWidgetArea area) {
+                                      Qt::DockWidgetArea area, Qt::Key key) {
   auto* scroll = new QScrollArea(this);
   scroll->setWidget(panel);
   scroll->setWidgetResizable(true);
@@ -76,8 +76,18 @@ QDockWidget* WorkshopWindow::addPanel(QWidget* panel, const QString& title, cons
   auto* dock = new QDockWidget(title, this);
   dock->setObjectName(name);
   dock->setWidget(scroll);
-  addDockWidget(area, dock);
-  m_viewMenu->addAction(dock->toggleViewAction());
+  // The right-hand panels share one place, as tabs.
+  QDockWidget* first = m_docks.empty() ? nullptr : m_docks.back();
+  if (first && dockWidgetArea(first) == area)
+    tabifyDockWidget(first, dock);
+  else
+    addDockWidget(area, dock);
+  m_docks.push_back(dock);
+  // Shows the panel and brings its tab to the front.
+  m_viewMenu->addAction(title, QKeySequence(key), dock, [dock] {
+    dock->show();
+    dock->raise();
+  });
   return dock;
 }
 

@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <vector>
 
 #include "geometry/result.h"
 #include "workshop/design_session.h"
@@ -61,7 +62,8 @@ class WorkshopWindow : public QMainWindow {
   void createFileMenu();
   void createEditMenu();
   void createViewMenu();
-  QDockWidget* addPanel(QWidget* panel, const QString& title, const QString& name, Qt::DockWidgetArea area);
+  QDockWidget* addPanel(QWidget* panel, const QString& title, const QString& name, Qt::DockWidgetArea area,
+                        Qt::Key key);
   void restoreLayout();
   bool maybeSave();
   bool saveTo(const QString& path);
@@ -75,5 +77,6 @@ class WorkshopWindow : public QMainWindow {
   QMenu* m_recentMenu = nullptr;
   QMenu* m_viewMenu = nullptr;
   QAction* m_exportAction = nullptr;
+  std::vector<QDockWidget*> m_docks;
   QPointer<BackgroundTask> m_task;
 };
