@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "geometry/fit_shape.h"
-#include "geometry/number_text.h"
 
 namespace {
 
@@ -36,8 +35,4 @@ ShapeEdit EditShapeValue(const Design& design, int index, const QString& text) {
   edit.changes = true;
   edit.design.shape = shape;
   return edit;
-}
-
-QString ShapeValueText(double value) {
-  return QString::fromStdString(ShortestRoundTrip(value));
 }

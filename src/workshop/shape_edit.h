@@ -14,6 +14,3 @@ struct ShapeEdit {
 
 // The value at `index` (DesignShape's ToArray order) set to `text`, a number in the C locale.
 ShapeEdit EditShapeValue(const Design& design, int index, const QString& text);
-
-// How the Shape panel shows a value: the shortest text that reads back as the same double.
-QString ShapeValueText(double value);

@@ -1,5 +1,5 @@
-// The fields are plain line edits with the shortest round-trip text, so a value read from a file is
-// shown to its last bit and an untouched field never rounds it.
+// The fields show the shortest round-trip text, so a value read from a file is shown to its last bit
+// and an untouched field never rounds it.
 #include "workshop/shape_panel.h"
 
 #include <QGridLayout>
@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "workshop/design_session.h"
+#include "workshop/number_field.h"
 #include "workshop/shape_edit.h"
 
 namespace {
@@ -26,7 +27,7 @@ const char* const kNames[8] = {
 ShapePanel::ShapePanel(DesignSession* session, QWidget* parent) : QWidget(parent), m_session(session) {
   auto* grid = new QGridLayout;
   for (int i = 0; i < 8; ++i) {
-    auto* edit = new QLineEdit(this);
+    auto* edit = new NumberField(this);
     edit->setObjectName(QStringLiteral("shapeValue%1").arg(i));
     auto* label = new QLabel(tr(kNames[i]), this);
     label->setBuddy(edit);
@@ -58,13 +59,13 @@ ShapePanel::ShapePanel(DesignSession* session, QWidget* parent) : QWidget(parent
 }
 
 ShapePanel::~ShapePanel() {
-  for (QLineEdit* field : m_fields) field->disconnect(this);
+  for (NumberField* field : m_fields) field->disconnect(this);
 }
 
 void ShapePanel::showDesign() {
   const std::array<double, 8> values = m_session->design().shape.ToArray();
   for (size_t i = 0; i < values.size(); ++i) {
-    m_fields[i]->setText(ShapeValueText(values[i]));
+    m_fields[i]->setValue(values[i]);
     m_problems[i]->clear();
   }
   const FittedOutline& outline = m_session->outline();

@@ -8,7 +8,7 @@
 
 class DesignSession;
 class QLabel;
-class QLineEdit;
+class NumberField;
 
 class ShapePanel : public QWidget {
   Q_OBJECT
@@ -18,7 +18,7 @@ class ShapePanel : public QWidget {
   // A focused field says "editing finished" as it is deleted, after the panel's own part is gone.
   ~ShapePanel() override;
 
-  QLineEdit* field(int index) const { return m_fields[size_t(index)]; }
+  NumberField* field(int index) const { return m_fields[size_t(index)]; }
   QLabel* problem(int index) const { return m_problems[size_t(index)]; }
 
  protected:
@@ -33,7 +33,7 @@ class ShapePanel : public QWidget {
   void take(int index);
 
   DesignSession* m_session;
-  std::array<QLineEdit*, 8> m_fields{};
+  std::array<NumberField*, 8> m_fields{};
   std::array<QLabel*, 8> m_problems{};
   QLabel* m_summary = nullptr;
 };

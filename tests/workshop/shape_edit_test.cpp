@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "geometry/fit_shape.h"
+#include "workshop/number_field.h"
 
 namespace {
 
@@ -46,9 +47,14 @@ INSTANTIATE_TEST_SUITE_P(Rows, ShapeEditTest,
                                            Row{"WaistTooWide", 2, "30", false, "Does not fit: Exceeded"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ShapeValueText, ReadsBackBitForBit) {
-  for (double v : {0.1, -0.25, 49.0, 1.0 / 3.0, 1e-17})
-    EXPECT_EQ(ShapeValueText(v).toDouble(), v) << ShapeValueText(v).toStdString();
+TEST(NumberField, ShowsAValueThatReadsBackBitForBit) {
+  NumberField field;
+  for (double v : {0.1, -0.25, 49.0, 1.0 / 3.0, 1e-17}) {
+    field.setValue(v);
+    EXPECT_EQ(field.value(), v) << field.text().toStdString();
+  }
+  field.setText(QStringLiteral("1e999"));
+  EXPECT_EQ(field.value(), std::nullopt);
 }
 
 }  // namespace

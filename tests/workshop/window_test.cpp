@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTest>
@@ -15,6 +14,7 @@
 #include "document/design_file.h"
 #include "ui_actions.h"
 #include "workshop/drawing_view.h"
+#include "workshop/number_field.h"
 #include "workshop/recent_files.h"
 #include "workshop/shape_panel.h"
 #include "workshop/workshop_window.h"
