@@ -11,7 +11,7 @@ failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "FAIL: cmake --install"; exit 1; }
-for f in bin/vesk bin/vesk-cli; do [ -x "$prefix/$f" ] || fail "$f is not installed"; done
+for f in bin/vesk bin/vesk-cli bin/vesk-workshop; do [ -x "$prefix/$f" ] || fail "$f is not installed"; done
 desktop=$prefix/share/applications/vesk.desktop
 if [ -f "$desktop" ]; then
   if command -v desktop-file-validate >/dev/null; then

@@ -31,7 +31,10 @@ for f in usr/bin/vesk usr/bin/vesk-cli usr/share/applications/vesk.desktop \
   usr/share/icons/hicolor/16x16/apps/vesk.png usr/share/icons/hicolor/32x32/apps/vesk.png \
   usr/share/icons/hicolor/scalable/apps/vesk.svg usr/share/metainfo/org.vesk.vesk.metainfo.xml \
   usr/share/man/man1/vesk.1.gz usr/share/man/man1/vesk-cli.1.gz usr/share/doc/vesk/copyright \
-  usr/share/doc/vesk/changelog.gz; do
+  usr/share/doc/vesk/changelog.gz \
+  usr/bin/vesk-workshop usr/share/applications/vesk-workshop.desktop usr/share/man/man1/vesk-workshop.1.gz \
+  usr/share/icons/hicolor/16x16/apps/vesk-workshop.png usr/share/icons/hicolor/32x32/apps/vesk-workshop.png \
+  usr/share/icons/hicolor/48x48/apps/vesk-workshop.png usr/share/icons/hicolor/scalable/apps/vesk-workshop.svg; do
   grep -qx "$f" <<<"$files" || fail "$f is not in the package"
 done
 stray=$(grep -v -E '^usr/(bin|share)/|/$' <<<"$files")
@@ -41,7 +44,9 @@ root=$scratch/root
 dpkg-deb -x "$deb" "$root" || { echo "FAIL: dpkg-deb -x"; exit 1; }
 out=$(appstreamcli validate --no-net "$root/usr/share/metainfo/org.vesk.vesk.metainfo.xml" 2>&1) ||
   fail "appstreamcli validate: $out"
-out=$(desktop-file-validate "$root/usr/share/applications/vesk.desktop" 2>&1) || fail "desktop-file-validate: $out"
+for entry in vesk vesk-workshop; do
+  out=$(desktop-file-validate "$root/usr/share/applications/$entry.desktop" 2>&1) || fail "desktop-file-validate $entry: $out"
+done
 grep -q "^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" \
   "$root/usr/share/doc/vesk/copyright" || fail "the copyright file is not machine-readable (DEP-5)"
 for program in "$root"/usr/bin/*; do
@@ -58,6 +63,12 @@ done
 run() { env -u LD_LIBRARY_PATH -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@"; }
 [ "$(run "$root/usr/bin/vesk-cli" --version)" = "vesk-cli $version" ] || fail "vesk-cli --version"
 [ "$(run timeout 20 "$root/usr/bin/vesk" --version)" = "vesk $version" ] || fail "vesk --version without a display"
+[ "$(run timeout 20 "$root/usr/bin/vesk-workshop" --version)" = "vesk-workshop $version" ] ||
+  fail "vesk-workshop --version without a display"
+run timeout 20 "$root/usr/bin/vesk-workshop" 2>"$scratch/err"
+status=$?
+[ $status -eq 1 ] && [ "$(wc -l <"$scratch/err")" -eq 1 ] ||
+  fail "vesk-workshop without a display: status $status, stderr: $(cat "$scratch/err")"
 run "$root/usr/bin/vesk-cli" render -o "$scratch/design.png" --size 320x240 2>"$scratch/err" ||
   fail "vesk-cli render: $(cat "$scratch/err")"
 [ -s "$scratch/err" ] && fail "vesk-cli render wrote to stderr: $(cat "$scratch/err")"

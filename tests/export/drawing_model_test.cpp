@@ -13,6 +13,12 @@
 
 namespace {
 
+DxfOptions R2000Mm() {
+  DxfOptions options;
+  options.version = DxfVersion::R2000;
+  return options;
+}
+
 // A 40 x 5 cm board with a nut line, two slots and a label; then check square and title block.
 ExportModel BoardModel() {
   ExportModel m = NewExportModel(ExportUnit::Cm);
@@ -63,7 +69,7 @@ TEST(DrawingModelTest, ChosenPartsDecideWhatIsDrawnAndTheExtents) {
   EXPECT_TRUE(svg.contains("id=\"BOARD\""));
   EXPECT_FALSE(svg.contains("id=\"NUT\""));
   EXPECT_FALSE(svg.contains("id=\"TITLE\""));
-  const Result<QByteArray> dxf = WriteDxf(m, DxfOptions{DxfVersion::R12, DxfUnit::Mm, {}});
+  const Result<QByteArray> dxf = WriteDxf(m, DxfOptions{});
   ASSERT_TRUE(dxf.ok()) << dxf.error().message;
   EXPECT_TRUE(dxf->contains("\nBOARD\n"));
   EXPECT_FALSE(dxf->contains("\nSLOTS\n"));
@@ -73,7 +79,7 @@ TEST(DrawingModelTest, ChosenPartsDecideWhatIsDrawnAndTheExtents) {
 TEST(DrawingModelTest, EveryLayerOfEveryPartReachesTheSvgAndTheDxf) {
   const ExportModel m = BoardModel();
   const QByteArray svg = WriteSvg(m).value();
-  const QByteArray dxf = WriteDxf(m, DxfOptions{DxfVersion::R2000, DxfUnit::Mm, {}}).value();
+  const QByteArray dxf = WriteDxf(m, R2000Mm()).value();
   for (const char* name : {"BOARD", "NUT", "SLOTS", "CHECK", "TITLE"}) {
     EXPECT_TRUE(svg.contains(QByteArray("id=\"") + name + "\"")) << name;
     EXPECT_TRUE(dxf.contains(QByteArray("\n") + name + "\n")) << name;

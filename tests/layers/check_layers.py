@@ -28,6 +28,9 @@ ALLOWED = {
     "trace": {"trace", "geometry"},
     "cli": {"cli", "export", "match", "trace", "drawing", "document", "geometry", "framework_core"},
     "app": {"app", "view", "drawing", "dialogs", "document", "geometry", "framework", "framework_core"},
+    # The workshop window: Qt Widgets of its own over the headless layers, never the design window's
+    # platform classes.
+    "workshop": {"workshop", "export", "match", "trace", "drawing", "document", "geometry", "framework_core"},
 }
 HEADLESS = {"framework_core", "document", "drawing", "export", "match", "trace", "cli"}
 NO_QT = {"geometry", "dxf", "trace"}

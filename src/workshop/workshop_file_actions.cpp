@@ -1,0 +1,152 @@
+// The File menu's work: new, open, save, the recent files, the save-changes question, and the
+// template export, which runs off the GUI thread.
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <memory>
+
+#include "export/output_file.h"
+#include "framework/error_text.h"
+#include "workshop/background_task.h"
+#include "workshop/recent_files.h"
+#include "workshop/template_panel.h"
+#include "workshop/workshop_window.h"
+
+namespace {
+
+QString Filter() {
+  return QCoreApplication::translate("WorkshopWindow", "vesk designs (*.vsk *.design);;All files (*)");
+}
+
+QString TemplateFilter(TemplateFormat format) {
+  switch (format) {
+    case TemplateFormat::Svg:
+      return QCoreApplication::translate("WorkshopWindow", "SVG templates (*.svg)");
+    case TemplateFormat::Dxf:
+      return QCoreApplication::translate("WorkshopWindow", "DXF templates (*.dxf)");
+    case TemplateFormat::Pdf:
+      return QCoreApplication::translate("WorkshopWindow", "PDF templates (*.pdf)");
+  }
+  return {};
+}
+
+}  // namespace
+
+Status WorkshopWindow::loadFile(const QString& path) {
+  Status opened = m_session.open(path);
+  if (opened) RecentFiles::Add(path);
+  return opened;
+}
+
+void WorkshopWindow::newDesign() {
+  if (maybeSave()) m_session.reset();
+}
+
+void WorkshopWindow::openDesign() {
+  if (!maybeSave()) return;
+  const QString path = QFileDialog::getOpenFileName(this, tr("Open design"), QString(), Filter());
+  if (!path.isEmpty()) openRecent(path);
+}
+
+void WorkshopWindow::openRecent(const QString& path) {
+  if (const Status opened = loadFile(path); !opened)
+    QMessageBox::warning(this, tr("vesk workshop"), ErrorText(opened.error()));
+}
+
+void WorkshopWindow::fillRecentMenu() {
+  m_recentMenu->clear();
+  const QStringList files = RecentFiles::List();
+  for (int i = 0; i < files.size(); ++i) {
+    const QString& path = files[i];
+    QAction* action =
+        m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+    action->setToolTip(path);
+    connect(action, &QAction::triggered, this, [this, path] {
+      if (maybeSave()) openRecent(path);
+    });
+  }
+  if (files.isEmpty()) m_recentMenu->addAction(tr("No recent files"))->setEnabled(false);
+}
+
+bool WorkshopWindow::save() {
+  return m_session.path().isEmpty() ? saveAs() : saveTo(m_session.path());
+}
+
+bool WorkshopWindow::saveAs() {
+  const QString path = QFileDialog::getSaveFileName(this, tr("Save design"), m_session.path(), Filter());
+  return !path.isEmpty() && saveTo(path);
+}
+
+bool WorkshopWindow::saveTo(const QString& path) {
+  if (const Status saved = m_session.save(path); !saved) {
+    QMessageBox::warning(this, tr("vesk workshop"), ErrorText(saved.error()));
+    return false;
+  }
+  RecentFiles::Add(path);
+  statusBar()->showMessage(tr("Saved %1").arg(QDir::toNativeSeparators(path)));
+  return true;
+}
+
+bool WorkshopWindow::maybeSave() {
+  if (!m_session.isModified()) return true;
+  const QMessageBox::StandardButton answer =
+      QMessageBox::warning(this, tr("vesk workshop"), tr("Save changes to %1?").arg(m_session.displayName()),
+                           QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+  if (answer == QMessageBox::Save) return save();
+  return answer == QMessageBox::Discard;
+}
+
+void WorkshopWindow::exportTemplate() {
+  const TemplateFormat format = m_template->settings().output.format;
+  const QString base =
+      m_session.path().isEmpty() ? tr("untitled") : QFileInfo(m_session.path()).completeBaseName();
+  const QString dir = m_session.path().isEmpty() ? QString() : QFileInfo(m_session.path()).absolutePath();
+  const QString suggested = QDir(dir).filePath(base + QLatin1Char('.') + FormatExtension(format));
+  QString path = QFileDialog::getSaveFileName(this, tr("Export template"), suggested, TemplateFilter(format));
+  if (path.isEmpty()) return;
+  if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + FormatExtension(format);
+  exportTemplateTo(path);
+}
+
+void WorkshopWindow::exportTemplateTo(const QString& path) {
+  if (m_task) {
+    const QString busy = tr("another job is running; wait for it or cancel it");
+    statusBar()->showMessage(busy);
+    emit templateExported(path, busy);
+    return;
+  }
+  TemplateSettings settings = m_template->settings();
+  settings.output.format = FormatForFile(path, settings.output.format);
+  m_template->setFormat(settings.output.format);
+  struct Outcome {
+    TemplateFile file;
+    QString writeError;
+    bool written = false;
+  };
+  auto outcome = std::make_shared<Outcome>();
+  auto work = [design = m_session.design(), outline = m_session.outline(), settings,
+               name = m_session.displayName(), path, outcome](QPromise<void>& promise) {
+    outcome->file = RenderBodyTemplate(design, outline, settings, name);
+    // Cancelled before the write: the old file, if any, stays as it was.
+    if (promise.isCanceled() || outcome->file.bytes.isEmpty()) return;
+    const Status committed = CommitFile(path, outcome->file.bytes);
+    outcome->written = committed.ok();
+    if (!committed) outcome->writeError = ErrorText(committed.error());
+  };
+  auto done = [this, path, outcome](bool cancelled) {
+    QString error = outcome->file.bytes.isEmpty() ? outcome->file.error : outcome->writeError;
+    if (cancelled && !outcome->written) error = tr("cancelled; nothing was written");
+    if (error.isEmpty())
+      statusBar()->showMessage(
+          tr("Wrote %1 (%2)").arg(QDir::toNativeSeparators(path), outcome->file.summary));
+    else if (!cancelled)
+      QMessageBox::warning(this, tr("vesk workshop"), tr("The template was not written: %1").arg(error));
+    emit templateExported(path, error);
+  };
+  m_task = BackgroundTask::start(this, tr("Writing the template..."), work, done);
+  connect(m_task, &BackgroundTask::finished, this, [this] { m_task = nullptr; });
+}
