@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <map>
 
 #include "common/design_bytes.h"
 #include "common/test_files.h"
@@ -84,6 +85,7 @@ TEST_F(CliTraceTest, ThePointsFilesReadBackIntoTheMatch) {
     const char* unit;
     double tolerance;  // of the design's values, in the unit
   };
+  std::map<std::string, CliResult> direct;
   for (const Row row :
        {Row{"csv", "cm", 0.0}, Row{"txt", "cm", 0.0}, Row{"dxf", "cm", 1e-6}, Row{"dxf", "in", 1e-6}}) {
     const QString points = dir.filePath(QStringLiteral("points-%1.%2").arg(row.unit, row.suffix));
@@ -92,10 +94,12 @@ TEST_F(CliTraceTest, ThePointsFilesReadBackIntoTheMatch) {
     if (QByteArray(row.suffix) == "dxf") {  // not a template's comment, which promises a chord tolerance
       EXPECT_TRUE(testfiles::ReadBytes(points).startsWith("999\nvesk, an outline traced from a picture"));
     }
-    const CliResult direct = RunCli({"match", page, "--unit", row.unit, "--json"});
+    // The picture's own match, once for each unit.
+    if (!direct.count(row.unit)) direct[row.unit] = RunCli({"match", page, "--unit", row.unit, "--json"});
     const CliResult read = RunCli({"match", points, "--align", "--unit", row.unit, "--json"});
     ASSERT_EQ(read.exitCode, 0) << row.suffix << ": " << read.err.toStdString();
-    const std::array<double, 8> want = Values(direct.Json()).ToArray(), got = Values(read.Json()).ToArray();
+    const std::array<double, 8> want = Values(direct[row.unit].Json()).ToArray(),
+                                got = Values(read.Json()).ToArray();
     for (std::size_t j = 0; j < 8; ++j)
       EXPECT_NEAR(got[j], want[j], row.tolerance * want[0])
           << row.suffix << " " << row.unit << " " << kDesignShapeNames[j];
