@@ -3,7 +3,6 @@
 // Reads the points, checks them, fits, and only then writes anything: the overlay, then the design.
 #include "cli/cmd_match.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <optional>
 
@@ -16,6 +15,7 @@
 #include "cli/trace_input.h"
 #include "export/output_file.h"
 #include "framework/error_text.h"
+#include "framework/whole_file.h"
 #include "match/point_checks.h"
 #include "match/point_file.h"
 
@@ -28,25 +28,10 @@ bool IsDxfName(const QString& path) {
 
 // The file's bytes; nullopt (after the message) when it cannot be read.
 std::optional<QByteArray> ReadBytes(const QString& path) {
-  const QFileInfo info(path);
-  if (!info.exists()) {
-    PrintError(QStringLiteral("cannot read %1: no such file").arg(path));
-    return std::nullopt;
-  }
-  if (info.isDir()) {
-    PrintError(QStringLiteral("cannot read %1: it is a folder").arg(path));
-    return std::nullopt;
-  }
-  if (info.size() > qint64(kMaxPointFileBytes)) {
-    PrintError(QStringLiteral("cannot read %1: larger than %2 MB").arg(path).arg(kMaxPointFileBytes >> 20));
-    return std::nullopt;
-  }
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    PrintError(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
-    return std::nullopt;
-  }
-  return file.readAll();
+  Result<QByteArray> bytes = ReadWholeFile(path, qint64(kMaxPointFileBytes));
+  if (bytes) return std::move(*bytes);
+  PrintError(QStringLiteral("cannot read %1: %2").arg(path, ErrorText(bytes.error())));
+  return std::nullopt;
 }
 
 bool WriteOverlay(const MatchResult& result, const MatchArguments& a) {
