@@ -22,7 +22,7 @@ namespace {
 constexpr int kProgressSteps = 1000;
 
 QString PointsText(const std::vector<Point2>& points) {
-  return CopyPanel::tr("%n point(s)", nullptr, int(points.size()));
+  return CopyPanel::tr("%1 points").arg(points.size());
 }
 
 }  // namespace

@@ -39,6 +39,7 @@ class DrawingView : public QWidget {
 
   // A picture under the drawing, placed by imageToModel; a null image removes it.
   void setUnderlay(const QImage& image, const QTransform& imageToModel);
+  QTransform underlayToModel() const { return m_underlayToModel; }
   void setMarks(const std::vector<ViewMarks>& marks);
   // While on, a click (without dragging) emits modelClicked instead of starting a pan.
   void setPicking(bool on) { m_picking = on; }
