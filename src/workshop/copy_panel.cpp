@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "geometry/fit_shape.h"
 #include "workshop/background_task.h"
 #include "workshop/copy_plane.h"
 #include "workshop/drawing_view.h"
@@ -24,6 +25,29 @@ QPushButton* Button(const QString& text, const QString& name, QWidget* parent) {
   auto* button = new QPushButton(text, parent);
   button->setObjectName(name);
   return button;
+}
+
+const QColor kPointColour(0, 0, 200), kRejectedColour(150, 150, 150), kWorstColour(220, 0, 0),
+    kOutlineColour(0, 150, 0), kScaleColour(200, 0, 200);
+// A traced outline has a point every millimetre; crosses that close would hide the lines.
+constexpr std::size_t kMostMarks = 240;
+
+std::vector<Point2> Thinned(const std::vector<Point2>& points) {
+  if (points.size() <= kMostMarks) return points;
+  std::vector<Point2> out;
+  for (std::size_t i = 0; i < kMostMarks; ++i) out.push_back(points[i * points.size() / kMostMarks]);
+  return out;
+}
+
+// The matched design's whole outline, as the session would fit it.
+std::vector<Point2> MatchedOutline(const DesignValues& values) {
+  constexpr int kSteps = 180;
+  const FittedOutline outline = FitOutline(DesignShape::FromArray(values));
+  std::vector<Point2> line;
+  if (!outline.Valid()) return line;
+  for (int k = 0; k <= kSteps; ++k) line.push_back(outline.At(180.0 * k / kSteps));
+  for (int k = kSteps - 1; k > 0; --k) line.push_back({line[std::size_t(k)].x, -line[std::size_t(k)].y});
+  return line;
 }
 
 QLabel* WrappedLabel(const QString& name, QWidget* parent) {
@@ -197,15 +221,17 @@ void CopyPanel::showOnView() {
   m_view->setUnderlay(picture ? m_source->picture : QImage(), m_toPlane * motion);
   std::vector<ViewMarks> marks;
   if (!m_result) {
-    marks.push_back({m_points, QColor(0, 0, 200)});
+    marks.push_back({Thinned(m_points), kPointColour});
   } else {
-    ViewMarks kept{{}, QColor(0, 0, 200)}, rejected{{}, QColor(150, 150, 150)};
-    for (const PointMatch& p : m_result->points) (p.rejected ? rejected : kept).points.push_back(p.point);
-    ViewMarks worst{{m_result->points[m_result->maxIndex].point}, QColor(220, 0, 0)};
-    marks = {kept, rejected, worst};
+    marks.push_back({MatchedOutline(m_result->values), kOutlineColour, true});
+    std::vector<Point2> kept, rejected;
+    for (const PointMatch& p : m_result->points) (p.rejected ? rejected : kept).push_back(p.point);
+    marks.push_back({Thinned(kept), kPointColour});
+    marks.push_back({rejected, kRejectedColour});
+    marks.push_back({{m_result->points[m_result->maxIndex].point}, kWorstColour});
   }
   std::vector<Point2> clicks;
   for (const QPointF& c : m_scaleClicks) clicks.push_back({c.x(), c.y()});
-  marks.push_back({clicks, QColor(200, 0, 200)});
+  marks.push_back({clicks, kScaleColour});
   m_view->setMarks(marks);
 }

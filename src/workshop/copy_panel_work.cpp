@@ -183,7 +183,8 @@ void CopyPanel::takeMatch(const Result<MatchResult>& result, bool cancelled) {
   if (!result) return say(tr("No match: %1").arg(ErrorText(result.error())));
   m_result = *result;
   const QString unit = UnitName(m_unit);
-  QString text = tr("RMS %1 %2, largest miss %3 %2 (red); %4 kept, %5 left out (grey).")
+  QString text = tr("RMS %1 %2, largest miss %3 %2 (red); %4 points kept, %5 left out (grey); the matched "
+                        "outline in green.")
                      .arg(m_result->rms, 0, 'g', 3)
                      .arg(unit)
                      .arg(m_result->maxDistance, 0, 'g', 3)

@@ -13,10 +13,12 @@
 
 #include "export/export_model.h"
 
-// Points drawn over the drawing, each as a small cross in one colour (match points, misses, clicks).
+// Points drawn over the drawing, each as a small cross in one colour (match points, misses, clicks),
+// or joined as one closed line (a matched outline).
 struct ViewMarks {
   std::vector<Point2> points;
   QColor colour;
+  bool joined = false;
 };
 
 class DrawingView : public QWidget {
