@@ -45,12 +45,13 @@ CopyReadOptions CopyPanel::readOptions(const QString& path) const {
 
 BackgroundTask* CopyPanel::startWork(const QString& label, std::function<void(QPromise<void>&)> work,
                                      std::function<void(bool)> done) {
-  m_task = BackgroundTask::start(this, label, std::move(work), [this, done](bool cancelled) {
-    m_task = nullptr;
-    done(cancelled);
-    showState();
-    emit workFinished();
-  });
+  m_task =
+      BackgroundTask::start(this, label, std::move(work), [this, done = std::move(done)](bool cancelled) {
+        m_task = nullptr;
+        done(cancelled);
+        showState();
+        emit workFinished();
+      });
   showState();
   return m_task;
 }
@@ -184,7 +185,7 @@ void CopyPanel::takeMatch(const Result<MatchResult>& result, bool cancelled) {
   m_result = *result;
   const QString unit = UnitName(m_unit);
   QString text = tr("RMS %1 %2, largest miss %3 %2 (red); %4 points kept, %5 left out (grey); the matched "
-                        "outline in green.")
+                    "outline in green.")
                      .arg(m_result->rms, 0, 'g', 3)
                      .arg(unit)
                      .arg(m_result->maxDistance, 0, 'g', 3)
