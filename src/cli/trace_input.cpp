@@ -5,8 +5,8 @@
 #include <QFileInfo>
 #include <algorithm>
 
+#include "cli/input_file.h"
 #include "framework/error_text.h"
-#include "framework/whole_file.h"
 #include "geometry/units.h"
 #include "trace/image_header.h"
 
@@ -30,8 +30,8 @@ bool IsPictureFile(const QString& path) {
 }
 
 Result<TraceResult> TracePictureFile(const QString& path, const TraceOptions& options) {
-  const Result<QByteArray> bytes = ReadWholeFile(path, kMaxPictureFileBytes);
-  if (!bytes) return FileError(path, ErrorText(bytes.error()));
+  const Result<QByteArray> bytes = ReadInputFile(path, kMaxPictureFileBytes);
+  if (!bytes) return bytes.error();
   Result<TraceResult> traced =
       TracePicture(std::string_view(bytes->constData(), std::size_t(bytes->size())), options);
   if (!traced.ok()) return FileError(path, ErrorText(traced.error()));

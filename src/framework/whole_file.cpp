@@ -24,6 +24,6 @@ Result<QByteArray> ReadWholeFile(const QString& path, qint64 maxBytes) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return ErrorFrom(file.errorString());
   QByteArray bytes = file.readAll();
-  if (bytes.size() != info.size()) return ErrorFrom(QStringLiteral("the file could not be read whole"));
+  if (bytes.size() != info.size()) return ErrorFrom(QStringLiteral("it could not be read whole"));
   return bytes;
 }

@@ -8,6 +8,6 @@
 #include "geometry/result.h"
 
 // The file's bytes, or an Error whose message is the reason alone: "no such file", "it is a
-// folder", "larger than 32 MB" (maxBytes in whole MB or GB), the system's own reason, or "the file
-// could not be read whole".
+// folder", "larger than 32 MB" (maxBytes in whole MB or GB), the system's own reason, or "it could
+// not be read whole".
 Result<QByteArray> ReadWholeFile(const QString& path, qint64 maxBytes);

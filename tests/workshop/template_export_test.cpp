@@ -45,7 +45,9 @@ struct Row {
   QStringList args;
 };
 
-void PrintTo(const Row& row, std::ostream* os) { *os << row.name; }
+void PrintTo(const Row& row, std::ostream* os) {
+  *os << row.name;
+}
 
 TemplateSettings Settings(TemplateFormat format) {
   TemplateSettings s;
