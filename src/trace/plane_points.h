@@ -19,3 +19,6 @@ ClosedCurve EvenlySpaced(const ClosedCurve& planeMm, double spacingMm);
 // In units of unitMm millimetres, y up, from the lower left of the box, counter-clockwise from the
 // leftmost point.
 std::vector<Point2> OutputPoints(const ClosedCurve& planeMm, double unitMm);
+
+// Where OutputPoints puts its (0, 0): the box's lower left in the plane, over the unit, y up.
+Point2 OutputOrigin(const ClosedCurve& planeMm, double unitMm);

@@ -27,7 +27,8 @@ std::string OneLine(std::string text) {
 Result<TraceResult> Trace(std::string_view bytes, const TraceOptions& o) {
   const Result<Picture> picture = DecodePicture(bytes, o.quietDecoders);
   if (!picture.ok()) return picture.error();
-  const std::optional<CheckSquare> square = FindCheckSquare(picture->bgr);
+  const std::optional<CheckSquare> square =
+      o.findSquare ? FindCheckSquare(picture->bgr) : std::optional<CheckSquare>();
   const Result<PlaneFrame> frame = ChoosePlaneFrame(square, *picture, o.squareSideMm, o.dpi);
   if (!frame.ok()) return frame.error();
   cv::Mat grey, greyFloat;
@@ -49,6 +50,7 @@ Result<TraceResult> Trace(std::string_view bytes, const TraceOptions& o) {
 
   TraceResult r;
   r.points = OutputPoints(outline, o.unitMm);
+  r.origin = OutputOrigin(outline, o.unitMm);
   r.kind = coarse->kind == OutlineKind::Silhouette ? TracedKind::Silhouette : TracedKind::DrawnLine;
   r.pixelsPerMm = frame->pixelsPerMm;
   r.scaleSource = frame->source;

@@ -17,6 +17,7 @@ struct TraceOptions {
   double unitMm = 10.0;         // millimetres in one unit of the points (10 cm, 25.4 in)
   double squareSideMm = 100.0;  // the check square's side: 100 mm, or 101.6 (4 in)
   double dpi = 0.0;             // the scan's resolution when the picture has no square; 0: none given
+  bool findSquare = true;       // false: the scale is dpi's (or the file's) even where a square shows
   double spacingMm = 1.0;       // between the points, about
   bool overlay = false;         // also draw the check picture
   bool quietDecoders = false;   // see DecodePicture
@@ -26,6 +27,8 @@ enum class TracedKind { DrawnLine, Silhouette };
 
 struct TraceResult {
   std::vector<Point2> points;  // in the unit, y up, counter-clockwise, from the lower left of their box
+  // Where the points' (0, 0) lies on the plane: its millimetres (see PicturePlane) over the unit, y up.
+  Point2 origin;
   TracedKind kind = TracedKind::DrawnLine;
   double pixelsPerMm = 0.0;
   std::string scaleSource;  // "check square", "--dpi", "PNG pHYs", ...

@@ -31,6 +31,7 @@ BackgroundTask* BackgroundTask::start(QWidget* parent, const QString& label, Wor
 
 void BackgroundTask::cancel() {
   m_watcher.cancel();
+  emit cancelRequested();
 }
 
 void BackgroundTask::wait() {

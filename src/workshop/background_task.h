@@ -33,6 +33,8 @@ class BackgroundTask : public QObject {
  signals:
   // The work has returned; `done` runs right after.
   void finished();
+  // Cancel was asked for: for work that has a stop flag of its own to set at once.
+  void cancelRequested();
 
  private:
   BackgroundTask(QWidget* parent, const QString& label, Done done);

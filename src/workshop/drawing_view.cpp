@@ -142,6 +142,12 @@ void DrawingView::paintMarks(QPainter& painter) const {
   const QTransform toWidget = modelToWidget();
   for (const ViewMarks& marks : m_marks) {
     painter.setPen(QPen(marks.colour, 1.5));
+    if (marks.joined) {
+      QPolygonF line;
+      for (const Point2& p : marks.points) line << toWidget.map(QPointF(p.x, p.y));
+      painter.drawPolygon(line);
+      continue;
+    }
     for (const Point2& p : marks.points) {
       const QPointF c = toWidget.map(QPointF(p.x, p.y));
       painter.drawLine(c - QPointF(kMarkArmPx, kMarkArmPx), c + QPointF(kMarkArmPx, kMarkArmPx));

@@ -13,10 +13,12 @@
 
 #include "export/export_model.h"
 
-// Points drawn over the drawing, each as a small cross in one colour (match points, misses, clicks).
+// Points drawn over the drawing, each as a small cross in one colour (match points, misses, clicks),
+// or joined as one closed line (a matched outline).
 struct ViewMarks {
   std::vector<Point2> points;
   QColor colour;
+  bool joined = false;
 };
 
 class DrawingView : public QWidget {
@@ -39,6 +41,7 @@ class DrawingView : public QWidget {
 
   // A picture under the drawing, placed by imageToModel; a null image removes it.
   void setUnderlay(const QImage& image, const QTransform& imageToModel);
+  QTransform underlayToModel() const { return m_underlayToModel; }
   void setMarks(const std::vector<ViewMarks>& marks);
   // While on, a click (without dragging) emits modelClicked instead of starting a pan.
   void setPicking(bool on) { m_picking = on; }

@@ -14,6 +14,7 @@
 
 #include "framework/error_text.h"
 #include "workshop/background_task.h"
+#include "workshop/copy_panel.h"
 #include "workshop/drawing_view.h"
 #include "workshop/recent_files.h"
 #include "workshop/shape_panel.h"
@@ -43,6 +44,8 @@ WorkshopWindow::WorkshopWindow(QWidget* parent) : QMainWindow(parent) {
   createViewMenu();
   addPanel(m_shape, tr("Shape"), QStringLiteral("shapeDock"), Qt::LeftDockWidgetArea, Qt::Key_F5);
   addPanel(m_template, tr("Template"), QStringLiteral("templateDock"), Qt::RightDockWidgetArea, Qt::Key_F6);
+  m_copy = new CopyPanel(&m_session, m_view, this);
+  addPanel(m_copy, tr("Copy"), QStringLiteral("copyDock"), Qt::RightDockWidgetArea, Qt::Key_F8);
   connect(&m_session, &DesignSession::designChanged, this, &WorkshopWindow::refresh);
   connect(&m_session, &DesignSession::fileChanged, this, &WorkshopWindow::updateTitle);
   connect(m_template, &TemplatePanel::settingsChanged, this, &WorkshopWindow::refresh);
@@ -154,6 +157,7 @@ void WorkshopWindow::refresh() {
   else
     m_view->setProblem(ErrorText(built.error()));
   m_template->showBuild(built);
+  m_copy->setDesignUnit(settings.content.unit);
 }
 
 void WorkshopWindow::updateTitle() {

@@ -11,6 +11,7 @@
 #include "workshop/design_session.h"
 
 class BackgroundTask;
+class CopyPanel;
 class DrawingView;
 class QDockWidget;
 class QMenu;
@@ -28,6 +29,7 @@ class WorkshopWindow : public QMainWindow {
   DrawingView* view() const { return m_view; }
   ShapePanel* shapePanel() const { return m_shape; }
   TemplatePanel* templatePanel() const { return m_template; }
+  CopyPanel* copyPanel() const { return m_copy; }
   // The work now running off the GUI thread, if any.
   BackgroundTask* runningTask() const;
 
@@ -73,6 +75,7 @@ class WorkshopWindow : public QMainWindow {
   DrawingView* m_view = nullptr;
   ShapePanel* m_shape = nullptr;
   TemplatePanel* m_template = nullptr;
+  CopyPanel* m_copy = nullptr;
   QMenu* m_fileMenu = nullptr;
   QMenu* m_recentMenu = nullptr;
   QMenu* m_viewMenu = nullptr;
