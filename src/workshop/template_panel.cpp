@@ -108,13 +108,18 @@ QGroupBox* TemplatePanel::buildFileGroup() {
       int(DxfVersion::R12));
   m_dxfUnit =
       addCombo({{tr("Millimetres"), int(DxfUnit::Mm)}, {tr("Inches"), int(DxfUnit::In)}}, int(DxfUnit::Mm));
+  m_curves = addCombo({{tr("Arcs"), int(CurveStyle::Arcs)}, {tr("Segments"), int(CurveStyle::Segments)}},
+                      int(CurveStyle::Arcs));
+  m_curves->setToolTip(tr("The outline and its offsets as tangent arcs, or as straight segments"));
   m_unit->setObjectName(QStringLiteral("unit"));
+  m_curves->setObjectName(QStringLiteral("curves"));
   m_format->setObjectName(QStringLiteral("format"));
   auto* form = new QFormLayout(group);
   form->addRow(tr("Design unit"), m_unit);
   form->addRow(tr("Format"), m_format);
   form->addRow(tr("DXF version"), m_dxfVersion);
   form->addRow(tr("DXF unit"), m_dxfUnit);
+  form->addRow(tr("Curves"), m_curves);
   return group;
 }
 
@@ -143,6 +148,7 @@ TemplateSettings TemplatePanel::settings() const {
   TemplateSettings s;
   s.content.unit = Current<ExportUnit>(m_unit);
   s.content.extent = Current<OutlineExtent>(m_extent);
+  s.content.curves = Current<CurveStyle>(m_curves);
   s.content.soundhole = m_soundhole->isChecked();
   s.content.fingerboard = m_fingerboard->isChecked();
   s.content.offsets = m_offsets->offsets();

@@ -1,5 +1,5 @@
 // The Template panel: what the body template holds (outline, soundhole, fingerboard, offsets,
-// parts) and how its file is written (unit, format, DXF version and unit, paper and overlap), a
+// parts) and how its file is written (unit, format, DXF version and unit, curves, paper and overlap), a
 // page-tiling preview, and Export..., which the window runs.
 #pragma once
 
@@ -54,6 +54,7 @@ class TemplatePanel : public QWidget {
   QComboBox* m_format = nullptr;
   QComboBox* m_dxfVersion = nullptr;
   QComboBox* m_dxfUnit = nullptr;
+  QComboBox* m_curves = nullptr;
   QComboBox* m_paper = nullptr;
   QDoubleSpinBox* m_overlap = nullptr;
   TilingPreview* m_tiling = nullptr;

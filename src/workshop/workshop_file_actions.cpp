@@ -113,36 +113,47 @@ void WorkshopWindow::exportTemplate() {
 }
 
 void WorkshopWindow::exportTemplateTo(const QString& path) {
+  TemplateSettings settings = m_template->settings();
+  settings.output.format = FormatForFile(path, settings.output.format);
+  m_template->setFormat(settings.output.format);
+  writeInBackground(path, [design = m_session.design(), outline = m_session.outline(), settings,
+                           name = m_session.displayName()] {
+    return ExportTemplateBytes(design, outline, settings, name);
+  });
+}
+
+void WorkshopWindow::writeInBackground(const QString& path,
+                                       std::function<Result<RenderedTemplate>()> render) {
   if (m_task) {
     const QString busy = tr("another job is running; wait for it or cancel it");
     statusBar()->showMessage(busy);
     emit templateExported(path, busy);
     return;
   }
-  TemplateSettings settings = m_template->settings();
-  settings.output.format = FormatForFile(path, settings.output.format);
-  m_template->setFormat(settings.output.format);
   struct Outcome {
-    TemplateFile file;
-    QString writeError;
+    QString error;
+    QString summary;
     bool written = false;
   };
   auto outcome = std::make_shared<Outcome>();
-  auto work = [design = m_session.design(), outline = m_session.outline(), settings,
-               name = m_session.displayName(), path, outcome](QPromise<void>& promise) {
-    outcome->file = RenderBodyTemplate(design, outline, settings, name);
+  auto work = [render = std::move(render), path, outcome](QPromise<void>& promise) {
+    const Result<RenderedTemplate> rendered = render();
+    if (!rendered) {
+      outcome->error = ErrorText(rendered.error());
+      return;
+    }
+    outcome->summary = rendered->summary;
     // Cancelled before the write: the old file, if any, stays as it was.
-    if (promise.isCanceled() || outcome->file.bytes.isEmpty()) return;
-    const Status committed = CommitFile(path, outcome->file.bytes);
+    if (promise.isCanceled()) return;
+    const Status committed = CommitFile(path, rendered->bytes);
     outcome->written = committed.ok();
-    if (!committed) outcome->writeError = ErrorText(committed.error());
+    if (!committed) outcome->error = ErrorText(committed.error());
   };
   auto done = [this, path, outcome](bool cancelled) {
-    QString error = outcome->file.bytes.isEmpty() ? outcome->file.error : outcome->writeError;
+    QString error = outcome->error;
     if (cancelled && !outcome->written) error = tr("cancelled; nothing was written");
     if (error.isEmpty())
-      statusBar()->showMessage(
-          tr("Wrote %1 (%2)").arg(QDir::toNativeSeparators(path), outcome->file.summary));
+      statusBar()->showMessage(tr("Wrote %1 (%2)").arg(QDir::toNativeSeparators(path), outcome->summary));
     else if (!cancelled)
       QMessageBox::warning(this, tr("vesk workshop"), tr("The template was not written: %1").arg(error));
     emit templateExported(path, error);

@@ -5,8 +5,10 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 #include <vector>
 
+#include "export/template_output.h"
 #include "geometry/result.h"
 #include "workshop/design_session.h"
 
@@ -68,6 +70,8 @@ class WorkshopWindow : public QMainWindow {
   bool maybeSave();
   bool saveTo(const QString& path);
   void openRecent(const QString& path);
+  // Renders off the GUI thread and writes the bytes to path whole; templateExported follows.
+  void writeInBackground(const QString& path, std::function<Result<RenderedTemplate>()> render);
 
   DesignSession m_session;
   DrawingView* m_view = nullptr;

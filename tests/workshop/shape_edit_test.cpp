@@ -16,7 +16,9 @@ struct Row {
   const char* problemStart;  // "" for none
 };
 
-void PrintTo(const Row& row, std::ostream* os) { *os << row.name << ": field " << row.index << " '" << row.text << "'"; }
+void PrintTo(const Row& row, std::ostream* os) {
+  *os << row.name << ": field " << row.index << " '" << row.text << "'";
+}
 
 class ShapeEditTest : public ::testing::TestWithParam<Row> {};
 
