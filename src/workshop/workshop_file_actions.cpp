@@ -12,6 +12,7 @@
 #include "export/output_file.h"
 #include "framework/error_text.h"
 #include "workshop/background_task.h"
+#include "workshop/fretboard_panel.h"
 #include "workshop/recent_files.h"
 #include "workshop/template_panel.h"
 #include "workshop/workshop_window.h"
@@ -110,6 +111,34 @@ void WorkshopWindow::exportTemplate() {
   if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + FormatExtension(format);
   exportTemplateTo(path);
+}
+
+void WorkshopWindow::exportFretTemplate() {
+  const TemplateFormat format = m_template->settings().output.format;
+  const QString base =
+      m_session.path().isEmpty() ? tr("untitled") : QFileInfo(m_session.path()).completeBaseName();
+  const QString dir = m_session.path().isEmpty() ? QString() : QFileInfo(m_session.path()).absolutePath();
+  const QString suggested = QDir(dir).filePath(base + tr("-frets.") + FormatExtension(format));
+  QString path =
+      QFileDialog::getSaveFileName(this, tr("Export fret template"), suggested, TemplateFilter(format));
+  if (path.isEmpty()) return;
+  if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + FormatExtension(format);
+  exportFretTemplateTo(path);
+}
+
+void WorkshopWindow::exportFretTemplateTo(const QString& path) {
+  const Result<FretboardSpec> spec = m_fretboard->board();
+  if (!spec) {
+    // The panel already shows why beside its fields, and its Export is off.
+    statusBar()->showMessage(ErrorText(spec.error()));
+    emit templateExported(path, ErrorText(spec.error()));
+    return;
+  }
+  TemplateSettings settings = m_template->settings();
+  settings.output.format = FormatForFile(path, settings.output.format);
+  writeInBackground(path,
+                    [board = *spec, name = m_session.displayName(), parts = settings.content.parts,
+                     output = settings.output] { return ExportFretTemplate(board, name, parts, output); });
 }
 
 void WorkshopWindow::exportTemplateTo(const QString& path) {

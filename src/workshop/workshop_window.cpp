@@ -15,6 +15,7 @@
 #include "framework/error_text.h"
 #include "workshop/background_task.h"
 #include "workshop/drawing_view.h"
+#include "workshop/fretboard_panel.h"
 #include "workshop/recent_files.h"
 #include "workshop/shape_panel.h"
 #include "workshop/template_panel.h"
@@ -38,15 +39,19 @@ WorkshopWindow::WorkshopWindow(QWidget* parent) : QMainWindow(parent) {
   setCentralWidget(m_view);
   m_shape = new ShapePanel(&m_session, this);
   m_template = new TemplatePanel(this);
+  m_fretboard = new FretboardPanel(this);
   createFileMenu();
   createEditMenu();
   createViewMenu();
   addPanel(m_shape, tr("Shape"), QStringLiteral("shapeDock"), Qt::LeftDockWidgetArea, Qt::Key_F5);
   addPanel(m_template, tr("Template"), QStringLiteral("templateDock"), Qt::RightDockWidgetArea, Qt::Key_F6);
+  addPanel(m_fretboard, tr("Fretboard"), QStringLiteral("fretboardDock"), Qt::RightDockWidgetArea,
+           Qt::Key_F7);
   connect(&m_session, &DesignSession::designChanged, this, &WorkshopWindow::refresh);
   connect(&m_session, &DesignSession::fileChanged, this, &WorkshopWindow::updateTitle);
   connect(m_template, &TemplatePanel::settingsChanged, this, &WorkshopWindow::refresh);
   connect(m_template, &TemplatePanel::exportRequested, this, &WorkshopWindow::exportTemplate);
+  connect(m_fretboard, &FretboardPanel::exportRequested, this, &WorkshopWindow::exportFretTemplate);
   connect(m_view, &DrawingView::scaleChanged, this, [this](double scale) {
     statusBar()->showMessage(
         tr("1 %1 = %2 pixels").arg(UnitName(m_view->model().unit)).arg(scale, 0, 'g', 4));
@@ -154,6 +159,7 @@ void WorkshopWindow::refresh() {
   else
     m_view->setProblem(ErrorText(built.error()));
   m_template->showBuild(built);
+  m_fretboard->setDesign(m_session.design(), settings.content.unit);
 }
 
 void WorkshopWindow::updateTitle() {

@@ -14,6 +14,7 @@
 
 class BackgroundTask;
 class DrawingView;
+class FretboardPanel;
 class QDockWidget;
 class QMenu;
 class ShapePanel;
@@ -30,6 +31,7 @@ class WorkshopWindow : public QMainWindow {
   DrawingView* view() const { return m_view; }
   ShapePanel* shapePanel() const { return m_shape; }
   TemplatePanel* templatePanel() const { return m_template; }
+  FretboardPanel* fretboardPanel() const { return m_fretboard; }
   // The work now running off the GUI thread, if any.
   BackgroundTask* runningTask() const;
 
@@ -38,6 +40,9 @@ class WorkshopWindow : public QMainWindow {
   // Writes the template for the Template panel's settings to path, off the GUI thread; the format is
   // the file's extension when it names one. templateExported follows.
   void exportTemplateTo(const QString& path);
+  // Writes the Fretboard panel's fret-slot template to path, in the Template panel's file settings and
+  // parts, the format the file's extension names when it names one; templateExported follows.
+  void exportFretTemplateTo(const QString& path);
 
  public slots:
   void newDesign();
@@ -45,9 +50,10 @@ class WorkshopWindow : public QMainWindow {
   bool save();
   bool saveAs();
   void exportTemplate();
+  void exportFretTemplate();
 
  signals:
-  // After exportTemplateTo: an empty error when the file was written.
+  // After exportTemplateTo or exportFretTemplateTo: an empty error when the file was written.
   void templateExported(const QString& path, const QString& error);
 
  protected:
@@ -77,6 +83,7 @@ class WorkshopWindow : public QMainWindow {
   DrawingView* m_view = nullptr;
   ShapePanel* m_shape = nullptr;
   TemplatePanel* m_template = nullptr;
+  FretboardPanel* m_fretboard = nullptr;
   QMenu* m_fileMenu = nullptr;
   QMenu* m_recentMenu = nullptr;
   QMenu* m_viewMenu = nullptr;
