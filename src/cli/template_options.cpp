@@ -77,7 +77,8 @@ class Reader {
 
   Status Curves(CurveStyle* curves) const {
     if (m_parser.isSet("dxf-curves") && !ParseCurveStyle(m_parser.value("dxf-curves"), curves))
-      return UsageError("--dxf-curves", UnknownValue("curve style", m_parser.value("dxf-curves"), "arcs or segments"));
+      return UsageError("--dxf-curves",
+                        UnknownValue("curve style", m_parser.value("dxf-curves"), "arcs or segments"));
     return {};
   }
 
@@ -125,8 +126,9 @@ Result<TemplateRequest> ReadTemplateOptions(const QCommandLineParser& parser, co
   const Result<ExportUnit> unit = UnitOption(parser);
   if (!unit) return unit.error();
   request.unit = *unit;
-  for (const Status& s : {read.Format(outPath, &request.output.format), read.Parts(&request.parts),
-                          read.Paper(&request.output), read.Dxf(&request.output.dxf), read.Curves(&request.curves)})
+  for (const Status& s :
+       {read.Format(outPath, &request.output.format), read.Parts(&request.parts), read.Paper(&request.output),
+        read.Dxf(&request.output.dxf), read.Curves(&request.curves)})
     if (!s) return s.error();
   return request;
 }
