@@ -179,8 +179,10 @@ QTableView* FretboardPanel::buildTableView() {
   view->setObjectName(QStringLiteral("fretTable"));
   view->setModel(m_model);
   view->verticalHeader()->hide();
+  view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
+  view->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   view->setSelectionMode(QAbstractItemView::NoSelection);
-  view->setMinimumHeight(160);
+  view->setMinimumHeight(12 * (view->fontMetrics().height() + 6));
   view->addAction(m_copy);
   view->setContextMenuPolicy(Qt::ActionsContextMenu);
   return view;
