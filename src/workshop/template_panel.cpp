@@ -10,7 +10,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSettings>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "framework/error_text.h"
 #include "workshop/offset_table.h"
@@ -61,9 +63,12 @@ QGroupBox* TemplatePanel::buildContentGroup() {
   m_extent = addCombo({{tr("Whole body"), int(OutlineExtent::Whole)},
                        {tr("Half, closed along the centreline"), int(OutlineExtent::Half)}},
                       int(OutlineExtent::Whole));
+  m_extent->setObjectName(QStringLiteral("extent"));
   m_soundhole = new QCheckBox(tr("Soundhole"), group);
+  m_soundhole->setObjectName(QStringLiteral("soundhole"));
   m_soundhole->setChecked(true);
   m_fingerboard = new QCheckBox(tr("Fingerboard"), group);
+  m_fingerboard->setObjectName(QStringLiteral("fingerboard"));
   m_offsets = new OffsetTable(group);
   for (QCheckBox* box : {m_soundhole, m_fingerboard})
     connect(box, &QCheckBox::toggled, this, &TemplatePanel::settingsChanged);
@@ -114,6 +119,8 @@ QGroupBox* TemplatePanel::buildFileGroup() {
   m_unit->setObjectName(QStringLiteral("unit"));
   m_curves->setObjectName(QStringLiteral("curves"));
   m_format->setObjectName(QStringLiteral("format"));
+  m_dxfVersion->setObjectName(QStringLiteral("dxfVersion"));
+  m_dxfUnit->setObjectName(QStringLiteral("dxfUnit"));
   auto* form = new QFormLayout(group);
   form->addRow(tr("Design unit"), m_unit);
   form->addRow(tr("Format"), m_format);
@@ -127,7 +134,9 @@ QGroupBox* TemplatePanel::buildPagesGroup() {
   auto* group = new QGroupBox(tr("Pages (PDF)"), this);
   m_paper =
       addCombo({{QStringLiteral("A4"), int(Paper::A4)}, {tr("Letter"), int(Paper::Letter)}}, int(Paper::A4));
+  m_paper->setObjectName(QStringLiteral("paper"));
   m_overlap = new QDoubleSpinBox(group);
+  m_overlap->setObjectName(QStringLiteral("overlap"));
   m_overlap->setRange(0.0, 50.0);
   m_overlap->setDecimals(1);
   m_overlap->setSuffix(tr(" mm"));
@@ -165,6 +174,39 @@ TemplateSettings TemplatePanel::settings() const {
 
 void TemplatePanel::setFormat(TemplateFormat format) {
   m_format->setCurrentIndex(m_format->findData(int(format)));
+}
+
+namespace {
+
+QString Key(const QObject* control) {
+  return QStringLiteral("template/") + control->objectName();
+}
+
+}  // namespace
+
+void TemplatePanel::saveChoices(QSettings* store) const {
+  for (const QComboBox* box : findChildren<QComboBox*>())
+    if (!box->objectName().isEmpty()) store->setValue(Key(box), box->currentData());
+  for (const QCheckBox* box : findChildren<QCheckBox*>())
+    if (!box->objectName().isEmpty()) store->setValue(Key(box), box->isChecked());
+  store->setValue(Key(m_overlap), m_overlap->value());
+}
+
+void TemplatePanel::restoreChoices(const QSettings& store) {
+  for (QComboBox* box : findChildren<QComboBox*>()) {
+    if (box->objectName().isEmpty()) continue;
+    const QVariant value = store.value(Key(box));
+    bool ok = false;
+    const int index = box->findData(value.toInt(&ok));
+    if (ok && index >= 0) box->setCurrentIndex(index);
+  }
+  for (QCheckBox* box : findChildren<QCheckBox*>())
+    if (const QVariant value = store.value(Key(box)); !box->objectName().isEmpty() && value.isValid())
+      box->setChecked(value.toBool());
+  bool ok = false;
+  const double overlap = store.value(Key(m_overlap)).toDouble(&ok);
+  // The spin box holds it within its range.
+  if (ok && std::isfinite(overlap)) m_overlap->setValue(overlap);
 }
 
 void TemplatePanel::showBuild(const Result<BuiltModel>& built) {

@@ -39,6 +39,8 @@ WorkshopWindow::WorkshopWindow(QWidget* parent) : QMainWindow(parent) {
   setCentralWidget(m_view);
   m_shape = new ShapePanel(&m_session, this);
   m_template = new TemplatePanel(this);
+  // Before the panel is connected: one build follows, not one per restored choice.
+  m_template->restoreChoices(*OpenWorkshopSettings());
   m_fretboard = new FretboardPanel(this);
   createFileMenu();
   createEditMenu();
@@ -179,6 +181,7 @@ void WorkshopWindow::closeEvent(QCloseEvent* event) {
   const auto settings = OpenWorkshopSettings();
   settings->setValue(QStringLiteral("window/geometry"), saveGeometry());
   settings->setValue(QStringLiteral("window/state"), saveState());
+  m_template->saveChoices(settings.get());
   event->accept();
 }
 
