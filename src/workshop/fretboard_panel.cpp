@@ -239,7 +239,7 @@ Result<FretboardSpec> FretboardPanel::spec() const {
 }
 
 Result<FretboardSpec> FretboardPanel::board() const {
-  const Result<FretboardSpec> fields = spec();
+  Result<FretboardSpec> fields = spec();
   if (!fields) return fields;
   QString why = FretboardSizeProblem(*fields);
   if (why.isEmpty()) {

@@ -101,29 +101,26 @@ bool WorkshopWindow::maybeSave() {
   return answer == QMessageBox::Discard;
 }
 
-void WorkshopWindow::exportTemplate() {
+QString WorkshopWindow::askTemplatePath(const QString& title, const QString& suffix) {
   const TemplateFormat format = m_template->settings().output.format;
   const QString base =
       m_session.path().isEmpty() ? tr("untitled") : QFileInfo(m_session.path()).completeBaseName();
   const QString dir = m_session.path().isEmpty() ? QString() : QFileInfo(m_session.path()).absolutePath();
-  const QString suggested = QDir(dir).filePath(base + QLatin1Char('.') + FormatExtension(format));
-  QString path = QFileDialog::getSaveFileName(this, tr("Export template"), suggested, TemplateFilter(format));
-  if (path.isEmpty()) return;
-  if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + FormatExtension(format);
-  exportTemplateTo(path);
+  const QString suggested = QDir(dir).filePath(base + suffix + QLatin1Char('.') + FormatExtension(format));
+  QString path = QFileDialog::getSaveFileName(this, title, suggested, TemplateFilter(format));
+  if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
+    path += QLatin1Char('.') + FormatExtension(format);
+  return path;
+}
+
+void WorkshopWindow::exportTemplate() {
+  if (const QString path = askTemplatePath(tr("Export template"), QString()); !path.isEmpty())
+    exportTemplateTo(path);
 }
 
 void WorkshopWindow::exportFretTemplate() {
-  const TemplateFormat format = m_template->settings().output.format;
-  const QString base =
-      m_session.path().isEmpty() ? tr("untitled") : QFileInfo(m_session.path()).completeBaseName();
-  const QString dir = m_session.path().isEmpty() ? QString() : QFileInfo(m_session.path()).absolutePath();
-  const QString suggested = QDir(dir).filePath(base + tr("-frets.") + FormatExtension(format));
-  QString path =
-      QFileDialog::getSaveFileName(this, tr("Export fret template"), suggested, TemplateFilter(format));
-  if (path.isEmpty()) return;
-  if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + FormatExtension(format);
-  exportFretTemplateTo(path);
+  if (const QString path = askTemplatePath(tr("Export fret template"), tr("-frets")); !path.isEmpty())
+    exportFretTemplateTo(path);
 }
 
 void WorkshopWindow::exportFretTemplateTo(const QString& path) {

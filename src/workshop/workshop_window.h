@@ -76,6 +76,9 @@ class WorkshopWindow : public QMainWindow {
   bool maybeSave();
   bool saveTo(const QString& path);
   void openRecent(const QString& path);
+  // The file dialog for a template, suggesting the design's name with suffix in the Template panel's
+  // format; empty when cancelled.
+  QString askTemplatePath(const QString& title, const QString& suffix);
   // Renders off the GUI thread and writes the bytes to path whole; templateExported follows.
   void writeInBackground(const QString& path, std::function<Result<RenderedTemplate>()> render);
 
