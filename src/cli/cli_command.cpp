@@ -207,24 +207,4 @@ Result<int> WholeOption(const QCommandLineParser& parser, const QString& name, i
   return value;
 }
 
-bool OneFileArgument(const QCommandLineParser& parser, const QString& command, QString* file) {
-  const QStringList files = parser.positionalArguments();
-  if (files.size() == 1) {
-    *file = files.first();
-    return true;
-  }
-  if (files.isEmpty())
-    PrintError(QStringLiteral("%1: missing FILE").arg(command));
-  else
-    PrintError(QStringLiteral("%1: unexpected argument '%2'").arg(command, files[1]));
-  return false;
-}
-
-std::optional<double> FiniteOption(const QCommandLineParser& parser, const QString& name, double fallback) {
-  const Result<double> value = NumberOption(parser, name, fallback);
-  if (value) return *value;
-  Report(value.error());
-  return std::nullopt;
-}
-
 }  // namespace cli

@@ -9,7 +9,6 @@
 #include <QString>
 #include <QStringList>
 #include <initializer_list>
-#include <optional>
 
 #include "geometry/result.h"
 
@@ -84,9 +83,5 @@ Status AtMostOne(const QCommandLineParser& parser, std::initializer_list<const c
 Result<double> NumberOption(const QCommandLineParser& parser, const QString& name, double fallback);
 // A whole number, or fallback when the option is absent.
 Result<int> WholeOption(const QCommandLineParser& parser, const QString& name, int fallback);
-
-// Older forms, which print their own line: the single FILE argument ("missing FILE"), a number.
-bool OneFileArgument(const QCommandLineParser& parser, const QString& command, QString* file);
-std::optional<double> FiniteOption(const QCommandLineParser& parser, const QString& name, double fallback);
 
 }  // namespace cli

@@ -3,12 +3,12 @@
 // Reads the points, checks them, fits, and only then writes anything: the overlay, then the design.
 #include "cli/cmd_match.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <optional>
 
 #include "cli/cli_command.h"
 #include "cli/design_file.h"
+#include "cli/input_file.h"
 #include "cli/json_output.h"
 #include "cli/match_arguments.h"
 #include "cli/match_overlay.h"
@@ -26,40 +26,12 @@ bool IsDxfName(const QString& path) {
   return QFileInfo(path).suffix().compare("dxf", Qt::CaseInsensitive) == 0;
 }
 
-// The file's bytes; nullopt (after the message) when it cannot be read.
-std::optional<QByteArray> ReadBytes(const QString& path) {
-  const QFileInfo info(path);
-  if (!info.exists()) {
-    PrintError(QStringLiteral("cannot read %1: no such file").arg(path));
-    return std::nullopt;
-  }
-  if (info.isDir()) {
-    PrintError(QStringLiteral("cannot read %1: it is a folder").arg(path));
-    return std::nullopt;
-  }
-  if (info.size() > qint64(kMaxPointFileBytes)) {
-    PrintError(QStringLiteral("cannot read %1: larger than %2 MB").arg(path).arg(kMaxPointFileBytes >> 20));
-    return std::nullopt;
-  }
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    PrintError(QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
-    return std::nullopt;
-  }
-  return file.readAll();
-}
-
-bool WriteOverlay(const MatchResult& result, const MatchArguments& a) {
+Status WriteOverlay(const MatchResult& result, const MatchArguments& a) {
   const bool svg = QFileInfo(a.overlay).suffix().toLower() == "svg";
   const Result<QByteArray> bytes = svg ? MatchOverlaySvg(result, a.unit) : MatchOverlayPng(result, a.unit);
-  if (!bytes) {
-    PrintError(
-        QStringLiteral("cannot write %1: %2").arg(a.overlay, QString::fromStdString(bytes.error().message)));
-    return false;
-  }
-  const Status written = CommitFile(a.overlay, *bytes);
-  if (!written) PrintError(ErrorText(written.error()));
-  return written.ok();
+  if (!bytes)
+    return ErrorFrom(QStringLiteral("%1: cannot be written: %2").arg(a.overlay, ErrorText(bytes.error())));
+  return CommitFile(a.overlay, *bytes);
 }
 
 // The matched values as a new design without a soundhole: the 68 bytes Save writes.
@@ -80,23 +52,22 @@ void WarnOfExtent(const PointSet& set, const MatchArguments& a, MatchSource* sou
                         .arg(kSmallestBodyMm / 10.0)
                         .arg(kLargestBodyMm / 1000.0)
                         .arg(PointsUnitName(set.fileUnitMm));
-  PrintError(QStringLiteral("match: warning: %1").arg(source->warning));
+  Warn(QStringLiteral("warning: %1").arg(source->warning));
 }
 
 // Checks, matches and reports the points read.
 int MatchReadPoints(const PointSet& set, const MatchArguments& a) {
-  if (const Status usable = CheckPoints(set.points, PointsNeeded(a.options)); !usable) {
-    PrintError(QStringLiteral("%1: %2").arg(a.points, QString::fromStdString(usable.error().message)));
-    return kFileError;
-  }
+  if (const Status usable = CheckPoints(set.points, PointsNeeded(a.options)); !usable)
+    return Report(ErrorFrom(QStringLiteral("%1: %2").arg(a.points, ErrorText(usable.error()))));
   MatchSource source{a.points, UnitName(a.unit), a.options.align, {}};
   WarnOfExtent(set, a, &source);
   const Result<MatchResult> result = MatchDesign(set.points, a.options);
-  if (!result) {
-    PrintError(QStringLiteral("%1: %2").arg(a.points, QString::fromStdString(result.error().message)));
-    return kFitFailed;
+  if (!result)
+    return Report(
+        ErrorFrom(QStringLiteral("%1: %2").arg(a.points, ErrorText(result.error())), ErrorKind::FitFailed));
+  if (!a.overlay.isEmpty()) {
+    if (const Status written = WriteOverlay(*result, a); !written) return Report(written.error());
   }
-  if (!a.overlay.isEmpty() && !WriteOverlay(*result, a)) return kFileError;
   if (!a.design.isEmpty() && !WriteDesign(*result, a.design)) return kFileError;
   PrintOut(a.json ? JsonText(MatchJson(*result, set, source)) : MatchSummary(*result, set, source));
   return kOk;
@@ -104,15 +75,11 @@ int MatchReadPoints(const PointSet& set, const MatchArguments& a) {
 
 // A picture's outline lies anywhere in the picture's plane: the match aligns it.
 int MatchPicture(MatchArguments a) {
-  if (!a.layer.isEmpty()) {
-    PrintError(QStringLiteral("match: --layer applies to a DXF file; %1 is a picture").arg(a.points));
-    return kUsage;
-  }
+  if (!a.layer.isEmpty())
+    return Report(
+        UsageError("--layer", QStringLiteral("applies to a DXF file; %1 is a picture").arg(a.points)));
   const Result<TraceResult> traced = TracePictureFile(a.points, TraceOptionsFor(a.unit));
-  if (!traced.ok()) {
-    PrintError(ErrorText(traced.error()));
-    return kFileError;
-  }
+  if (!traced.ok()) return Report(traced.error());
   a.options.align = true;
   return MatchReadPoints(TracedMatchPoints(*traced, a.unit), a);
 }
@@ -123,20 +90,16 @@ int RunMatchCommand(const QStringList& args) {
   const std::optional<MatchArguments> a = ParseMatchArguments(args);
   if (!a) return kUsage;
   if (IsPictureFile(a->points)) return MatchPicture(*a);
-  const std::optional<QByteArray> bytes = ReadBytes(a->points);
-  if (!bytes) return kFileError;
+  const Result<QByteArray> bytes = ReadInputFile(a->points, qint64(kMaxPointFileBytes));
+  if (!bytes) return Report(bytes.error());
   const std::string_view view(bytes->constData(), std::size_t(bytes->size()));
   const PointReadOptions options{IsDxfName(a->points), a->layer.toStdString(), MillimetresPerUnit(a->unit),
                                  a->pointsUnitMm};
-  if (!ReadAsDxf(view, options) && !a->layer.isEmpty()) {
-    PrintError(QStringLiteral("match: --layer applies to a DXF file; %1 is read as text").arg(a->points));
-    return kUsage;
-  }
+  if (!ReadAsDxf(view, options) && !a->layer.isEmpty())
+    return Report(
+        UsageError("--layer", QStringLiteral("applies to a DXF file; %1 is read as text").arg(a->points)));
   const Result<PointSet> read = ReadPointFile(view, options);
-  if (!read) {
-    PrintError(QStringLiteral("%1: %2").arg(a->points, QString::fromStdString(read.error().message)));
-    return kFileError;
-  }
+  if (!read) return Report(ErrorFrom(QStringLiteral("%1: %2").arg(a->points, ErrorText(read.error()))));
   return MatchReadPoints(*read, *a);
 }
 

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "cli/cli_command.h"
+#include "cli/template_options.h"
 #include "cli/trace_input.h"
 #include "cli/trace_output.h"
 #include "export/output_file.h"
@@ -24,27 +25,23 @@ struct TraceArguments {
   bool json = false;
 };
 
-bool Refuse(const QString& line) {
-  PrintError(QStringLiteral("trace: ") + line);
-  return false;
-}
-
-bool ReadFiles(const QCommandLineParser& parser, TraceArguments* a) {
+Status ReadFiles(const QCommandLineParser& parser, TraceArguments* a) {
   if (parser.isSet("o")) {
     a->points = parser.value("o");
     if (!IsTracedPointsName(a->points))
-      return Refuse(QStringLiteral("-o '%1': the name must end in .csv, .txt or .dxf").arg(a->points));
+      return UsageError(QStringLiteral("-o '%1'").arg(a->points),
+                        QStringLiteral("the name must end in .csv, .txt or .dxf"));
   }
   if (parser.isSet("overlay")) {
     a->overlay = parser.value("overlay");
     if (QFileInfo(a->overlay).suffix().toLower() != "png")
-      return Refuse(QStringLiteral("--overlay '%1': the name must end in .png").arg(a->overlay));
+      return UsageError(QStringLiteral("--overlay '%1'").arg(a->overlay),
+                        QStringLiteral("the name must end in .png"));
   }
-  return true;
+  return {};
 }
 
-std::optional<TraceArguments> ParseArguments(const QStringList& args) {
-  QCommandLineParser parser;
+void AddOptions(QCommandLineParser& parser) {
   parser.addOption(
       {{"o", "output"}, QStringLiteral("write the points (.csv, .txt or .dxf)"), QStringLiteral("POINTS")});
   parser.addOption({QStringLiteral("unit"), QStringLiteral("the points' unit; in: a 4 in check square"),
@@ -55,31 +52,38 @@ std::optional<TraceArguments> ParseArguments(const QStringList& args) {
   parser.addOption({QStringLiteral("overlay"), QStringLiteral("draw the rectified picture and the outline"),
                     QStringLiteral("OUT.png")});
   parser.addOption({QStringLiteral("json"), QStringLiteral("print one JSON object")});
-  parser.addPositionalArgument(QStringLiteral("IMAGE"),
-                               QStringLiteral("a scan or a photo: PNG, JPEG or TIFF"));
+  AddArgument(parser, QStringLiteral("IMAGE"), QStringLiteral("a scan or a photo: PNG, JPEG or TIFF"), false);
+}
+
+Result<TraceArguments> ReadArguments(const QCommandLineParser& parser) {
   TraceArguments a;
-  if (!ParseOrReport(parser, args) || !OneFileArgument(parser, "trace", &a.picture)) return std::nullopt;
+  const Result<QString> picture = OneArgument(parser, QStringLiteral("IMAGE"), false);
+  if (!picture) return picture.error();
+  a.picture = *picture;
   a.json = parser.isSet("json");
-  if (parser.isSet("unit") && !ParseExportUnit(parser.value("unit"), &a.unit)) {
-    Refuse(QStringLiteral("--unit '%1': expected cm or in").arg(parser.value("unit")));
-    return std::nullopt;
-  }
-  const std::optional<double> dpi = FiniteOption(parser, QStringLiteral("dpi"), 0.0);
-  if (!dpi) return std::nullopt;
-  if (parser.isSet("dpi") && !(*dpi > 0.0 && *dpi <= kMaxDpi)) {
-    Refuse(QStringLiteral("--dpi '%1': expected a resolution above 0 and at most 100000")
-               .arg(parser.value("dpi")));
-    return std::nullopt;
-  }
+  const Result<ExportUnit> unit = UnitOption(parser);
+  if (!unit) return unit.error();
+  a.unit = *unit;
+  const Result<double> dpi = NumberOption(parser, QStringLiteral("dpi"), 0.0);
+  if (!dpi) return dpi.error();
+  if (parser.isSet("dpi") && !(*dpi > 0.0 && *dpi <= kMaxDpi))
+    return UsageError("--dpi",
+                      QStringLiteral("%1 is not above 0 and at most 100000").arg(parser.value("dpi")));
   a.dpi = *dpi;
-  if (!ReadFiles(parser, &a)) return std::nullopt;
+  if (const Status files = ReadFiles(parser, &a); !files) return files.error();
   return a;
 }
 
-bool Commit(const QString& path, const QByteArray& bytes) {
-  const Status written = CommitFile(path, bytes);
-  if (!written) PrintError(ErrorText(written.error()));
-  return written.ok();
+std::optional<TraceArguments> ParseArguments(const QStringList& args) {
+  QCommandLineParser parser;
+  AddOptions(parser);
+  if (!ParseOrReport(parser, args)) return std::nullopt;
+  Result<TraceArguments> a = ReadArguments(parser);
+  if (!a) {
+    Report(a.error());
+    return std::nullopt;
+  }
+  return *a;
 }
 
 }  // namespace
@@ -91,18 +95,19 @@ int RunTraceCommand(const QStringList& args) {
   options.dpi = a->dpi;
   options.overlay = !a->overlay.isEmpty();
   const Result<TraceResult> traced = TracePictureFile(a->picture, options);
-  if (!traced.ok()) {
-    PrintError(QStringLiteral("trace: ") + ErrorText(traced.error()));
-    return kFileError;
-  }
+  if (!traced.ok()) return Report(traced.error());
   Result<QByteArray> points = QByteArray();
   if (!a->points.isEmpty()) points = TracedPointsFile(*traced, a->points, a->picture, a->unit);
-  if (!points.ok()) return Refuse(ErrorText(points.error())), kFileError;
+  if (!points.ok()) return Report(points.error());
   const std::vector<unsigned char>& png = traced->overlayPng;
-  if (!a->overlay.isEmpty() &&
-      !Commit(a->overlay, QByteArray(reinterpret_cast<const char*>(png.data()), qsizetype(png.size()))))
-    return kFileError;
-  if (!a->points.isEmpty() && !Commit(a->points, *points)) return kFileError;
+  if (!a->overlay.isEmpty()) {
+    const Status written =
+        CommitFile(a->overlay, QByteArray(reinterpret_cast<const char*>(png.data()), qsizetype(png.size())));
+    if (!written) return Report(written.error());
+  }
+  if (!a->points.isEmpty()) {
+    if (const Status written = CommitFile(a->points, *points); !written) return Report(written.error());
+  }
   PrintOut(a->json ? JsonText(TraceJson(*traced, a->picture, a->unit))
                    : TraceSummary(*traced, a->picture, a->unit));
   return kOk;

@@ -6,38 +6,37 @@
 #include <cmath>
 
 #include "cli/cli_command.h"
+#include "cli/template_options.h"
 
 namespace cli {
 namespace {
 
 // --fix NAME=VALUE: one of the eight values, a finite number, each name at most once.
-bool ParseFixes(const QStringList& fixes, MatchOptions* options) {
+Status ParseFixes(const QStringList& fixes, MatchOptions* options) {
   for (const QString& fix : fixes) {
     const qsizetype eq = fix.indexOf('=');
     const QString name = fix.left(eq).trimmed();
     const int index = eq < 0 ? -1 : DesignShapeIndex(name.toStdString());
-    if (index < 0) {
-      PrintError(QStringLiteral("match: --fix '%1': expected NAME=VALUE with NAME one of length, lowerBout, "
-                                "waist, upperBout, a3, a4, a5, a6")
-                     .arg(fix));
-      return false;
-    }
+    if (index < 0)
+      return UsageError(QStringLiteral("--fix '%1'").arg(fix),
+                        QStringLiteral("expected NAME=VALUE with NAME one of length, lowerBout, waist, "
+                                       "upperBout, a3, a4, a5, a6"));
     bool ok = false;
-    const double value = fix.mid(eq + 1).trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(value)) {
-      PrintError(QStringLiteral("match: --fix '%1': '%2' is not a finite number").arg(fix, fix.mid(eq + 1)));
-      return false;
-    }
-    if (options->fixed[index]) {
-      PrintError(QStringLiteral("match: --fix: %1 is fixed twice").arg(kDesignShapeNames[index]));
-      return false;
-    }
+    const QString typed = fix.mid(eq + 1).trimmed();
+    const double value = typed.toDouble(&ok);
+    if (!ok || !std::isfinite(value))
+      return UsageError(QStringLiteral("--fix %1").arg(name), NotANumber(typed));
+    if (options->fixed[index])
+      return UsageError(QStringLiteral("--fix %1").arg(name), QStringLiteral("fixed twice"));
     options->fixed[index] = value;
   }
-  return true;
+  return {};
 }
 
 void AddOptions(QCommandLineParser& parser) {
+  AddArgument(parser, QStringLiteral("POINTS"),
+              QStringLiteral("the points: a text file, a DXF file, or a picture (PNG, JPEG, TIFF) to trace"),
+              false);
   parser.addOption({{"o", "output"}, QStringLiteral("write the matched design"), QStringLiteral("DESIGN")});
   parser.addOption({QStringLiteral("json"), QStringLiteral("print one JSON object")});
   parser.addOption({QStringLiteral("fix"), QStringLiteral("hold a value"), QStringLiteral("NAME=VALUE")});
@@ -52,35 +51,24 @@ void AddOptions(QCommandLineParser& parser) {
                     QStringLiteral("mm|cm|in|m")});
 }
 
-// The options that name files and units; false after the message.
-bool TakeNamedOptions(const QCommandLineParser& parser, MatchArguments* a) {
-  if (parser.isSet("o") && (a->design = parser.value("o")).isEmpty()) {
-    PrintError(QStringLiteral("match: -o needs a file name"));
-    return false;
-  }
+// The options that name files and units.
+Status TakeNamedOptions(const QCommandLineParser& parser, MatchArguments* a) {
+  if (parser.isSet("o") && (a->design = parser.value("o")).isEmpty()) return UsageError("-o", Missing());
   if (parser.isSet("overlay")) {
     a->overlay = parser.value("overlay");
     const QString suffix = QFileInfo(a->overlay).suffix().toLower();
-    if (suffix != "svg" && suffix != "png") {
-      PrintError(QStringLiteral("match: --overlay '%1': the name must end in .svg or .png").arg(a->overlay));
-      return false;
-    }
+    if (suffix != "svg" && suffix != "png")
+      return UsageError(QStringLiteral("--overlay '%1'").arg(a->overlay),
+                        QStringLiteral("the name must end in .svg or .png"));
   }
-  if (parser.isSet("unit") && !ParseExportUnit(parser.value("unit"), &a->unit)) {
-    PrintError(QStringLiteral("match: --unit '%1': expected cm or in").arg(parser.value("unit")));
-    return false;
-  }
-  if (parser.isSet("points-unit") &&
-      !(a->pointsUnitMm = PointsUnitMillimetres(parser.value("points-unit")))) {
-    PrintError(QStringLiteral("match: --points-unit '%1': expected mm, cm, in or m")
-                   .arg(parser.value("points-unit")));
-    return false;
-  }
-  if (parser.isSet("layer") && (a->layer = parser.value("layer")).isEmpty()) {
-    PrintError(QStringLiteral("match: --layer needs a name"));
-    return false;
-  }
-  return true;
+  const Result<ExportUnit> unit = UnitOption(parser);
+  if (!unit) return unit.error();
+  a->unit = *unit;
+  if (parser.isSet("points-unit") && !(a->pointsUnitMm = PointsUnitMillimetres(parser.value("points-unit"))))
+    return UsageError("--points-unit", UnknownValue("unit", parser.value("points-unit"), "mm, cm, in or m"));
+  if (parser.isSet("layer") && (a->layer = parser.value("layer")).isEmpty())
+    return UsageError("--layer", Missing());
+  return {};
 }
 
 }  // namespace
@@ -104,12 +92,19 @@ QString PointsUnitName(double mm) {
 std::optional<MatchArguments> ParseMatchArguments(const QStringList& args) {
   QCommandLineParser parser;
   AddOptions(parser);
+  if (!ParseOrReport(parser, args)) return std::nullopt;
   MatchArguments a;
-  if (!ParseOrReport(parser, args) || !OneFileArgument(parser, "match", &a.points)) return std::nullopt;
+  const Result<QString> points = OneArgument(parser, QStringLiteral("POINTS"), false);
+  Status status = points ? TakeNamedOptions(parser, &a) : Status(points.error());
+  if (status) status = ParseFixes(parser.values("fix"), &a.options);
+  if (!status) {
+    Report(status.error());
+    return std::nullopt;
+  }
+  a.points = *points;
   a.json = parser.isSet("json");
   a.options.align = parser.isSet("align");
   a.options.keepAll = parser.isSet("keep-all");
-  if (!TakeNamedOptions(parser, &a) || !ParseFixes(parser.values("fix"), &a.options)) return std::nullopt;
   return a;
 }
 

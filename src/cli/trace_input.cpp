@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <algorithm>
 
+#include "cli/input_file.h"
 #include "framework/error_text.h"
 #include "geometry/units.h"
 #include "trace/image_header.h"
@@ -29,16 +30,10 @@ bool IsPictureFile(const QString& path) {
 }
 
 Result<TraceResult> TracePictureFile(const QString& path, const TraceOptions& options) {
-  const QFileInfo info(path);
-  if (!info.exists()) return FileError(path, QStringLiteral("no such file"));
-  if (info.isDir()) return FileError(path, QStringLiteral("it is a folder"));
-  if (info.size() > kMaxPictureFileBytes) return FileError(path, QStringLiteral("larger than 1 GB"));
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return FileError(path, file.errorString());
-  const QByteArray bytes = file.readAll();
-  if (bytes.size() != info.size()) return FileError(path, QStringLiteral("the file could not be read whole"));
+  const Result<QByteArray> bytes = ReadInputFile(path, kMaxPictureFileBytes);
+  if (!bytes) return bytes.error();
   Result<TraceResult> traced =
-      TracePicture(std::string_view(bytes.constData(), std::size_t(bytes.size())), options);
+      TracePicture(std::string_view(bytes->constData(), std::size_t(bytes->size())), options);
   if (!traced.ok()) return FileError(path, ErrorText(traced.error()));
   return traced;
 }

@@ -6,21 +6,14 @@
 #include <QPainterPath>
 #include <cmath>
 
+#include "export/polyline_path.h"
+
 namespace {
 
 // Text below this many pixels is unreadable; it is left out rather than drawn as a smudge.
 constexpr double kSmallestTextPx = 3.0;
 // A font's pixel size limit in Qt.
 constexpr double kLargestTextPx = 8000.0;
-
-QPainterPath PolylinePath(const Polyline& line) {
-  QPainterPath path;
-  if (line.points.empty()) return path;
-  path.moveTo(line.points.front().x, line.points.front().y);
-  for (size_t i = 1; i < line.points.size(); ++i) path.lineTo(line.points[i].x, line.points[i].y);
-  if (line.closed) path.closeSubpath();
-  return path;
-}
 
 void PaintTexts(QPainter& painter, const DrawingLayer& layer, const ExportModel& model,
                 const QTransform& toDevice) {
@@ -45,7 +38,9 @@ void PaintLayer(QPainter& painter, const DrawingLayer& layer, const ExportModel&
   painter.setPen(pen);
   painter.setBrush(Qt::NoBrush);
   painter.setTransform(toDevice);
-  for (const Polyline& line : layer.polylines) painter.drawPath(PolylinePath(line));
+  const PointMapping asIs = [](Point2 p) { return QPointF(p.x, p.y); };
+  for (const Polyline& line : layer.polylines)
+    painter.drawPath(PolylinePath(line, asIs, model.toleranceUnits));
   for (const Circle& c : layer.circles)
     painter.drawEllipse(QPointF(c.centre.x, c.centre.y), c.radius, c.radius);
   for (const Segment& s : layer.segments) painter.drawLine(QPointF(s.a.x, s.a.y), QPointF(s.b.x, s.b.y));

@@ -184,7 +184,7 @@ TEST_F(MatchFilesTest, BadInputIsOneLineAndNothingWritten) {
   const QByteArray good = StationTable(kNewDesign, 20);
   const QByteArray dxfEmpty = "0\nSECTION\n2\nENTITIES\n0\nENDSEC\n0\nEOF\n";
   const BadRun runs[] = {
-      {"NoPointsArgument", {"match"}, "", 2, "missing FILE"},
+      {"NoPointsArgument", {"match"}, "", 2, "match: POINTS: missing"},
       {"MissingFile", {"match", "POINTS"}, "", 3, "no such file"},
       {"SevenPoints", {"match", "POINTS", "-o", "OUT"}, seven, 3, "too few points: 7 given"},
       {"WordInData",
@@ -220,14 +220,18 @@ TEST_F(MatchFilesTest, BadInputIsOneLineAndNothingWritten) {
        good,
        2,
        "fixed twice"},
-      {"BadUnit", {"match", "POINTS", "--unit", "mm", "-o", "OUT"}, good, 2, "expected cm or in"},
+      {"BadUnit",
+       {"match", "POINTS", "--unit", "mm", "-o", "OUT"},
+       good,
+       2,
+       "--unit: unknown unit 'mm' (use cm or in)"},
       {"BadPointsUnit",
        {"match", "POINTS", "--points-unit", "ft", "-o", "OUT"},
        good,
        2,
-       "expected mm, cm, in or m"},
+       "--points-unit: unknown unit 'ft' (use mm, cm, in or m)"},
       {"BadOverlayName", {"match", "POINTS", "--overlay", "OUT"}, good, 2, "must end in .svg or .png"},
-      {"LayerOnText", {"match", "POINTS", "--layer", "x", "-o", "OUT"}, good, 2, "--layer applies to a DXF"},
+      {"LayerOnText", {"match", "POINTS", "--layer", "x", "-o", "OUT"}, good, 2, "--layer: applies to a DXF"},
       {"NoDesignFits", {"match", "POINTS", "--fix", "waist=20", "-o", "OUT"}, good, 1, "no design fits"},
   };
   for (const BadRun& run : runs) {

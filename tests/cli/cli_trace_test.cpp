@@ -154,12 +154,12 @@ TEST_F(CliTraceTest, BadInputIsOneLineAndNothingWritten) {
   ASSERT_TRUE(white.save(dir.filePath("blank.png")));
   const QString title = ScanPage(150, 2), camera = ScanPage(72);
   const BadRun runs[] = {
-      {"NoPicture", {"trace"}, "", 2, "trace: missing FILE"},
+      {"NoPicture", {"trace"}, "", 2, "trace: IMAGE: missing"},
       {"MissingFile",
        {"trace", "PICTURE", "-o", "OUT.csv"},
        dir.filePath("absent.png"),
        3,
-       "absent.png: no such file"},
+       "absent.png: cannot be read: no such file"},
       {"Folder", {"trace", "PICTURE", "-o", "OUT.csv"}, dir.path(), 3, "it is a folder"},
       {"NotAPicture",
        {"trace", "PICTURE", "-o", "OUT.csv"},
@@ -200,14 +200,10 @@ TEST_F(CliTraceTest, BadInputIsOneLineAndNothingWritten) {
        {"match", "PICTURE", "--layer", "x", "-o", "OUT.csv"},
        page,
        2,
-       "--layer applies to a DXF file"},
+       "--layer: applies to a DXF file"},
       {"PointsName", {"trace", "PICTURE", "-o", "OUT.svg"}, page, 2, "-o '"},
       {"OverlayName", {"trace", "PICTURE", "--overlay", "OUT.jpg"}, page, 2, "--overlay '"},
-      {"ZeroDpi",
-       {"trace", "PICTURE", "--dpi", "0", "-o", "OUT.csv"},
-       page,
-       2,
-       "--dpi '0': expected a resolution above 0"},
+      {"ZeroDpi", {"trace", "PICTURE", "--dpi", "0", "-o", "OUT.csv"}, page, 2, "--dpi: 0 is not above 0"},
       {"WordDpi",
        {"trace", "PICTURE", "--dpi", "fine", "-o", "OUT.csv"},
        page,
@@ -217,7 +213,7 @@ TEST_F(CliTraceTest, BadInputIsOneLineAndNothingWritten) {
        {"trace", "PICTURE", "--unit", "mm", "-o", "OUT.csv"},
        page,
        2,
-       "--unit 'mm': expected cm or in"},
+       "--unit: unknown unit 'mm' (use cm or in)"},
   };
   for (const BadRun& run : runs) {
     const QString overlay = dir.filePath(QStringLiteral("%1.png").arg(run.name));

@@ -5,12 +5,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
 
 #include "document/design.h"
 #include "geometry/fit_shape.h"
+#include "workshop/model_painter.h"
 #include "workshop/template_settings.h"
 
 namespace {
@@ -30,6 +32,35 @@ int DarkPixels(const QImage& image) {
       if (c.red() < 80 && c.green() < 80 && c.blue() < 80) ++count;
     }
   return count;
+}
+
+// Anything but paper within a pixel (an antialiased line may be grey).
+bool PaintedNear(const QImage& image, QPointF at) {
+  for (int dy = -1; dy <= 1; ++dy)
+    for (int dx = -1; dx <= 1; ++dx) {
+      const QColor c = image.pixelColor(int(at.x()) + dx, int(at.y()) + dy);
+      if (c.lightness() < 200) return true;
+    }
+  return false;
+}
+
+// A template's arcs are drawn as arcs: a half circle's apex is painted, its chord's middle is not.
+TEST(ModelPainterTest, ArcsArePaintedAsArcs) {
+  ExportModel model;
+  model.toleranceUnits = 0.001;
+  Polyline half;
+  half.points = {{0.0, 0.0}, {10.0, 0.0}};
+  half.bulges = {1.0};
+  model.AddLayer(QStringLiteral("OUTLINE"), Part::Outline).polylines.push_back(half);
+  QImage image(200, 200, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  const QTransform toDevice = QTransform::fromTranslate(50, 100).scale(10, -10);
+  QPainter painter(&image);
+  PaintExportModel(painter, model, toDevice, PartSet::All());
+  painter.end();
+  EXPECT_TRUE(PaintedNear(image, toDevice.map(QPointF(5, -5))) ||
+              PaintedNear(image, toDevice.map(QPointF(5, 5))));
+  EXPECT_FALSE(PaintedNear(image, toDevice.map(QPointF(5, 0))));
 }
 
 class DrawingViewTest : public ::testing::Test {
