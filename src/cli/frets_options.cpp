@@ -31,9 +31,6 @@ const char kFretsHelpNotes[] =
 
 namespace {
 
-constexpr int kDefaultFrets = 19;
-constexpr int kDefaultWidthFret = 12;
-
 class Reader {
  public:
   Reader(const QCommandLineParser& parser, FretsRequest& req) : p(parser), r(req), b(req.spec.board) {}
@@ -174,23 +171,13 @@ Status ReadOutput(const QCommandLineParser& parser, FretsRequest& req) {
 Status ReadDesign(const QString& path, FretsRequest& req) {
   const Result<OpenedDesign> opened = OpenDesign(path, req.spec.unit);
   if (!opened) return opened.error();
-  const Design& d = opened->design;
-  FretTableInput& b = req.spec.board;
   req.title = opened->title;
-  b.bassScale = b.trebleScale = d.scaleLength;
-  b.nutWidth = d.nutWidth;
-  b.widthAtFret = d.fret12Width;
-  b.widthFret = kDefaultWidthFret;
-  if (d.holeDefined != 0 && d.jointFret >= 1 && d.jointFret <= kMaxFrets) {
-    // The window reaches the entered width at the joint fret; so does the whole board.
-    req.spec.jointFret = d.jointFret;
-    b.widthFret = d.jointFret;
-  }
+  TakeDesignBoard(opened->design, &req.spec);
   return {};
 }
 
 Status ReadFretCount(const QCommandLineParser& parser, FretTableInput& b) {
-  const Result<int> frets = WholeOption(parser, "frets", kDefaultFrets);
+  const Result<int> frets = WholeOption(parser, "frets", kDefaultFretCount);
   if (!frets) return frets.error();
   if (*frets < 1 || *frets > kMaxFrets)
     return UsageError("--frets", NotFromTo(parser.value("frets"), "1", QString::number(kMaxFrets)));

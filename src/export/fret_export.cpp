@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "document/design.h"
 #include "export/template_content.h"
 #include "framework/error_text.h"
 #include "geometry/number_text.h"
@@ -43,6 +44,19 @@ QString SlotProblem(const FretTable& t, const FretTableInput& in, const QString&
 }
 
 }  // namespace
+
+void TakeDesignBoard(const Design& design, FretboardSpec* spec) {
+  FretTableInput& b = spec->board;
+  b.bassScale = b.trebleScale = design.scaleLength;
+  b.nutWidth = design.nutWidth;
+  b.widthAtFret = design.fret12Width;
+  b.widthFret = kDefaultWidthFret;
+  if (design.holeDefined != 0 && design.jointFret >= 1 && design.jointFret <= kMaxFrets) {
+    // The window reaches the entered width at the joint fret; so does the whole board.
+    spec->jointFret = design.jointFret;
+    b.widthFret = design.jointFret;
+  }
+}
 
 bool TableInInches(ExportUnit unit) {
   return unit == ExportUnit::In;

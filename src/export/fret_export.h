@@ -24,6 +24,16 @@ struct FretboardSpec {
   Handedness hand = Handedness::kRight;
 };
 
+struct Design;
+
+inline constexpr int kDefaultFretCount = 19;
+inline constexpr int kDefaultWidthFret = 12;
+
+// The board a design gives, before anything overrides it: both scales, the nut width, and its
+// 12th-fret width at the joint fret (the design's joint, when it has one among the frets there can
+// be, is also marked) or at fret 12.
+void TakeDesignBoard(const Design& design, FretboardSpec* spec);
+
 // A fret table is read in millimetres for a centimetre design, in inches for an inch one.
 bool TableInInches(ExportUnit unit);
 QString TableUnitName(ExportUnit unit);

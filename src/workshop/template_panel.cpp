@@ -10,7 +10,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSettings>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "framework/error_text.h"
 #include "workshop/offset_table.h"
@@ -61,9 +63,12 @@ QGroupBox* TemplatePanel::buildContentGroup() {
   m_extent = addCombo({{tr("Whole body"), int(OutlineExtent::Whole)},
                        {tr("Half, closed along the centreline"), int(OutlineExtent::Half)}},
                       int(OutlineExtent::Whole));
+  m_extent->setObjectName(QStringLiteral("extent"));
   m_soundhole = new QCheckBox(tr("Soundhole"), group);
+  m_soundhole->setObjectName(QStringLiteral("soundhole"));
   m_soundhole->setChecked(true);
   m_fingerboard = new QCheckBox(tr("Fingerboard"), group);
+  m_fingerboard->setObjectName(QStringLiteral("fingerboard"));
   m_offsets = new OffsetTable(group);
   for (QCheckBox* box : {m_soundhole, m_fingerboard})
     connect(box, &QCheckBox::toggled, this, &TemplatePanel::settingsChanged);
@@ -108,13 +113,20 @@ QGroupBox* TemplatePanel::buildFileGroup() {
       int(DxfVersion::R12));
   m_dxfUnit =
       addCombo({{tr("Millimetres"), int(DxfUnit::Mm)}, {tr("Inches"), int(DxfUnit::In)}}, int(DxfUnit::Mm));
+  m_curves = addCombo({{tr("Arcs"), int(CurveStyle::Arcs)}, {tr("Segments"), int(CurveStyle::Segments)}},
+                      int(CurveStyle::Arcs));
+  m_curves->setToolTip(tr("The outline and its offsets as tangent arcs, or as straight segments"));
   m_unit->setObjectName(QStringLiteral("unit"));
+  m_curves->setObjectName(QStringLiteral("curves"));
   m_format->setObjectName(QStringLiteral("format"));
+  m_dxfVersion->setObjectName(QStringLiteral("dxfVersion"));
+  m_dxfUnit->setObjectName(QStringLiteral("dxfUnit"));
   auto* form = new QFormLayout(group);
   form->addRow(tr("Design unit"), m_unit);
   form->addRow(tr("Format"), m_format);
   form->addRow(tr("DXF version"), m_dxfVersion);
   form->addRow(tr("DXF unit"), m_dxfUnit);
+  form->addRow(tr("Curves"), m_curves);
   return group;
 }
 
@@ -122,7 +134,9 @@ QGroupBox* TemplatePanel::buildPagesGroup() {
   auto* group = new QGroupBox(tr("Pages (PDF)"), this);
   m_paper =
       addCombo({{QStringLiteral("A4"), int(Paper::A4)}, {tr("Letter"), int(Paper::Letter)}}, int(Paper::A4));
+  m_paper->setObjectName(QStringLiteral("paper"));
   m_overlap = new QDoubleSpinBox(group);
+  m_overlap->setObjectName(QStringLiteral("overlap"));
   m_overlap->setRange(0.0, 50.0);
   m_overlap->setDecimals(1);
   m_overlap->setSuffix(tr(" mm"));
@@ -143,6 +157,7 @@ TemplateSettings TemplatePanel::settings() const {
   TemplateSettings s;
   s.content.unit = Current<ExportUnit>(m_unit);
   s.content.extent = Current<OutlineExtent>(m_extent);
+  s.content.curves = Current<CurveStyle>(m_curves);
   s.content.soundhole = m_soundhole->isChecked();
   s.content.fingerboard = m_fingerboard->isChecked();
   s.content.offsets = m_offsets->offsets();
@@ -159,6 +174,39 @@ TemplateSettings TemplatePanel::settings() const {
 
 void TemplatePanel::setFormat(TemplateFormat format) {
   m_format->setCurrentIndex(m_format->findData(int(format)));
+}
+
+namespace {
+
+QString Key(const QObject* control) {
+  return QStringLiteral("template/") + control->objectName();
+}
+
+}  // namespace
+
+void TemplatePanel::saveChoices(QSettings* store) const {
+  for (const QComboBox* box : findChildren<QComboBox*>())
+    if (!box->objectName().isEmpty()) store->setValue(Key(box), box->currentData());
+  for (const QCheckBox* box : findChildren<QCheckBox*>())
+    if (!box->objectName().isEmpty()) store->setValue(Key(box), box->isChecked());
+  store->setValue(Key(m_overlap), m_overlap->value());
+}
+
+void TemplatePanel::restoreChoices(const QSettings& store) {
+  for (QComboBox* box : findChildren<QComboBox*>()) {
+    if (box->objectName().isEmpty()) continue;
+    const QVariant value = store.value(Key(box));
+    bool ok = false;
+    const int index = box->findData(value.toInt(&ok));
+    if (ok && index >= 0) box->setCurrentIndex(index);
+  }
+  for (QCheckBox* box : findChildren<QCheckBox*>())
+    if (const QVariant value = store.value(Key(box)); !box->objectName().isEmpty() && value.isValid())
+      box->setChecked(value.toBool());
+  bool ok = false;
+  const double overlap = store.value(Key(m_overlap)).toDouble(&ok);
+  // The spin box holds it within its range.
+  if (ok && std::isfinite(overlap)) m_overlap->setValue(overlap);
 }
 
 void TemplatePanel::showBuild(const Result<BuiltModel>& built) {

@@ -1,5 +1,5 @@
 // The Template panel: what the body template holds (outline, soundhole, fingerboard, offsets,
-// parts) and how its file is written (unit, format, DXF version and unit, paper and overlap), a
+// parts) and how its file is written (unit, format, DXF version and unit, curves, paper and overlap), a
 // page-tiling preview, and Export..., which the window runs.
 #pragma once
 
@@ -15,6 +15,7 @@ class QDoubleSpinBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QSettings;
 class TilingPreview;
 
 class TemplatePanel : public QWidget {
@@ -27,6 +28,10 @@ class TemplatePanel : public QWidget {
   // Shows the template as it would now be built: its problem or its notes, and its pages.
   void showBuild(const Result<BuiltModel>& built);
   void setFormat(TemplateFormat format);
+  // The choices (content, parts, file, pages; not the offsets, which belong to a design) as the panel
+  // was last left; a stored value the panel does not offer is ignored.
+  void saveChoices(QSettings* store) const;
+  void restoreChoices(const QSettings& store);
 
   OffsetTable* offsets() const { return m_offsets; }
   TilingPreview* tiling() const { return m_tiling; }
@@ -54,6 +59,7 @@ class TemplatePanel : public QWidget {
   QComboBox* m_format = nullptr;
   QComboBox* m_dxfVersion = nullptr;
   QComboBox* m_dxfUnit = nullptr;
+  QComboBox* m_curves = nullptr;
   QComboBox* m_paper = nullptr;
   QDoubleSpinBox* m_overlap = nullptr;
   TilingPreview* m_tiling = nullptr;

@@ -1,10 +1,8 @@
-// The build and the render are export's own functions; nothing here adds to or changes the model
+// The build and the export are export's own functions; nothing here adds to or changes the model
 // the template gets.
 #include "workshop/template_settings.h"
 
 #include <QFileInfo>
-
-#include "framework/error_text.h"
 
 TemplateFormat FormatForFile(const QString& path, TemplateFormat fallback) {
   TemplateFormat format = fallback;
@@ -24,28 +22,22 @@ QString FormatExtension(TemplateFormat format) {
   return {};
 }
 
-Result<BuiltModel> BuildTemplateModel(const Design& design, const FittedOutline& outline,
-                                      const TemplateSettings& settings, const QString& name) {
+namespace {
+
+ExportContent Named(const TemplateSettings& settings, const QString& name) {
   ExportContent content = settings.content;
   content.fileName = name;
-  return BuildExportModel(design, outline, content);
+  return content;
 }
 
-TemplateFile RenderBodyTemplate(const Design& design, const FittedOutline& outline,
-                                const TemplateSettings& settings, const QString& name) {
-  TemplateFile file;
-  const Result<BuiltModel> built = BuildTemplateModel(design, outline, settings, name);
-  if (!built) {
-    file.error = ErrorText(built.error());
-    return file;
-  }
-  file.notes = built->notes;
-  const Result<RenderedTemplate> rendered = RenderTemplate(built->model, settings.output);
-  if (!rendered) {
-    file.error = ErrorText(rendered.error());
-    return file;
-  }
-  file.bytes = rendered->bytes;
-  file.summary = rendered->summary;
-  return file;
+}  // namespace
+
+Result<BuiltModel> BuildTemplateModel(const Design& design, const FittedOutline& outline,
+                                      const TemplateSettings& settings, const QString& name) {
+  return BuildExportModel(design, outline, Named(settings, name));
+}
+
+Result<RenderedTemplate> ExportTemplateBytes(const Design& design, const FittedOutline& outline,
+                                             const TemplateSettings& settings, const QString& name) {
+  return ExportBodyTemplate(design, outline, Named(settings, name), settings.output);
 }

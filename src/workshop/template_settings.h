@@ -1,12 +1,13 @@
-// What the Template panel sets (the body template's content and its file's format) and the one way
-// the workshop turns a design and those settings into a drawing model and template bytes: the same
-// calls, in the same order, as vesk-cli export, so both write the same bytes for the same options.
+// What the Template panel sets (the body template's content and its file's format) and how the
+// workshop turns a design and those settings into a drawing model and template bytes: through
+// ExportBodyTemplate, the function vesk-cli export calls, so both write the same bytes.
 #pragma once
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
 
+#include "export/body_export.h"
 #include "export/body_template.h"
 #include "export/template_output.h"
 
@@ -20,15 +21,10 @@ struct TemplateSettings {
 Result<BuiltModel> BuildTemplateModel(const Design& design, const FittedOutline& outline,
                                       const TemplateSettings& settings, const QString& name);
 
-struct TemplateFile {
-  QByteArray bytes;   // empty on failure
-  QString error;      // one line on failure
-  QStringList notes;  // what was left out, and why
-  QString summary;    // "SVG", "DXF R12 in mm", "PDF, 7 A4 page(s) ..."
-};
-
-TemplateFile RenderBodyTemplate(const Design& design, const FittedOutline& outline,
-                                const TemplateSettings& settings, const QString& name);
+// The template's bytes, from the same call vesk-cli export makes; the result's notes say what was
+// left out.
+Result<RenderedTemplate> ExportTemplateBytes(const Design& design, const FittedOutline& outline,
+                                             const TemplateSettings& settings, const QString& name);
 
 // The format a file name's extension names, or `fallback`.
 TemplateFormat FormatForFile(const QString& path, TemplateFormat fallback);

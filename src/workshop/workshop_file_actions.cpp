@@ -12,6 +12,7 @@
 #include "export/output_file.h"
 #include "framework/error_text.h"
 #include "workshop/background_task.h"
+#include "workshop/fretboard_panel.h"
 #include "workshop/recent_files.h"
 #include "workshop/template_panel.h"
 #include "workshop/workshop_window.h"
@@ -100,49 +101,85 @@ bool WorkshopWindow::maybeSave() {
   return answer == QMessageBox::Discard;
 }
 
-void WorkshopWindow::exportTemplate() {
+QString WorkshopWindow::askTemplatePath(const QString& title, const QString& suffix) {
   const TemplateFormat format = m_template->settings().output.format;
   const QString base =
       m_session.path().isEmpty() ? tr("untitled") : QFileInfo(m_session.path()).completeBaseName();
   const QString dir = m_session.path().isEmpty() ? QString() : QFileInfo(m_session.path()).absolutePath();
-  const QString suggested = QDir(dir).filePath(base + QLatin1Char('.') + FormatExtension(format));
-  QString path = QFileDialog::getSaveFileName(this, tr("Export template"), suggested, TemplateFilter(format));
-  if (path.isEmpty()) return;
-  if (QFileInfo(path).suffix().isEmpty()) path += QLatin1Char('.') + FormatExtension(format);
-  exportTemplateTo(path);
+  const QString suggested = QDir(dir).filePath(base + suffix + QLatin1Char('.') + FormatExtension(format));
+  QString path = QFileDialog::getSaveFileName(this, title, suggested, TemplateFilter(format));
+  if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty())
+    path += QLatin1Char('.') + FormatExtension(format);
+  return path;
+}
+
+void WorkshopWindow::exportTemplate() {
+  if (const QString path = askTemplatePath(tr("Export template"), QString()); !path.isEmpty())
+    exportTemplateTo(path);
+}
+
+void WorkshopWindow::exportFretTemplate() {
+  if (const QString path = askTemplatePath(tr("Export fret template"), tr("-frets")); !path.isEmpty())
+    exportFretTemplateTo(path);
+}
+
+void WorkshopWindow::exportFretTemplateTo(const QString& path) {
+  const Result<FretboardSpec> spec = m_fretboard->board();
+  if (!spec) {
+    // The panel already shows why beside its fields, and its Export is off.
+    statusBar()->showMessage(ErrorText(spec.error()));
+    emit templateExported(path, ErrorText(spec.error()));
+    return;
+  }
+  TemplateSettings settings = m_template->settings();
+  settings.output.format = FormatForFile(path, settings.output.format);
+  writeInBackground(path,
+                    [board = *spec, name = m_session.displayName(), parts = settings.content.parts,
+                     output = settings.output] { return ExportFretTemplate(board, name, parts, output); });
 }
 
 void WorkshopWindow::exportTemplateTo(const QString& path) {
+  TemplateSettings settings = m_template->settings();
+  settings.output.format = FormatForFile(path, settings.output.format);
+  m_template->setFormat(settings.output.format);
+  writeInBackground(path, [design = m_session.design(), outline = m_session.outline(), settings,
+                           name = m_session.displayName()] {
+    return ExportTemplateBytes(design, outline, settings, name);
+  });
+}
+
+void WorkshopWindow::writeInBackground(const QString& path,
+                                       std::function<Result<RenderedTemplate>()> render) {
   if (m_task) {
     const QString busy = tr("another job is running; wait for it or cancel it");
     statusBar()->showMessage(busy);
     emit templateExported(path, busy);
     return;
   }
-  TemplateSettings settings = m_template->settings();
-  settings.output.format = FormatForFile(path, settings.output.format);
-  m_template->setFormat(settings.output.format);
   struct Outcome {
-    TemplateFile file;
-    QString writeError;
+    QString error;
+    QString summary;
     bool written = false;
   };
   auto outcome = std::make_shared<Outcome>();
-  auto work = [design = m_session.design(), outline = m_session.outline(), settings,
-               name = m_session.displayName(), path, outcome](QPromise<void>& promise) {
-    outcome->file = RenderBodyTemplate(design, outline, settings, name);
+  auto work = [render = std::move(render), path, outcome](QPromise<void>& promise) {
+    const Result<RenderedTemplate> rendered = render();
+    if (!rendered) {
+      outcome->error = ErrorText(rendered.error());
+      return;
+    }
+    outcome->summary = rendered->summary;
     // Cancelled before the write: the old file, if any, stays as it was.
-    if (promise.isCanceled() || outcome->file.bytes.isEmpty()) return;
-    const Status committed = CommitFile(path, outcome->file.bytes);
+    if (promise.isCanceled()) return;
+    const Status committed = CommitFile(path, rendered->bytes);
     outcome->written = committed.ok();
-    if (!committed) outcome->writeError = ErrorText(committed.error());
+    if (!committed) outcome->error = ErrorText(committed.error());
   };
   auto done = [this, path, outcome](bool cancelled) {
-    QString error = outcome->file.bytes.isEmpty() ? outcome->file.error : outcome->writeError;
+    QString error = outcome->error;
     if (cancelled && !outcome->written) error = tr("cancelled; nothing was written");
     if (error.isEmpty())
-      statusBar()->showMessage(
-          tr("Wrote %1 (%2)").arg(QDir::toNativeSeparators(path), outcome->file.summary));
+      statusBar()->showMessage(tr("Wrote %1 (%2)").arg(QDir::toNativeSeparators(path), outcome->summary));
     else if (!cancelled)
       QMessageBox::warning(this, tr("vesk workshop"), tr("The template was not written: %1").arg(error));
     emit templateExported(path, error);

@@ -16,6 +16,7 @@
 #include "workshop/background_task.h"
 #include "workshop/copy_panel.h"
 #include "workshop/drawing_view.h"
+#include "workshop/fretboard_panel.h"
 #include "workshop/recent_files.h"
 #include "workshop/shape_panel.h"
 #include "workshop/template_panel.h"
@@ -39,17 +40,23 @@ WorkshopWindow::WorkshopWindow(QWidget* parent) : QMainWindow(parent) {
   setCentralWidget(m_view);
   m_shape = new ShapePanel(&m_session, this);
   m_template = new TemplatePanel(this);
+  // Before the panel is connected: one build follows, not one per restored choice.
+  m_template->restoreChoices(*OpenWorkshopSettings());
+  m_fretboard = new FretboardPanel(this);
   createFileMenu();
   createEditMenu();
   createViewMenu();
   addPanel(m_shape, tr("Shape"), QStringLiteral("shapeDock"), Qt::LeftDockWidgetArea, Qt::Key_F5);
   addPanel(m_template, tr("Template"), QStringLiteral("templateDock"), Qt::RightDockWidgetArea, Qt::Key_F6);
+  addPanel(m_fretboard, tr("Fretboard"), QStringLiteral("fretboardDock"), Qt::RightDockWidgetArea,
+           Qt::Key_F7);
   m_copy = new CopyPanel(&m_session, m_view, this);
   addPanel(m_copy, tr("Copy"), QStringLiteral("copyDock"), Qt::RightDockWidgetArea, Qt::Key_F8);
   connect(&m_session, &DesignSession::designChanged, this, &WorkshopWindow::refresh);
   connect(&m_session, &DesignSession::fileChanged, this, &WorkshopWindow::updateTitle);
   connect(m_template, &TemplatePanel::settingsChanged, this, &WorkshopWindow::refresh);
   connect(m_template, &TemplatePanel::exportRequested, this, &WorkshopWindow::exportTemplate);
+  connect(m_fretboard, &FretboardPanel::exportRequested, this, &WorkshopWindow::exportFretTemplate);
   connect(m_view, &DrawingView::scaleChanged, this, [this](double scale) {
     statusBar()->showMessage(
         tr("1 %1 = %2 pixels").arg(UnitName(m_view->model().unit)).arg(scale, 0, 'g', 4));
@@ -157,6 +164,7 @@ void WorkshopWindow::refresh() {
   else
     m_view->setProblem(ErrorText(built.error()));
   m_template->showBuild(built);
+  m_fretboard->setDesign(m_session.design(), settings.content.unit);
   m_copy->setDesignUnit(settings.content.unit);
 }
 
@@ -177,6 +185,7 @@ void WorkshopWindow::closeEvent(QCloseEvent* event) {
   const auto settings = OpenWorkshopSettings();
   settings->setValue(QStringLiteral("window/geometry"), saveGeometry());
   settings->setValue(QStringLiteral("window/state"), saveState());
+  m_template->saveChoices(settings.get());
   event->accept();
 }
 

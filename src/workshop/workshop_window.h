@@ -5,14 +5,17 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 #include <vector>
 
+#include "export/template_output.h"
 #include "geometry/result.h"
 #include "workshop/design_session.h"
 
 class BackgroundTask;
 class CopyPanel;
 class DrawingView;
+class FretboardPanel;
 class QDockWidget;
 class QMenu;
 class ShapePanel;
@@ -29,6 +32,7 @@ class WorkshopWindow : public QMainWindow {
   DrawingView* view() const { return m_view; }
   ShapePanel* shapePanel() const { return m_shape; }
   TemplatePanel* templatePanel() const { return m_template; }
+  FretboardPanel* fretboardPanel() const { return m_fretboard; }
   CopyPanel* copyPanel() const { return m_copy; }
   // The work now running off the GUI thread, if any.
   BackgroundTask* runningTask() const;
@@ -38,6 +42,9 @@ class WorkshopWindow : public QMainWindow {
   // Writes the template for the Template panel's settings to path, off the GUI thread; the format is
   // the file's extension when it names one. templateExported follows.
   void exportTemplateTo(const QString& path);
+  // Writes the Fretboard panel's fret-slot template to path, in the Template panel's file settings and
+  // parts, the format the file's extension names when it names one; templateExported follows.
+  void exportFretTemplateTo(const QString& path);
 
  public slots:
   void newDesign();
@@ -45,9 +52,10 @@ class WorkshopWindow : public QMainWindow {
   bool save();
   bool saveAs();
   void exportTemplate();
+  void exportFretTemplate();
 
  signals:
-  // After exportTemplateTo: an empty error when the file was written.
+  // After exportTemplateTo or exportFretTemplateTo: an empty error when the file was written.
   void templateExported(const QString& path, const QString& error);
 
  protected:
@@ -70,11 +78,17 @@ class WorkshopWindow : public QMainWindow {
   bool maybeSave();
   bool saveTo(const QString& path);
   void openRecent(const QString& path);
+  // The file dialog for a template, suggesting the design's name with suffix in the Template panel's
+  // format; empty when cancelled.
+  QString askTemplatePath(const QString& title, const QString& suffix);
+  // Renders off the GUI thread and writes the bytes to path whole; templateExported follows.
+  void writeInBackground(const QString& path, std::function<Result<RenderedTemplate>()> render);
 
   DesignSession m_session;
   DrawingView* m_view = nullptr;
   ShapePanel* m_shape = nullptr;
   TemplatePanel* m_template = nullptr;
+  FretboardPanel* m_fretboard = nullptr;
   CopyPanel* m_copy = nullptr;
   QMenu* m_fileMenu = nullptr;
   QMenu* m_recentMenu = nullptr;

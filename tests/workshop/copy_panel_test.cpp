@@ -41,7 +41,7 @@ QByteArray TemplateDxf() {
   Design design;
   TemplateSettings settings;
   settings.output.format = TemplateFormat::Dxf;
-  return RenderBodyTemplate(design, FitOutline(design.shape), settings, QStringLiteral("copy")).bytes;
+  return ExportTemplateBytes(design, FitOutline(design.shape), settings, QStringLiteral("copy")).value().bytes;
 }
 
 QByteArray ScenePicture(bool square) {

@@ -2,6 +2,7 @@
 // the page-tiling preview counts the pages the PDF has.
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -79,6 +80,19 @@ std::vector<Row> Rows() {
                   pdf,
                   {"--format", "pdf", "--fingerboard", "--no-soundhole", "--parts",
                    "outline,frets,check,title", "--paper", "letter", "--overlap", "15"}});
+  TemplateSettings segments = Settings(TemplateFormat::Svg);
+  segments.content.curves = CurveStyle::Segments;
+  segments.content.offsets = {{QStringLiteral("MOULD"), 12.5}, {QStringLiteral("LINING"), -6.0}};
+  rows.push_back(
+      {"SvgOffsetsInSegments",
+       segments,
+       {"--format", "svg", "--offset", "MOULD=12.5", "--offset", "LINING=-6", "--dxf-curves", "segments"}});
+  TemplateSettings dxfSegments = Settings(TemplateFormat::Dxf);
+  dxfSegments.content.curves = CurveStyle::Segments;
+  dxfSegments.content.offsets = {{QStringLiteral("MOULD"), 20.0}};
+  rows.push_back({"DxfSegmentsWithAnOffset",
+                  dxfSegments,
+                  {"--format", "dxf", "--offset", "MOULD=20", "--dxf-curves", "segments"}});
   return rows;
 }
 
@@ -88,22 +102,25 @@ TEST_P(TemplateBytesTest, SameAsVeskCliExport) {
   const Row& row = GetParam();
   const Result<Design> design = LoadDesignFile(kDesign);
   ASSERT_TRUE(design.ok());
-  const TemplateFile ours = RenderBodyTemplate(*design, FitOutline(design->shape), row.settings,
-                                               QStringLiteral("soundhole_design.bin"));
-  ASSERT_TRUE(ours.error.isEmpty()) << ours.error.toStdString();
+  const Result<RenderedTemplate> ours = ExportTemplateBytes(*design, FitOutline(design->shape), row.settings,
+                                                            QStringLiteral("soundhole_design.bin"));
+  ASSERT_TRUE(ours.ok()) << ours.error().message;
   QTemporaryDir dir;
   const QByteArray theirs = Cli(row.args, dir.filePath(QStringLiteral("cli")));
   EXPECT_FALSE(theirs.isEmpty());
-  EXPECT_TRUE(WithoutTimestamp(ours.bytes) == WithoutTimestamp(theirs));
+  EXPECT_TRUE(WithoutTimestamp(ours->bytes) == WithoutTimestamp(theirs));
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, TemplateBytesTest, ::testing::ValuesIn(Rows()),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(WorkshopExport, WindowWritesTheCliBytesOffTheGuiThread) {
+TEST(WorkshopExport, WindowWritesTheCliBytesOffTheGuiThreadInTheChosenCurves) {
   QTemporaryDir dir;
   WorkshopWindow window;
   ASSERT_TRUE(window.loadFile(kDesign).ok());
+  auto* curves = window.templatePanel()->findChild<QComboBox*>(QStringLiteral("curves"));
+  ASSERT_NE(curves, nullptr);
+  curves->setCurrentIndex(curves->findData(int(CurveStyle::Segments)));
   QSignalSpy exported(&window, &WorkshopWindow::templateExported);
   const QString path = dir.filePath(QStringLiteral("body.dxf"));
   window.exportTemplateTo(path);
@@ -112,7 +129,8 @@ TEST(WorkshopExport, WindowWritesTheCliBytesOffTheGuiThread) {
   EXPECT_EQ(window.templatePanel()->settings().output.format, TemplateFormat::Dxf);
   QFile written(path);
   ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-  EXPECT_TRUE(written.readAll() == Cli({}, dir.filePath(QStringLiteral("cli.dxf"))));
+  EXPECT_TRUE(written.readAll() ==
+              Cli({"--dxf-curves", "segments"}, dir.filePath(QStringLiteral("cli.dxf"))));
 }
 
 TEST(WorkshopExport, TilingPreviewCountsThePagesOfThePdf) {

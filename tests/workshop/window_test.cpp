@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -17,6 +18,8 @@
 #include "workshop/number_field.h"
 #include "workshop/recent_files.h"
 #include "workshop/shape_panel.h"
+#include "workshop/template_panel.h"
+#include "workshop/workshop_settings.h"
 #include "workshop/workshop_window.h"
 
 namespace {
@@ -120,6 +123,21 @@ TEST(WorkshopWindow, OpenedAndSavedFilesLeadTheRecentList) {
   EXPECT_EQ(recent.mid(0, 2), (QStringList{a, b}));
   for (int i = 0; i < RecentFiles::kMaxFiles + 2; ++i) RecentFiles::Add(dir.filePath(QString::number(i)));
   EXPECT_EQ(RecentFiles::List().size(), RecentFiles::kMaxFiles);
+}
+
+TEST(WorkshopWindow, TemplateChoicesOutliveTheWindowAndAStrangeStoredOneIsIgnored) {
+  {
+    WorkshopWindow window;
+    auto* curves = window.templatePanel()->findChild<QComboBox*>(QStringLiteral("curves"));
+    curves->setCurrentIndex(curves->findData(int(CurveStyle::Segments)));
+    window.templatePanel()->setFormat(TemplateFormat::Dxf);
+    ASSERT_TRUE(window.close());
+  }
+  OpenWorkshopSettings()->setValue(QStringLiteral("template/format"), 99);
+  WorkshopWindow again;
+  const TemplateSettings restored = again.templatePanel()->settings();
+  EXPECT_EQ(restored.content.curves, CurveStyle::Segments);
+  EXPECT_EQ(restored.output.format, TemplateSettings{}.output.format);
 }
 
 }  // namespace
