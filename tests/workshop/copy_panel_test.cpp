@@ -41,7 +41,9 @@ QByteArray TemplateDxf() {
   Design design;
   TemplateSettings settings;
   settings.output.format = TemplateFormat::Dxf;
-  return ExportTemplateBytes(design, FitOutline(design.shape), settings, QStringLiteral("copy")).value().bytes;
+  return ExportTemplateBytes(design, FitOutline(design.shape), settings, QStringLiteral("copy"))
+      .value()
+      .bytes;
 }
 
 QByteArray ScenePicture(bool square) {
