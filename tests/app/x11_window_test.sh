@@ -7,31 +7,9 @@
 set -uo pipefail
 
 vesk=$1
-for tool in Xvfb xwininfo xdotool; do
-  command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-done
-
-# A private Xvfb on a display number it picks itself (-displayfd), so test runs side by side never
-# share or race for a display.
-if [ "${VESK_X11_INNER:-}" != 1 ]; then
-  export VESK_X11_INNER=1
-  fifo_dir=$(mktemp -d)
-  mkfifo "$fifo_dir/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo_dir/display" >/dev/null 2>&1 &
-  xvfb=$!
-  display=$(timeout 20 head -n 1 "$fifo_dir/display")
-  rm -rf "$fifo_dir"
-  if [ -z "$display" ]; then
-    kill "$xvfb" 2>/dev/null
-    echo "skipped: Xvfb did not start"
-    exit 77
-  fi
-  DISPLAY=:$display "$0" "$@"
-  status=$?
-  kill "$xvfb" 2>/dev/null
-  wait "$xvfb" 2>/dev/null
-  exit $status
-fi
+# shellcheck source=../common/private_xvfb.sh
+source "$(dirname "$0")/../common/private_xvfb.sh"
+[ "${VESK_X11_INNER:-}" = 1 ] || run_under_private_xvfb 1024x768x24 "$0" "$@"
 
 xwininfo -root >/dev/null 2>&1 || { echo "x11_window_test: no X server"; exit 1; }
 export QT_QPA_PLATFORM=xcb
