@@ -58,9 +58,9 @@ QString FaultyOption(const FretsRequest& req, FretTableStatus status) {
 
 // The table, or why the board cannot be.
 Result<FretReport> MakeTable(const FretsRequest& req) {
-  if (const QString problem = FretboardSizeProblem(req.spec); !problem.isEmpty())
+  if (const QString problem = FretboardSizeProblem(req.request); !problem.isEmpty())
     return ErrorFrom(problem, ErrorKind::Refused);
-  FretReport report = MakeFretReport(req.spec);
+  FretReport report = MakeFretReport(req.request);
   if (report.table.status == FretTableStatus::kOk) return report;
   const QString what = FaultyOption(req, report.table.status);
   const QString why = FretTableProblem(report.table, report.input, FretUnitName(report));
@@ -70,7 +70,7 @@ Result<FretReport> MakeTable(const FretsRequest& req) {
 // The template, quietly when a listing follows.
 Status WriteFretTemplate(const FretsRequest& req) {
   const Result<RenderedTemplate> rendered =
-      ExportFretTemplate(req.spec, req.title, req.output.parts, req.output.output);
+      ExportFretTemplate(req.request, req.title, req.output.parts, req.output.output);
   if (!rendered) return rendered.error();
   return WriteTemplate(req.outPath, *rendered, req.listing.has_value());
 }

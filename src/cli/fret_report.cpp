@@ -110,13 +110,13 @@ QString EdgeCsvHeader(const QString& prefix, const QString& unit) {
 
 }  // namespace
 
-FretReport MakeFretReport(const FretboardSpec& spec) {
+FretReport MakeFretReport(const FretboardRequest& request) {
   FretReport r;
-  r.inches = TableInInches(spec.unit);
-  r.input = TableInput(spec);
+  r.inches = TableInInches(request.unit);
+  r.input = TableInput(request);
   r.table = MakeFretTable(r.input);
-  r.jointFret = MarkedJointFret(spec);
-  r.hand = spec.hand;
+  r.jointFret = MarkedJointFret(request);
+  r.hand = request.hand;
   return r;
 }
 

@@ -19,7 +19,7 @@ struct FretReport {
 };
 
 // The board's table in the report's unit (millimetres for a centimetre design, inches for an inch one).
-FretReport MakeFretReport(const FretboardSpec& spec);
+FretReport MakeFretReport(const FretboardRequest& request);
 
 QString FretUnitName(const FretReport& report);
 

@@ -33,10 +33,10 @@ namespace {
 
 class Reader {
  public:
-  Reader(const QCommandLineParser& parser, FretsRequest& req) : p(parser), r(req), b(req.spec.board) {}
+  Reader(const QCommandLineParser& parser, FretsRequest& req) : p(parser), r(req), b(req.request.board) {}
 
   LengthRule Design(Usual usual) const {
-    return {DesignLengthUnit(r.spec.unit), usual, LengthRule::kPositive};
+    return {DesignLengthUnit(r.request.unit), usual, LengthRule::kPositive};
   }
   static LengthRule Mm() { return {LengthUnit::kMm, Usual::kAny, LengthRule::kNotNegative}; }
 
@@ -116,7 +116,7 @@ class Reader {
     const Result<double> compensation = LengthOption(p, "saddle-compensation", 0.0, Mm());
     if (!compensation) return compensation.error();
     b.slotWidth = *slot;
-    r.spec.extendMm = *extend;
+    r.request.extendMm = *extend;
     b.saddleCompensation = *compensation;
     return Margins();
   }
@@ -157,22 +157,22 @@ Status ReadOutput(const QCommandLineParser& parser, FretsRequest& req) {
     if (Status none = NoTemplateOptions(parser); !none) return none;
     const Result<ExportUnit> unit = UnitOption(parser);
     if (!unit) return unit.error();
-    req.spec.unit = *unit;
+    req.request.unit = *unit;
     return {};
   }
   const Result<TemplateRequest> output = ReadTemplateOptions(parser, req.outPath);
   if (!output) return output.error();
   req.output = *output;
-  req.spec.unit = output->unit;
+  req.request.unit = output->unit;
   return {};
 }
 
 // The design's values (the new design's in the unit without FILE), which the options then override.
 Status ReadDesign(const QString& path, FretsRequest& req) {
-  const Result<OpenedDesign> opened = OpenDesign(path, req.spec.unit);
+  const Result<OpenedDesign> opened = OpenDesign(path, req.request.unit);
   if (!opened) return opened.error();
   req.title = opened->title;
-  TakeDesignBoard(opened->design, &req.spec);
+  TakeDesignBoard(opened->design, &req.request);
   return {};
 }
 
@@ -223,9 +223,9 @@ Result<FretsRequest> ReadFretsRequest(const QCommandLineParser& parser) {
   const Result<QString> file = OneArgument(parser, QStringLiteral("FILE"), true);
   if (!file) return file.error();
   for (const Status& s :
-       {ReadListing(parser, req), ReadOutput(parser, req), ReadFretCount(parser, req.spec.board)})
+       {ReadListing(parser, req), ReadOutput(parser, req), ReadFretCount(parser, req.request.board)})
     if (!s) return s.error();
-  req.spec.hand = parser.isSet("left-handed") ? Handedness::kLeft : Handedness::kRight;
+  req.request.hand = parser.isSet("left-handed") ? Handedness::kLeft : Handedness::kRight;
   if (const Status design = ReadDesign(*file, req); !design) return design.error();
   const Reader read(parser, req);
   for (const auto step : {&Reader::Scale, &Reader::Widths, &Reader::BoardEnd, &Reader::Millimetres})

@@ -18,7 +18,7 @@ namespace cli {
 enum class Listing { Table, Json, Csv };
 
 struct FretsRequest {
-  FretboardSpec spec;
+  FretboardRequest request;
   std::optional<Listing> listing;  // none asked for: the table, unless a template is written
   QString outPath;                 // empty: no template
   TemplateRequest output;          // format, parts, paper, DXF options

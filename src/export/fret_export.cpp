@@ -45,15 +45,15 @@ QString SlotProblem(const FretTable& t, const FretTableInput& in, const QString&
 
 }  // namespace
 
-void TakeDesignBoard(const Design& design, FretboardSpec* spec) {
-  FretTableInput& b = spec->board;
+void TakeDesignBoard(const Design& design, FretboardRequest* request) {
+  FretTableInput& b = request->board;
   b.bassScale = b.trebleScale = design.scaleLength;
   b.nutWidth = design.nutWidth;
   b.widthAtFret = design.fret12Width;
   b.widthFret = kDefaultWidthFret;
   if (design.holeDefined != 0 && design.jointFret >= 1 && design.jointFret <= kMaxFrets) {
     // The window reaches the entered width at the joint fret; so does the whole board.
-    spec->jointFret = design.jointFret;
+    request->jointFret = design.jointFret;
     b.widthFret = design.jointFret;
   }
 }
@@ -66,27 +66,27 @@ QString TableUnitName(ExportUnit unit) {
   return TableInInches(unit) ? QStringLiteral("in") : QStringLiteral("mm");
 }
 
-FretTableInput TableInput(const FretboardSpec& spec) {
-  if (TableInInches(spec.unit))
+FretTableInput TableInput(const FretboardRequest& request) {
+  if (TableInInches(request.unit))
     return Converted(
-        spec.board, [](double v) { return v; }, 1.0 / kMmPerInch);
+        request.board, [](double v) { return v; }, 1.0 / kMmPerInch);
   return Converted(
-      spec.board, [](double v) { return ScaledByPowerOfTen(v, 1); }, 1.0);
+      request.board, [](double v) { return ScaledByPowerOfTen(v, 1); }, 1.0);
 }
 
-FretTableInput DrawingInput(const FretboardSpec& spec) {
+FretTableInput DrawingInput(const FretboardRequest& request) {
   return Converted(
-      spec.board, [](double v) { return v; }, 1.0 / MillimetresPerUnit(spec.unit));
+      request.board, [](double v) { return v; }, 1.0 / MillimetresPerUnit(request.unit));
 }
 
-int MarkedJointFret(const FretboardSpec& spec) {
-  return spec.jointFret <= spec.board.fretCount ? spec.jointFret : 0;
+int MarkedJointFret(const FretboardRequest& request) {
+  return request.jointFret <= request.board.fretCount ? request.jointFret : 0;
 }
 
 // A length beyond any template (100 m) is a typing error, and its table would be all digits.
-QString FretboardSizeProblem(const FretboardSpec& spec) {
-  const double k = MillimetresPerUnit(spec.unit);
-  const FretTableInput& b = spec.board;
+QString FretboardSizeProblem(const FretboardRequest& request) {
+  const double k = MillimetresPerUnit(request.unit);
+  const FretTableInput& b = request.board;
   const bool endInUnit = b.boardEnd == BoardEndKind::kLength,
              endInMm = b.boardEnd == BoardEndKind::kPastLastFret;
   const struct {
@@ -99,7 +99,7 @@ QString FretboardSizeProblem(const FretboardSpec& spec) {
                  {"the board length", endInUnit ? b.boardEndValue * k : 0.0},
                  {"the overhang", endInMm ? b.boardEndValue : 0.0},
                  {"the slot width", b.slotWidth},
-                 {"the extension", spec.extendMm},
+                 {"the extension", request.extendMm},
                  {"the saddle compensation", b.saddleCompensation},
                  {"a string margin", b.stringMarginNut},
                  {"a string margin", b.stringMarginLast}};
@@ -148,9 +148,9 @@ QString FretTableProblem(const FretTable& t, const FretTableInput& in, const QSt
   return {};
 }
 
-QStringList FretTemplateTitle(const FretboardSpec& spec, const QString& designName) {
-  const FretTableInput in = TableInput(spec);
-  const QString u = TableUnitName(spec.unit);
+QStringList FretTemplateTitle(const FretboardRequest& request, const QString& designName) {
+  const FretTableInput in = TableInput(request);
+  const QString u = TableUnitName(request.unit);
   const auto n = [&](double v) { return Number(v) + ' ' + u; };
   QStringList lines{QStringLiteral("vesk design: %1").arg(designName), QStringLiteral("Fret-slot template")};
   if (in.bassScale != in.trebleScale)
@@ -172,34 +172,34 @@ QStringList FretTemplateTitle(const FretboardSpec& spec, const QString& designNa
   if (in.slotWidth > 0.0) lines << QStringLiteral("Slots %1 wide").arg(n(in.slotWidth));
   if (in.saddleCompensation > 0.0)
     lines << QStringLiteral("Saddle compensation %1").arg(n(in.saddleCompensation));
-  lines << (spec.hand == Handedness::kRight ? QStringLiteral("Right-handed: bass edge at the bottom")
-                                            : QStringLiteral("Left-handed: bass edge at the top"))
-        << QStringLiteral("Unit: %1").arg(UnitName(spec.unit))
-        << QStringLiteral("Check square %1").arg(CheckSquareLabel(spec.unit));
+  lines << (request.hand == Handedness::kRight ? QStringLiteral("Right-handed: bass edge at the bottom")
+                                               : QStringLiteral("Left-handed: bass edge at the top"))
+        << QStringLiteral("Unit: %1").arg(UnitName(request.unit))
+        << QStringLiteral("Check square %1").arg(CheckSquareLabel(request.unit));
   return lines;
 }
 
-Result<RenderedTemplate> ExportFretTemplate(const FretboardSpec& spec, const QString& designName,
+Result<RenderedTemplate> ExportFretTemplate(const FretboardRequest& request, const QString& designName,
                                             PartSet parts, const TemplateOutput& output) {
-  if (const QString problem = FretboardSizeProblem(spec); !problem.isEmpty()) return Refused(problem);
+  if (const QString problem = FretboardSizeProblem(request); !problem.isEmpty()) return Refused(problem);
   // The template is drawn in the design's unit, from a table of its own, so no value is rescaled.
-  const FretTableInput drawn = DrawingInput(spec);
+  const FretTableInput drawn = DrawingInput(request);
   FretboardDrawing d;
   d.table = MakeFretTable(drawn);
   if (d.table.status != FretTableStatus::kOk) {
-    const FretTableInput shown = TableInput(spec);
+    const FretTableInput shown = TableInput(request);
     FretTable again = MakeFretTable(shown);
     if (again.status == FretTableStatus::kOk) again.status = d.table.status;
-    return Refused(FretTableProblem(again, shown, TableUnitName(spec.unit)));
+    return Refused(FretTableProblem(again, shown, TableUnitName(request.unit)));
   }
-  const double mmToUnit = 1.0 / MillimetresPerUnit(spec.unit);
-  d.slotWidth = spec.board.slotWidth * mmToUnit;
-  d.extend = spec.extendMm * mmToUnit;
-  d.jointFret = MarkedJointFret(spec);
-  d.hand = spec.hand;
-  ExportModel model = BuildFretboardModel(d, spec.unit, FretTemplateTitle(spec, designName));
+  const double mmToUnit = 1.0 / MillimetresPerUnit(request.unit);
+  d.slotWidth = request.board.slotWidth * mmToUnit;
+  d.extend = request.extendMm * mmToUnit;
+  d.jointFret = MarkedJointFret(request);
+  d.hand = request.hand;
+  ExportModel model = BuildFretboardModel(d, request.unit, FretTemplateTitle(request, designName));
   model.parts = parts;
-  if (const Status size = CheckDrawingSize(model.drawing, spec.unit); !size) return size.error();
+  if (const Status size = CheckDrawingSize(model.drawing, request.unit); !size) return size.error();
   if (const QString empty = EmptyTemplateProblem(model); !empty.isEmpty()) return Refused(empty);
   return RenderTemplate(model, output);
 }

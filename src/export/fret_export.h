@@ -16,7 +16,7 @@
 // A fretboard as a luthier gives it. In `board`, the scales, the widths and a board length are in the
 // design's unit; the slot width, the saddle compensation, the string margins and an overhang
 // (kPastLastFret) are in millimetres, whatever the unit.
-struct FretboardSpec {
+struct FretboardRequest {
   ExportUnit unit = ExportUnit::Cm;
   FretTableInput board;
   double extendMm = 0.0;  // each fret (and the nut) carried past both edges, for a mitre box
@@ -32,27 +32,27 @@ inline constexpr int kDefaultWidthFret = 12;
 // The board a design gives, before anything overrides it: both scales, the nut width, and its
 // 12th-fret width at the joint fret (the design's joint, when it has one among the frets there can
 // be, is also marked) or at fret 12.
-void TakeDesignBoard(const Design& design, FretboardSpec* spec);
+void TakeDesignBoard(const Design& design, FretboardRequest* request);
 
 // A fret table is read in millimetres for a centimetre design, in inches for an inch one.
 bool TableInInches(ExportUnit unit);
 QString TableUnitName(ExportUnit unit);
 // The board in the table's unit; centimetres become millimetres without binary noise.
-FretTableInput TableInput(const FretboardSpec& spec);
+FretTableInput TableInput(const FretboardRequest& request);
 // The board in the design's unit, as the template draws it.
-FretTableInput DrawingInput(const FretboardSpec& spec);
+FretTableInput DrawingInput(const FretboardRequest& request);
 // The joint fret when it is one of the board's frets, else 0.
-int MarkedJointFret(const FretboardSpec& spec);
+int MarkedJointFret(const FretboardRequest& request);
 
 // Empty when every length is within a template's reach (100 m), else one line naming it.
-QString FretboardSizeProblem(const FretboardSpec& spec);
+QString FretboardSizeProblem(const FretboardRequest& request);
 // Why MakeFretTable(in) refused, for the user; lengths in unitName, the unit `in` is in.
 QString FretTableProblem(const FretTable& table, const FretTableInput& in, const QString& unitName);
 
 // The title block: the design's name, the board's values in the table's unit, the unit, the check.
-QStringList FretTemplateTitle(const FretboardSpec& spec, const QString& designName);
+QStringList FretTemplateTitle(const FretboardRequest& request, const QString& designName);
 
 // Fails with ErrorKind::Refused when the board cannot be, is too large, or holds nothing among
 // `parts`; Failed when a writer fails.
-Result<RenderedTemplate> ExportFretTemplate(const FretboardSpec& spec, const QString& designName,
+Result<RenderedTemplate> ExportFretTemplate(const FretboardRequest& request, const QString& designName,
                                             PartSet parts, const TemplateOutput& output);

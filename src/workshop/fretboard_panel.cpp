@@ -195,7 +195,7 @@ void FretboardPanel::setDesign(const Design& design, ExportUnit unit) {
 }
 
 void FretboardPanel::showDefaults() {
-  FretboardSpec board;
+  FretboardRequest board;
   TakeDesignBoard(m_design, &board);
   for (NumberField* field : {m_scale, m_treble}) field->setPlaceholderText(Text(board.board.bassScale));
   m_nutWidth->setPlaceholderText(Text(board.board.nutWidth));
@@ -211,7 +211,7 @@ void FretboardPanel::update() {
   m_treble->setEnabled(m_fanned->isChecked());
   m_perpendicular->setEnabled(m_fanned->isChecked());
   m_boardEndValue->setEnabled(m_boardEnd->currentData().toInt() != int(BoardEndKind::kNextFret));
-  const Result<FretboardSpec> made = board();
+  const Result<FretboardRequest> made = board();
   if (made)
     m_model->setTable(MakeFretTable(TableInput(*made)), TableInInches(m_unit), MarkedJointFret(*made));
   else
@@ -226,8 +226,8 @@ void FretboardPanel::copyTable() {
   if (m_model->rowCount() > 0) QApplication::clipboard()->setText(m_model->tabSeparated());
 }
 
-Result<FretboardSpec> FretboardPanel::spec() const {
-  FretboardSpec board;
+Result<FretboardRequest> FretboardPanel::request() const {
+  FretboardRequest board;
   board.unit = m_unit;
   board.board.fretCount = m_frets->value();
   board.hand = m_leftHanded->isChecked() ? Handedness::kLeft : Handedness::kRight;
@@ -238,8 +238,8 @@ Result<FretboardSpec> FretboardPanel::spec() const {
   return board;
 }
 
-Result<FretboardSpec> FretboardPanel::board() const {
-  Result<FretboardSpec> fields = spec();
+Result<FretboardRequest> FretboardPanel::board() const {
+  Result<FretboardRequest> fields = request();
   if (!fields) return fields;
   QString why = FretboardSizeProblem(*fields);
   if (why.isEmpty()) {
@@ -250,8 +250,8 @@ Result<FretboardSpec> FretboardPanel::board() const {
   return fields;
 }
 
-Status FretboardPanel::readScales(FretboardSpec* spec) const {
-  FretTableInput& b = spec->board;
+Status FretboardPanel::readScales(FretboardRequest* request) const {
+  FretTableInput& b = request->board;
   const Result<double> bass = Read(m_scale, QT_TR_NOOP("Scale"), b.bassScale, Sign::kPositive);
   if (!bass) return bass.error();
   const Result<double> treble =
@@ -264,8 +264,8 @@ Status FretboardPanel::readScales(FretboardSpec* spec) const {
   return {};
 }
 
-Status FretboardPanel::readBoard(FretboardSpec* spec) const {
-  FretTableInput& b = spec->board;
+Status FretboardPanel::readBoard(FretboardRequest* request) const {
+  FretTableInput& b = request->board;
   const Result<double> nut = Read(m_nutWidth, QT_TR_NOOP("Nut width"), b.nutWidth, Sign::kPositive);
   if (!nut) return nut.error();
   const Result<double> width = Read(m_widthAtFret, QT_TR_NOOP("Width there"), b.widthAtFret, Sign::kPositive);
@@ -284,8 +284,8 @@ Status FretboardPanel::readBoard(FretboardSpec* spec) const {
   return {};
 }
 
-Status FretboardPanel::readMillimetres(FretboardSpec* spec) const {
-  FretTableInput& b = spec->board;
+Status FretboardPanel::readMillimetres(FretboardRequest* request) const {
+  FretTableInput& b = request->board;
   const Result<double> slot = Read(m_slotWidth, QT_TR_NOOP("Slot width"), 0.0, Sign::kNotNegative);
   if (!slot) return slot.error();
   const Result<double> extend = Read(m_extend, QT_TR_NOOP("Extend"), 0.0, Sign::kNotNegative);
@@ -298,7 +298,7 @@ Status FretboardPanel::readMillimetres(FretboardSpec* spec) const {
   const Result<double> last = Read(m_marginLast, QT_TR_NOOP("String margin"), *nut, Sign::kNotNegative);
   if (!last) return last.error();
   b.slotWidth = *slot;
-  spec->extendMm = *extend;
+  request->extendMm = *extend;
   b.saddleCompensation = *compensation;
   b.stringMarginNut = *nut;
   b.stringMarginLast = *last;

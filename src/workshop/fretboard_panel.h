@@ -30,9 +30,9 @@ class FretboardPanel : public QWidget {
   // The design whose values the empty fields stand for, and the unit its numbers are in.
   void setDesign(const Design& design, ExportUnit unit);
   // The board as the fields give it, or the one line saying which field is wrong.
-  Result<FretboardSpec> spec() const;
+  Result<FretboardRequest> request() const;
   // The same when it makes a board; else why not, as the panel shows it.
-  Result<FretboardSpec> board() const;
+  Result<FretboardRequest> board() const;
 
   FretTableModel* table() const { return m_model; }
   QLabel* problem() const { return m_problem; }
@@ -53,9 +53,9 @@ class FretboardPanel : public QWidget {
   QTableView* buildTableView();
   NumberField* addField(const char* name);
   QSpinBox* addSpin(const char* name, int low, int high, int value);
-  Status readScales(FretboardSpec* spec) const;
-  Status readBoard(FretboardSpec* spec) const;
-  Status readMillimetres(FretboardSpec* spec) const;
+  Status readScales(FretboardRequest* request) const;
+  Status readBoard(FretboardRequest* request) const;
+  Status readMillimetres(FretboardRequest* request) const;
   void showDefaults();
   void update();
 

@@ -124,17 +124,17 @@ void WorkshopWindow::exportFretTemplate() {
 }
 
 void WorkshopWindow::exportFretTemplateTo(const QString& path) {
-  const Result<FretboardSpec> spec = m_fretboard->board();
-  if (!spec) {
+  const Result<FretboardRequest> request = m_fretboard->board();
+  if (!request) {
     // The panel already shows why beside its fields, and its Export is off.
-    statusBar()->showMessage(ErrorText(spec.error()));
-    emit templateExported(path, ErrorText(spec.error()));
+    statusBar()->showMessage(ErrorText(request.error()));
+    emit templateExported(path, ErrorText(request.error()));
     return;
   }
   TemplateSettings settings = m_template->settings();
   settings.output.format = FormatForFile(path, settings.output.format);
   writeInBackground(path,
-                    [board = *spec, name = m_session.displayName(), parts = settings.content.parts,
+                    [board = *request, name = m_session.displayName(), parts = settings.content.parts,
                      output = settings.output] { return ExportFretTemplate(board, name, parts, output); });
 }
 
