@@ -78,6 +78,10 @@ int MatchPicture(MatchArguments a) {
   if (!a.layer.isEmpty())
     return Report(
         UsageError("--layer", QStringLiteral("applies to a DXF file; %1 is a picture").arg(a.points)));
+  // A picture's scale is its check square's or its resolution's; a unit typed for it would be ignored.
+  if (a.pointsUnitMm)
+    return Report(UsageError(
+        "--points-unit", QStringLiteral("applies to a points or DXF file; %1 is a picture").arg(a.points)));
   const Result<TraceResult> traced = TracePictureFile(a.points, TraceOptionsFor(a.unit));
   if (!traced.ok()) return Report(traced.error());
   a.options.align = true;
